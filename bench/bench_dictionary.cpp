@@ -1,0 +1,111 @@
+#include "DictionaryGenerator.h"
+
+#include "app/FormRegistry.h"
+#include "app/MessageBox.h"
+#include "app/ProgramDirectory.h"
+#include "app/TextFile.h"
+#include "dictionary/DictionaryLoading.h"
+#include "dictionary/PartList.h"
+#include "dictionary/vodozaduda1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+// One program directory for the whole run: the generated dictionary (or the one named by
+// TOLKARIN_BENCH_DICTIONARY) as "Bench", a default dictionary, and the main window on it.
+struct Fixture
+{
+    Fixture()
+    {
+        QDir(dir.path()).mkpath(QStringLiteral("TranslateDeGb"));
+        path = QDir(dir.path()).filePath(QStringLiteral("TranslateDeGb/Bench.txt"));
+        const QString given = qEnvironmentVariable("TOLKARIN_BENCH_DICTIONARY");
+        if (given.isEmpty()) {
+            lastWord = DictionaryGenerator::write(path);
+        } else {
+            QFile::copy(given, path);
+            lastWord = QStringLiteral("-");
+        }
+        QFile::copy(path, QDir(dir.path()).filePath(QStringLiteral("TranslateDeGb/DeEn.txt")));
+        QFile::copy(path, QDir(dir.path()).filePath(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt")));
+        ProgramDirectory::setPath(dir.path());
+        MessageBox::setHandler([this](const QString &text) { messages << text; });
+        window = &form<vodozaduda1>();
+        window->show();
+        window->Text2->setText(QStringLiteral("Bench"));
+        window->loading().WoerterbuchLaden();
+    }
+
+    QTemporaryDir dir;
+    QString path;
+    QString lastWord;
+    QStringList messages;
+    vodozaduda1 *window = nullptr;
+};
+
+Fixture &fixture()
+{
+    static Fixture f;
+    return f;
+}
+
+void BM_LoadDictionary(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    for (auto _ : state)
+        f.window->loading().WoerterbuchLaden();
+    int lines = 0;
+    for (PartList *list : f.window->Lists)
+        lines += list->listCount();
+    state.counters["lines"] = lines;
+    state.counters["messages"] = double(f.messages.size());
+    state.SetBytesProcessed(state.iterations() * QFileInfo(f.path).size());
+}
+BENCHMARK(BM_LoadDictionary)->Unit(benchmark::kMillisecond);
+
+void BM_ReadSplitFloor(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    for (auto _ : state) {
+        QFile file(f.path);
+        file.open(QIODevice::ReadOnly);
+        const QStringList lines = TextFile::decode(file.readAll()).split(QStringLiteral("\r\n"));
+        benchmark::DoNotOptimize(lines.size());
+    }
+    state.SetBytesProcessed(state.iterations() * QFileInfo(f.path).size());
+}
+BENCHMARK(BM_ReadSplitFloor)->Unit(benchmark::kMillisecond);
+
+// One change of the input field: the whole handler with the search of all four lists.
+void keystrokes(benchmark::State &state, const QString &first, const QString &second)
+{
+    Fixture &f = fixture();
+    bool flip = false;
+    for (auto _ : state) {
+        f.window->Text3->setText(flip ? first : second);
+        flip = !flip;
+    }
+}
+
+void BM_KeystrokeHit(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    // The match lies in the last line of part 4; the two spellings differ only in letter case.
+    keystrokes(state, f.lastWord, f.lastWord.toUpper());
+    state.counters["hit"] = f.window->Lists[3]->isVisible() ? 1 : 0;
+}
+BENCHMARK(BM_KeystrokeHit)->Unit(benchmark::kMicrosecond);
+
+void BM_KeystrokeMiss(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    keystrokes(state, QStringLiteral("zzzznichtda"), QStringLiteral("zzzznichtda2"));
+}
+BENCHMARK(BM_KeystrokeMiss)->Unit(benchmark::kMicrosecond);
+}

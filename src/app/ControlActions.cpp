@@ -1,0 +1,34 @@
+#include "app/ControlActions.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+bool focusControl(QWidget *w)
+{
+    if (!w || !w->isVisible() || !w->isEnabled())
+        return false;
+    w->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void sendKey(QWidget *window, Qt::Key key)
+{
+    if (!window)
+        return;
+    QPointer<QWidget> target = window;
+    QTimer::singleShot(0, window, [target, key] {
+        if (!target)
+            return;
+        QWidget *focus = target->focusWidget();
+        QWidget *receiver = focus ? focus : target.data();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(receiver, &press);
+        if (!receiver)
+            return;
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(receiver, &release);
+    });
+}

@@ -1,0 +1,28 @@
+#include "app/Form.h"
+
+#include "app/FormRegistry.h"
+#include "app/Pause.h"
+
+#include <QCloseEvent>
+
+Form::Form(QWidget *parent) : QWidget(parent)
+{
+    FormRegistry::instance();
+}
+
+bool Form::pause(double seconds)
+{
+    ::pause(seconds);
+    return !m_unloaded;
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    if (m_unloaded) {
+        event->accept();
+        return;
+    }
+    // A close request is an unload; the window only disappears when the unload goes through.
+    event->ignore();
+    FormRegistry::instance().unload(this, FromControlMenu);
+}

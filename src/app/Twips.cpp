@@ -1,0 +1,41 @@
+#include "app/Twips.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QWidget>
+
+void Twips::place(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+}
+
+QColor Twips::buttonFace()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
+
+void Twips::setBackColor(QWidget *w, const QColor &color)
+{
+    if (backColor(w) == color)
+        return;
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, color);
+    p.setColor(QPalette::Window, color);
+    p.setColor(QPalette::Button, color);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+QColor Twips::backColor(const QWidget *w)
+{
+    return w->palette().color(QPalette::Base);
+}
+
+void Twips::setForeColor(QWidget *w, const QColor &color)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Text, color);
+    p.setColor(QPalette::WindowText, color);
+    p.setColor(QPalette::ButtonText, color);
+    w->setPalette(p);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QObject>
+
+#include <array>
+#include <functional>
+
+class Form;
+class PartList;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+// The controls of the main window that the lookup works on.
+struct LookupControls
+{
+    QLineEdit *text3 = nullptr; // input field, "Textfeld 1"
+    QLineEdit *text1 = nullptr; // search field, "Textfeld 2"
+    QLineEdit *text4 = nullptr; // current entry, raw line
+    QLineEdit *text5 = nullptr; // current entry as displayed
+    std::array<PartList *, 4> lists{};
+    QListWidget *list5 = nullptr; // fields of the current entry
+    QListWidget *list6 = nullptr; // voice prefixes
+    QCheckBox *check1 = nullptr;  // focus target after Enter
+    QCheckBox *check2 = nullptr;  // collect translations into the letter
+    QCheckBox *check4 = nullptr;  // sound off
+    QLabel *label10 = nullptr;
+    QLabel *label11 = nullptr;
+};
+
+// Word lookup and translation: every keystroke searches the four part lists, Enter splits
+// the current entry, selects the translation and hands it to speech.
+class WordLookup : public QObject
+{
+    Q_OBJECT
+public:
+    WordLookup(Form &window, const LookupControls &controls, QObject *parent = nullptr);
+
+    static QString speechRuntimeMessage();
+
+    // Enter with "schreiben" ticked: the letter side appends the translation instead.
+    void setCollector(std::function<void()> collect) { m_collect = std::move(collect); }
+
+    void Text3_Change();
+    void Text1_Change();
+    void List_Click(int part);
+    void Text4_Change();
+    void Text5_Change();
+    void Check1_Click();
+
+    void Command29_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command11_Click();
+    void Command39_Click();
+    void Command16_Click();
+
+    // The text of the selected item of a field or voice list; empty without a selection.
+    static QString selectedText(const QListWidget *list);
+    // Selects a row of a field or voice list; false when there is no such row.
+    static bool selectRow(QListWidget *list, int row);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void hideLists();
+    void enableLists();
+
+    Form &m_window;
+    LookupControls m_c;
+    std::function<void()> m_collect;
+};

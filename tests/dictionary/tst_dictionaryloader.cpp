@@ -1,0 +1,257 @@
+#include "dictionary/DictionaryLoader.h"
+#include "dictionary/PartListModel.h"
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+const QString kMark = QString(8, QLatin1Char('\\'));
+
+QString divider(int n)
+{
+    return QString::number(n) + kMark + QStringLiteral(" Trennlinie");
+}
+
+QStringList itemsOf(const DictionaryLoad &load, int part)
+{
+    QStringList items;
+    for (const LineSpan &span : load.parts[part])
+        items << load.text->line(span);
+    return items;
+}
+
+QString numberedLines(int count, const QString &prefix)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += prefix + QString::number(i) + QStringLiteral(";x;\r\n");
+    return text;
+}
+}
+
+class TestDictionaryLoader : public QObject
+{
+    Q_OBJECT
+private slots:
+    void parts_data();
+    void parts();
+    void lineLimit_data();
+    void lineLimit();
+    void progressStages();
+    void missingFileIsUnreadable();
+    void folderIsNoFile();
+    void windows1252File();
+    void findFirstPrefixMatchesLinearScan();
+    void findFirstPrefix_data();
+    void findFirstPrefix();
+};
+
+void TestDictionaryLoader::parts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("part1");
+    QTest::addColumn<QStringList>("part2");
+    QTest::addColumn<QStringList>("part3");
+    QTest::addColumn<QStringList>("part4");
+
+    const QString crlf = QStringLiteral("\r\n");
+    const QString sample = QStringList{QStringLiteral("ab und zu;every now and then;"), divider(1), QStringLiteral("auto;car;"),
+                                       divider(2), QStringLiteral("süssigkeit;sweetness;"), divider(3),
+                                       QStringLiteral("versuch;trial;"), QStringLiteral("xyz;yxz;TEST;"), QString()}
+                               .join(crlf);
+    const int ok = int(DictionaryLoad::Status::Ok);
+    const int tooFew = int(DictionaryLoad::Status::TooFewDividers);
+    const QString t = QStringLiteral(" Trennlinie");
+
+    QTest::newRow("three dividers") << sample << ok << QStringList{"ab und zu;every now and then;"}
+                                    << QStringList{t, "auto;car;"} << QStringList{t, "süssigkeit;sweetness;"}
+                                    << QStringList{t, "versuch;trial;", "xyz;yxz;TEST;"};
+    QString lfOnly = sample;
+    lfOnly.replace(crlf, QStringLiteral("\n"));
+    QTest::newRow("LF-only line ends") << lfOnly << ok << QStringList{"ab und zu;every now and then;"}
+                                       << QStringList{t, "auto;car;"} << QStringList{t, "süssigkeit;sweetness;"}
+                                       << QStringList{t, "versuch;trial;", "xyz;yxz;TEST;"};
+    QTest::newRow("no final line end") << sample.chopped(2) << ok << QStringList{"ab und zu;every now and then;"}
+                                       << QStringList{t, "auto;car;"} << QStringList{t, "süssigkeit;sweetness;"}
+                                       << QStringList{t, "versuch;trial;", "xyz;yxz;TEST;"};
+    QTest::newRow("empty lines skipped, blank lines kept")
+        << QStringLiteral("a;1;\r\n\r\n   \r\n") + divider(1) + QStringLiteral("\r\n") + divider(2) + crlf + divider(3) + crlf
+        << ok << QStringList{"a;1;", "   "} << QStringList{t} << QStringList{t} << QStringList{t};
+    QTest::newRow("two dividers") << QStringLiteral("a;1;\r\n") + divider(1) + QStringLiteral("\r\nb;2;\r\n") + divider(2)
+                                         + QStringLiteral("\r\nc;3;\r\n")
+                                  << tooFew << QStringList{"a;1;"} << QStringList{t, "b;2;"} << QStringList{t, "c;3;"}
+                                  << QStringList{};
+    QTest::newRow("no divider") << QStringLiteral("a;1;\r\nb;2;\r\n") << tooFew << QStringList{"a;1;", "b;2;"}
+                                << QStringList{} << QStringList{} << QStringList{};
+    QTest::newRow("five dividers") << sample + QStringLiteral("4") + kMark + QStringLiteral(" Trennlinie\r\nlost;1;\r\n5")
+                                              + kMark + QStringLiteral("\r\nlost;2;\r\n")
+                                   << ok << QStringList{"ab und zu;every now and then;"}
+                                   << QStringList{t, "auto;car;"} << QStringList{t, "süssigkeit;sweetness;"}
+                                   << QStringList{t, "versuch;trial;", "xyz;yxz;TEST;"};
+    QTest::newRow("eight backslashes inside an entry")
+        << QStringLiteral("a;b") + kMark + QStringLiteral("c;\r\nd;1;\r\n") + divider(1) + crlf + divider(2) + crlf
+        << ok << QStringList{} << QStringList{"c;", "d;1;"} << QStringList{t} << QStringList{t};
+    QTest::newRow("sixteen backslashes are two marks, nine are one")
+        << QStringLiteral("a;1;\r\nx") + kMark + kMark + QStringLiteral("\r\nb;2;\r\ny") + kMark + QStringLiteral("\\q;\r\n")
+        << ok << QStringList{"a;1;"} << QStringList{} << QStringList{"b;2;"} << QStringList{"\\q;"};
+}
+
+void TestDictionaryLoader::parts()
+{
+    QFETCH(QString, text);
+    QFETCH(int, status);
+    QFETCH(QStringList, part1);
+    QFETCH(QStringList, part2);
+    QFETCH(QStringList, part3);
+    QFETCH(QStringList, part4);
+    const DictionaryLoad load = DictionaryLoader::parse(text);
+    QCOMPARE(int(load.status), status);
+    QCOMPARE(itemsOf(load, 0), part1);
+    QCOMPARE(itemsOf(load, 1), part2);
+    QCOMPARE(itemsOf(load, 2), part3);
+    QCOMPARE(itemsOf(load, 3), part4);
+}
+
+void TestDictionaryLoader::lineLimit_data()
+{
+    QTest::addColumn<int>("part2Lines");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("part2Items");
+    QTest::addColumn<int>("part3Items");
+
+    // Part 2 counts the " Trennlinie" line as well; an empty line counts but is not loaded.
+    const int ok = int(DictionaryLoad::Status::Ok);
+    const int tooLong = int(DictionaryLoad::Status::PartTooLong);
+    QTest::newRow("32,767 lines load") << 32767 << ok << 32767 << 2;
+    QTest::newRow("32,768 lines load, then stop") << 32768 << tooLong << 32768 << 0;
+    QTest::newRow("32,769 lines stop before the part") << 32769 << tooLong << 0 << 0;
+    QTest::newRow("far more lines") << 40000 << tooLong << 0 << 0;
+}
+
+void TestDictionaryLoader::lineLimit()
+{
+    QFETCH(int, part2Lines);
+    QFETCH(int, status);
+    QFETCH(int, part2Items);
+    QFETCH(int, part3Items);
+    const QString text = QStringLiteral("a;1;\r\n") + divider(1) + QStringLiteral("\r\n")
+        + numberedLines(part2Lines - 1, QStringLiteral("w")) + divider(2) + QStringLiteral("\r\nc;1;\r\n") + divider(3)
+        + QStringLiteral("\r\nd;1;\r\n");
+    const DictionaryLoad load = DictionaryLoader::parse(text);
+    QCOMPARE(int(load.status), status);
+    QCOMPARE(load.parts[0].size(), 1);
+    QCOMPARE(load.parts[1].size(), part2Items);
+    QCOMPARE(load.parts[2].size(), part3Items);
+    if (part2Items > 0)
+        QCOMPARE(load.text->line(load.parts[1].last()), QStringLiteral("w%1;x;").arg(part2Lines - 2));
+}
+
+void TestDictionaryLoader::progressStages()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("d.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("a;1;\r\n%1\r\nb;2;\r\n%2\r\nc;3;\r\n%3\r\nd;4;\r\n").arg(divider(1), divider(2), divider(3)).toUtf8());
+    file.close();
+    QList<int> stages;
+    const DictionaryLoad load = DictionaryLoader::load(path, [&](int v) { stages << v; });
+    QVERIFY(load.ok());
+    QCOMPARE(stages, (QList<int>{10, 20, 30, 40, 70, 80, 80}));
+}
+
+void TestDictionaryLoader::missingFileIsUnreadable()
+{
+    QTemporaryDir dir;
+    QList<int> stages;
+    const DictionaryLoad load = DictionaryLoader::load(dir.filePath(QStringLiteral("none.txt")), [&](int v) { stages << v; });
+    QCOMPARE(load.status, DictionaryLoad::Status::Unreadable);
+    QVERIFY(stages.isEmpty());
+    QVERIFY(!DictionaryLoader::fileExists(dir.filePath(QStringLiteral("none.txt"))));
+}
+
+void TestDictionaryLoader::folderIsNoFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("DeEn.txt")));
+    QVERIFY(!DictionaryLoader::fileExists(dir.filePath(QStringLiteral("DeEn.txt"))));
+    QCOMPARE(DictionaryLoader::load(dir.filePath(QStringLiteral("DeEn.txt"))).status, DictionaryLoad::Status::Unreadable);
+}
+
+void TestDictionaryLoader::windows1252File()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("cp.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // "süß;sweet;" and "Grüße;greetings;" in Windows-1252, with a euro sign.
+    file.write(QByteArray("s\xFC\xDF;sweet;\r\n1") + kMark.toLatin1() + " Trennlinie\r\nGr\xFC\xDF" "e;greetings \x80;\r\n2"
+               + kMark.toLatin1() + "\r\n3" + kMark.toLatin1() + "\r\n");
+    file.close();
+    const DictionaryLoad load = DictionaryLoader::load(path);
+    QVERIFY(load.ok());
+    QCOMPARE(itemsOf(load, 0), QStringList{QStringLiteral("süß;sweet;")});
+    QCOMPARE(itemsOf(load, 1), (QStringList{QStringLiteral(" Trennlinie"), QStringLiteral("Grüße;greetings €;")}));
+}
+
+void TestDictionaryLoader::findFirstPrefixMatchesLinearScan()
+{
+    // Random lines over an alphabet rich in case pairs; every answer must equal a plain scan.
+    const QString alphabet = QStringLiteral("aAbBäÄöÖüÜßẞ;é É");
+    auto *rng = QRandomGenerator::global();
+    QString text;
+    for (int i = 0; i < 3000; ++i) {
+        const int length = 1 + rng->bounded(6);
+        for (int c = 0; c < length; ++c)
+            text += alphabet[rng->bounded(alphabet.size())];
+        text += QStringLiteral("\r\n");
+    }
+    text += QStringLiteral("1") + kMark + QStringLiteral("\r\n2") + kMark + QStringLiteral("\r\n3") + kMark + QStringLiteral("\r\n");
+    const DictionaryLoad load = DictionaryLoader::parse(text);
+    QVERIFY(load.ok());
+    PartListModel model;
+    model.setLines(load.text, load.parts[0]);
+    for (int probe = 0; probe < 2000; ++probe) {
+        QString needle;
+        const int length = 1 + rng->bounded(4);
+        for (int c = 0; c < length; ++c)
+            needle += alphabet[rng->bounded(alphabet.size())];
+        int expected = -1;
+        for (int row = 0; row < model.count(); ++row) {
+            if (model.item(row).startsWith(needle, Qt::CaseInsensitive)) {
+                expected = row;
+                break;
+            }
+        }
+        QCOMPARE(model.findFirstPrefix(needle), expected);
+    }
+}
+
+void TestDictionaryLoader::findFirstPrefix_data()
+{
+    QTest::addColumn<QString>("needle");
+    QTest::addColumn<int>("row");
+    QTest::newRow("case ignored") << QStringLiteral("Hallo;") << 1;
+    QTest::newRow("whole first field only") << QStringLiteral("hall;") << -1;
+    QTest::newRow("prefix") << QStringLiteral("ha") << 0;
+    QTest::newRow("first from the top") << QStringLiteral("hallowelt") << 0;
+    QTest::newRow("umlaut case") << QStringLiteral("SÜ") << 2;
+    QTest::newRow("empty matches nothing") << QString() << -1;
+    QTest::newRow("longer than every line") << QStringLiteral("hallowelt;world;extra") << -1;
+}
+
+void TestDictionaryLoader::findFirstPrefix()
+{
+    QFETCH(QString, needle);
+    QFETCH(int, row);
+    const DictionaryLoad load = DictionaryLoader::parse(
+        QStringLiteral("hallowelt;world;\r\nhallo;hello;Gruss\r\nsüss;sweet;\r\n1%1\r\n2%1\r\n3%1\r\n").arg(kMark));
+    PartListModel model;
+    model.setLines(load.text, load.parts[0]);
+    QCOMPARE(model.findFirstPrefix(needle), row);
+}
+
+QTEST_GUILESS_MAIN(TestDictionaryLoader)
+#include "tst_dictionaryloader.moc"

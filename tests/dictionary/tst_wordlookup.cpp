@@ -1,0 +1,364 @@
+#include "app/FormRegistry.h"
+#include "app/Twips.h"
+#include "dictionary/DictionaryLoading.h"
+#include "dictionary/PartList.h"
+#include "dictionary/PartListModel.h"
+#include "dictionary/WordLookup.h"
+#include "dictionary/vodozaduda1.h"
+#include "speech/SpeechPage.h"
+#include "workspace/Form1.h"
+
+#include "TestSupport.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+const QString kMark = QString(8, QLatin1Char('\\'));
+
+QByteArray dictionary(const QStringList &part1, const QStringList &part2, const QStringList &part3,
+                      const QStringList &part4)
+{
+    QStringList lines = part1;
+    lines << QStringLiteral("1") + kMark + QStringLiteral(" Trennlinie") << part2
+          << QStringLiteral("2") + kMark + QStringLiteral(" Trennlinie") << part3
+          << QStringLiteral("3") + kMark + QStringLiteral(" Trennlinie") << part4;
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
+QList<int> shownLists(vodozaduda1 &w)
+{
+    QList<int> shown;
+    for (int k = 0; k < 4; ++k)
+        if (w.Lists[k]->isVisible())
+            shown << k + 1;
+    return shown;
+}
+
+QStringList itemsOf(const QListWidget *list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+}
+
+class TestWordLookup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void typing_data();
+    void typing();
+    void matchIsTheTopRow();
+    void enterSpeaksTheTranslation();
+    void enterOnAMissRepeatsTheLastEntry();
+    void muteWritesButDoesNotSpeak();
+    void resetKeepsWordWithSecondFocus();
+    void focusTargetColours();
+    void highestPartWins();
+    void singleFieldEntrySpeaksOnlyThePrefix();
+    void missingSpeechPage();
+    void handOffNotWritable();
+    void pathsIgnoreTheWorkingDirectory();
+    void loadFailures_data();
+    void loadFailures();
+    void missingDefaultDictionaryKeepsLists();
+
+private:
+    vodozaduda1 &openWindow();
+    void type(const QString &text);
+    void pressEnter();
+
+    std::unique_ptr<TestProgramDirectory> m_dir;
+    std::unique_ptr<WindowSandbox> m_sandbox;
+    std::unique_ptr<MessageRecorder> m_messages;
+    vodozaduda1 *m_w = nullptr;
+};
+
+void TestWordLookup::init()
+{
+    m_dir = std::make_unique<TestProgramDirectory>();
+    m_sandbox = std::make_unique<WindowSandbox>();
+    m_messages = std::make_unique<MessageRecorder>();
+}
+
+void TestWordLookup::cleanup()
+{
+    m_w = nullptr;
+    m_sandbox.reset();
+    m_messages.reset();
+    m_dir.reset();
+}
+
+vodozaduda1 &TestWordLookup::openWindow()
+{
+    m_w = &form<vodozaduda1>();
+    m_w->show();
+    m_w->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_w))
+        qWarning("main window not active");
+    m_w->Text3->setFocus();
+    return *m_w;
+}
+
+void TestWordLookup::type(const QString &text)
+{
+    QTest::keyClicks(m_w->Text3, text);
+}
+
+void TestWordLookup::pressEnter()
+{
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : m_w->Text3, Qt::Key_Return);
+}
+
+void TestWordLookup::typing_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QList<int>>("shown");
+    QTest::addColumn<QString>("display");
+
+    QTest::newRow("hit") << "hallo" << true << QList<int>{2} << "hallo  -  hello  -  Gruss";
+    QTest::newRow("letter case ignored") << "Hallo" << true << QList<int>{2} << "hallo  -  hello  -  Gruss";
+    QTest::newRow("only the whole first field") << "hall" << false << QList<int>{} << "";
+    QTest::newRow("part three") << "tisch" << true << QList<int>{3} << "tisch  -  table  -  ";
+    QTest::newRow("part four") << "xyz" << true << QList<int>{4} << "xyz  -  yxz  -  TEST  -  ";
+    QTest::newRow("miss") << "qwertz" << false << QList<int>{} << "";
+}
+
+void TestWordLookup::typing()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, found);
+    QFETCH(QList<int>, shown);
+    QFETCH(QString, display);
+    vodozaduda1 &w = openWindow();
+    type(typed);
+    QCOMPARE(w.Text1->text(), typed + QLatin1Char(';'));
+    QCOMPARE(Twips::backColor(w.Text3), Twips::color(found ? VbColor::Yellow : VbColor::White));
+    QCOMPARE(shownLists(w), shown);
+    QCOMPARE(w.Text5->text(), display);
+    if (found) {
+        PartList *list = w.Lists[shown.first() - 1];
+        QVERIFY(list->text().startsWith(typed + QLatin1Char(';'), Qt::CaseInsensitive));
+    }
+}
+
+void TestWordLookup::matchIsTheTopRow()
+{
+    QStringList many;
+    for (int i = 0; i < 300; ++i)
+        many << QStringLiteral("w%1;t%1;").arg(i, 3, 10, QLatin1Char('0'));
+    m_dir->write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"), dictionary({"a;b;"}, many, {}, {}));
+    vodozaduda1 &w = openWindow();
+    type(QStringLiteral("w150"));
+    PartList *list = w.Lists[1];
+    QCOMPARE(list->listIndex(), 151);
+    QTRY_COMPARE(list->topIndex(), 151);
+    // Further rows show the entries that follow in the file.
+    QCOMPARE(list->indexAt(QPoint(1, list->visualRect(list->model()->index(152, 0)).center().y())).row(), 152);
+}
+
+void TestWordLookup::enterSpeaksTheTranslation()
+{
+    vodozaduda1 &w = openWindow();
+    QSignalSpy clicks(&form<Form1>().page(), &SpeechPage::clicked);
+    type(QStringLiteral("hallo"));
+    pressEnter();
+    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), QByteArray("\"hello\"\r\n"));
+    QCOMPARE(clicks.size(), 1);
+    QCOMPARE(clicks.first().first().toString(), QStringLiteral("Hilfex"));
+    QCOMPARE(itemsOf(w.List5), (QStringList{"hallo", "hello", "Gruss"}));
+    QCOMPARE(WordLookup::selectedText(w.List5), QStringLiteral("hello"));
+    // Ready for the next word.
+    QCOMPARE(w.Text3->text(), QString());
+    QCOMPARE(w.Text1->text(), QStringLiteral(";"));
+    QCOMPARE(shownLists(w), QList<int>{});
+    QCOMPARE(Twips::backColor(w.Text3), Twips::color(VbColor::White));
+    QCOMPARE(Twips::backColor(w.Text1), Twips::buttonFace());
+    QCOMPARE(QApplication::focusWidget(), w.Text3);
+    QCOMPARE(w.Text5->text(), QStringLiteral("hallo  -  hello  -  Gruss"));
+    QVERIFY(m_messages->texts.isEmpty());
+}
+
+void TestWordLookup::enterOnAMissRepeatsTheLastEntry()
+{
+    vodozaduda1 &w = openWindow();
+    type(QStringLiteral("auto"));
+    pressEnter();
+    type(QStringLiteral("nichtda"));
+    QCOMPARE(Twips::backColor(w.Text3), Twips::color(VbColor::White));
+    m_dir->write(QStringLiteral("hilfe.txt"), QByteArray());
+    pressEnter();
+    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), QByteArray("\"car\"\r\n"));
+    QCOMPARE(itemsOf(w.List5), (QStringList{"auto", "car", "auto", "car"}));
+}
+
+void TestWordLookup::muteWritesButDoesNotSpeak()
+{
+    vodozaduda1 &w = openWindow();
+    w.Check4->setChecked(true);
+    QSignalSpy clicks(&form<Form1>().page(), &SpeechPage::clicked);
+    type(QStringLiteral("versuch"));
+    pressEnter();
+    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), QByteArray("\"trial\"\r\n"));
+    QCOMPARE(clicks.size(), 0);
+    QVERIFY(m_messages->texts.isEmpty());
+}
+
+void TestWordLookup::resetKeepsWordWithSecondFocus()
+{
+    vodozaduda1 &w = openWindow();
+    w.Check1->click();
+    QVERIFY(!w.Check1->isChecked());
+    w.Text3->setFocus();
+    type(QStringLiteral("hallo"));
+    pressEnter();
+    QCOMPARE(w.Text3->text(), QStringLiteral("hallo"));
+    QCOMPARE(w.Text1->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), w.Text1);
+    QCOMPARE(Twips::backColor(w.Text1), Twips::color(VbColor::White));
+    // The emptied search field matches nothing.
+    QCOMPARE(shownLists(w), QList<int>{});
+    QCOMPARE(Twips::backColor(w.Text3), Twips::color(VbColor::White));
+}
+
+void TestWordLookup::focusTargetColours()
+{
+    vodozaduda1 &w = openWindow();
+    w.Check1->click();
+    QCOMPARE(w.Check1->text(), QStringLiteral("Focus 2"));
+    QCOMPARE(Twips::backColor(w.Label11), Twips::color(VbColor::Green));
+    QCOMPARE(Twips::backColor(w.Label10), Twips::buttonFace());
+    QCOMPARE(QApplication::focusWidget(), w.Text1);
+    w.Check1->click();
+    QCOMPARE(w.Check1->text(), QStringLiteral("Focus 1"));
+    QCOMPARE(Twips::backColor(w.Label10), Twips::color(VbColor::Green));
+    QCOMPARE(Twips::backColor(w.Label11), Twips::buttonFace());
+    QCOMPARE(Twips::backColor(w.Text1), Twips::buttonFace());
+    QCOMPARE(QApplication::focusWidget(), w.Text3);
+}
+
+void TestWordLookup::highestPartWins()
+{
+    m_dir->write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
+                 dictionary({"hallo;hello;"}, {"x;y;"}, {"Hallo;hi;"}, {"z;z;"}));
+    vodozaduda1 &w = openWindow();
+    type(QStringLiteral("hallo"));
+    QCOMPARE(shownLists(w), (QList<int>{1, 3}));
+    QCOMPARE(w.Lists[0]->text(), QStringLiteral("hallo;hello;"));
+    QCOMPARE(w.Text4->text(), QStringLiteral("Hallo;hi;"));
+    pressEnter();
+    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), QByteArray("\"hi\"\r\n"));
+}
+
+void TestWordLookup::singleFieldEntrySpeaksOnlyThePrefix()
+{
+    m_dir->write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"), dictionary({"einzeln"}, {}, {}, {}));
+    vodozaduda1 &w = openWindow();
+    type(QStringLiteral("einzeln"));
+    // No ";" after the word: the entry is not a whole first field followed by ";".
+    QCOMPARE(shownLists(w), QList<int>{});
+    w.Text3->clear();
+    w.Text1->setText(QStringLiteral("einz"));
+    QCOMPARE(w.Text4->text(), QStringLiteral("einzeln"));
+    // A single field: no translation to select, so only the (empty) voice prefix is spoken.
+    QTest::keyClick(w.Text1, Qt::Key_Return);
+    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), QByteArray("\"\"\r\n"));
+}
+
+void TestWordLookup::missingSpeechPage()
+{
+    QVERIFY(QFile::remove(m_dir->file(QStringLiteral("sp"))));
+    vodozaduda1 &w = openWindow();
+    type(QStringLiteral("hallo"));
+    pressEnter();
+    QCOMPARE(m_messages->texts, QStringList{WordLookup::speechRuntimeMessage()});
+    QVERIFY(m_messages->texts.first().startsWith(QStringLiteral("Achtung : Haben Sie webspeech installiert ? ")));
+    QVERIFY(w.Check4->isChecked());
+    // Silent from now on: no second message.
+    type(QStringLiteral("auto"));
+    pressEnter();
+    QCOMPARE(m_messages->texts.size(), 1);
+    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), QByteArray("\"car\"\r\n"));
+}
+
+void TestWordLookup::handOffNotWritable()
+{
+    // A folder in the way makes the hand-off file unwritable, for root as well.
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("hilfe.txt")));
+    vodozaduda1 &w = openWindow();
+    QSignalSpy clicks(&form<Form1>().page(), &SpeechPage::clicked);
+    type(QStringLiteral("hallo"));
+    pressEnter();
+    QCOMPARE(m_messages->texts, QStringList{QStringLiteral("Achtung : Schreibschutz entfernen [hilfe.txt]!")});
+    QCOMPARE(clicks.size(), 0);
+    QVERIFY(!w.Check4->isChecked());
+}
+
+void TestWordLookup::pathsIgnoreTheWorkingDirectory()
+{
+    QTemporaryDir elsewhere;
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(elsewhere.path()));
+    vodozaduda1 &w = openWindow();
+    type(QStringLiteral("hallo"));
+    QCOMPARE(shownLists(w), QList<int>{2});
+    pressEnter();
+    QDir::setCurrent(before);
+    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), QByteArray("\"hello\"\r\n"));
+    QVERIFY(!QFile::exists(QDir(elsewhere.path()).filePath(QStringLiteral("hilfe.txt"))));
+    QVERIFY(m_messages->texts.isEmpty());
+}
+
+void TestWordLookup::loadFailures_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QList<int>>("counts");
+    const QByteArray twoDividers = QByteArray("a;1;\r\n1") + kMark.toLatin1() + " Trennlinie\r\nb;2;\r\n2" + kMark.toLatin1()
+        + " Trennlinie\r\nc;3;\r\n";
+    QTest::newRow("two dividers") << twoDividers << QList<int>{1, 2, 2, 0};
+    QTest::newRow("no file") << QByteArray() << QList<int>{0, 0, 0, 0};
+}
+
+void TestWordLookup::loadFailures()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QList<int>, counts);
+    vodozaduda1 &w = openWindow();
+    QVERIFY(m_messages->texts.isEmpty());
+    if (!content.isEmpty())
+        m_dir->write(QStringLiteral("TranslateDeGb/Kaputt.txt"), content);
+    w.Text2->setText(QStringLiteral("Kaputt"));
+    w.loading().Command5_Click();
+    QCOMPARE(m_messages->texts,
+             (QStringList{DictionaryLoading::faultyDictionaryMessage(), DictionaryLoading::layoutMessage()}));
+    QCOMPARE(m_messages->texts.at(1).split(QStringLiteral("\r\n")).size(), 17);
+    QList<int> loaded;
+    for (PartList *list : w.Lists)
+        loaded << list->listCount();
+    QCOMPARE(loaded, counts);
+}
+
+void TestWordLookup::missingDefaultDictionaryKeepsLists()
+{
+    vodozaduda1 &w = openWindow();
+    const int before = w.Lists[1]->listCount();
+    QVERIFY(before > 0);
+    QVERIFY(QFile::remove(m_dir->file(QStringLiteral("TranslateDeGb/DeEn.txt"))));
+    w.Text2->setText(QStringLiteral("DeEn"));
+    w.loading().Command5_Click();
+    QCOMPARE(m_messages->texts, QStringList{QStringLiteral("Fehler im Wörterbuch")});
+    QCOMPARE(w.Lists[1]->listCount(), before);
+}
+
+QTEST_MAIN(TestWordLookup)
+#include "tst_wordlookup.moc"

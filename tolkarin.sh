@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Sets up, builds and then starts HX-Tolkarin (run) or runs every test (test).
+# Installs the Debian packages it needs when they are missing (as root, or through sudo).
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
+  libespeak-ng-dev espeak-ng-data libgumbo-dev zlib1g-dev libbenchmark-dev
+  pulseaudio-utils fonts-dejavu-core
+  dict-freedict-deu-eng dict-freedict-deu-ell dict-freedict-deu-ita dict-freedict-spa-deu
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$(nproc)"
+
+case "${1:-run}" in
+  run)  exec ./build/tolkarin ;;
+  test) cd build && ctest --output-on-failure ;;
+  *)    echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
