@@ -28,8 +28,9 @@ int PartList::listCount() const
 
 int PartList::listIndex() const
 {
+    // The current row is the selected one: a press makes an item current just before it selects it.
     const QModelIndex current = currentIndex();
-    return current.isValid() && selectionModel()->isSelected(current) ? current.row() : -1;
+    return current.isValid() ? current.row() : -1;
 }
 
 void PartList::setListIndex(int row)

@@ -1,0 +1,211 @@
+#include "app/FormRegistry.h"
+#include "app/Pause.h"
+#include "dictionary/DictionaryCatalogue.h"
+#include "dictionary/DictionaryLoading.h"
+#include "dictionary/FileListBox.h"
+#include "dictionary/PartList.h"
+#include "dictionary/PartListModel.h"
+#include "dictionary/vodozaduda1.h"
+
+#include "TestSupport.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+QStringList listed(const FileListBox *files)
+{
+    QStringList names;
+    for (int i = 0; i < files->count(); ++i)
+        names << files->item(i)->text();
+    return names;
+}
+}
+
+class TestCatalogue : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void openingMarksAFile();
+    void load_data();
+    void load();
+    void languagePairs_data();
+    void languagePairs();
+    void exampleShowsItsMessageTwice();
+    void upperCaseExtensionFails();
+    void editorGetsTheMarkedFile();
+    void closingResetsTheProgressBar();
+
+private:
+    vodozaduda1 &openPanel();
+    void mark(const QString &name);
+
+    std::unique_ptr<TestProgramDirectory> m_dir;
+    std::unique_ptr<WindowSandbox> m_sandbox;
+    std::unique_ptr<MessageRecorder> m_messages;
+    vodozaduda1 *m_w = nullptr;
+};
+
+void TestCatalogue::init()
+{
+    m_dir = std::make_unique<TestProgramDirectory>();
+    m_sandbox = std::make_unique<WindowSandbox>();
+    m_messages = std::make_unique<MessageRecorder>();
+}
+
+void TestCatalogue::cleanup()
+{
+    m_sandbox.reset();
+    m_messages.reset();
+    m_dir.reset();
+}
+
+vodozaduda1 &TestCatalogue::openPanel()
+{
+    m_w = &form<vodozaduda1>();
+    m_w->show();
+    m_w->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_w))
+        qWarning("main window not active");
+    m_w->Command17->click();
+    pause(0.05);
+    return *m_w;
+}
+
+void TestCatalogue::mark(const QString &name)
+{
+    const QList<QListWidgetItem *> found = m_w->File1->findItems(name, Qt::MatchExactly);
+    QVERIFY(!found.isEmpty());
+    QTest::mouseClick(m_w->File1->viewport(), Qt::LeftButton, {}, m_w->File1->visualItemRect(found.first()).center());
+    QCOMPARE(m_w->File1->fileName(), name);
+}
+
+void TestCatalogue::openingMarksAFile()
+{
+    m_dir->write(QStringLiteral("TranslateDeGb/Andere.TXT"), "a;b;\r\n");
+    m_dir->write(QStringLiteral("TranslateDeGb/notiz.md"), "nein");
+    vodozaduda1 &w = openPanel();
+    QVERIFY(w.Frame1->isVisible());
+    QVERIFY(!w.Command17->isVisible());
+    QVERIFY(w.Command18->isVisible());
+    QCOMPARE(listed(w.File1), (QStringList{"Andere.TXT", "DeEn.txt", "Woerterbuch-Muster.txt"}));
+    // Down and Up mark the first file, and marking shows the OK button.
+    QCOMPARE(w.File1->fileName(), QStringLiteral("Andere.TXT"));
+    QVERIFY(w.Command14->isVisible());
+    QCOMPARE(QApplication::focusWidget(), w.File1);
+}
+
+void TestCatalogue::load_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("OK button") << "ok";
+    QTest::newRow("double click") << "double";
+    QTest::newRow("Enter") << "enter";
+}
+
+void TestCatalogue::load()
+{
+    QFETCH(QString, how);
+    vodozaduda1 &w = openPanel();
+    mark(QStringLiteral("DeEn.txt"));
+    if (how == QLatin1String("ok"))
+        w.Command14->click();
+    else if (how == QLatin1String("double"))
+        QTest::mouseDClick(w.File1->viewport(), Qt::LeftButton, {},
+                           w.File1->visualItemRect(w.File1->currentItem()).center());
+    else
+        QTest::keyClick(w.File1, Qt::Key_Return);
+    QCOMPARE(w.Text2->text(), QStringLiteral("DeEn"));
+    QCOMPARE(w.Label3->text(), QStringLiteral("Deutsch-Englisch"));
+    QVERIFY(m_messages->texts.isEmpty());
+    QVERIFY(w.Lists[0]->items().findFirstPrefix(u"arbeit;") >= 0);
+    QVERIFY(!w.Frame1->isVisible());
+    QVERIFY(!w.Command14->isVisible());
+    QVERIFY(w.Command17->isVisible());
+    QVERIFY(!w.ProgressBar1->isVisible());
+    QCOMPARE(w.ProgressBar1->value(), 0);
+    QCOMPARE(QApplication::focusWidget(), w.Text3);
+}
+
+void TestCatalogue::languagePairs_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("DeEn") << "DeEn.txt" << "Deutsch-Englisch";
+    QTest::newRow("DeGr") << "DeGr.txt" << "Deutsch-Griechisch";
+    QTest::newRow("DeIt") << "DeIt" << "Deutsch-Italienisch";
+    QTest::newRow("SpDe") << "SpDe.txt" << "Spanisch-Deutsch";
+    QTest::newRow("other") << "Eigenes.txt" << "Land";
+    QTest::newRow("letter case counts") << "deen.txt" << "Land";
+}
+
+void TestCatalogue::languagePairs()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, label);
+    vodozaduda1 &w = form<vodozaduda1>();
+    w.Text2->setText(name);
+    QCOMPARE(w.Label3->text(), label);
+    QVERIFY(!w.Text2->text().contains(QLatin1String(".txt")));
+}
+
+void TestCatalogue::exampleShowsItsMessageTwice()
+{
+    vodozaduda1 &w = form<vodozaduda1>();
+    w.Text2->setText(QStringLiteral("Woerterbuch-Muster.txt"));
+    QCOMPARE(m_messages->texts, (QStringList{DictionaryCatalogue::exampleMessage(), DictionaryCatalogue::exampleMessage()}));
+    QCOMPARE(w.Label3->text(), QStringLiteral("Beispiel-Woerterbuch"));
+    QVERIFY(m_messages->texts.first().contains(QString(8, QLatin1Char('\\')) + QStringLiteral(" Trennlinie ]")));
+}
+
+void TestCatalogue::upperCaseExtensionFails()
+{
+    m_dir->write(QStringLiteral("TranslateDeGb/DeEn.TXT"), m_dir->read(QStringLiteral("TranslateDeGb/DeEn.txt")));
+    vodozaduda1 &w = openPanel();
+    mark(QStringLiteral("DeEn.TXT"));
+    w.Command14->click();
+    QCOMPARE(w.Text2->text(), QStringLiteral("DeEn.TXT"));
+    QCOMPARE(w.Label3->text(), QStringLiteral("Land"));
+    QCOMPARE(m_messages->texts,
+             (QStringList{DictionaryLoading::faultyDictionaryMessage(), DictionaryLoading::layoutMessage()}));
+    for (PartList *list : w.Lists)
+        QCOMPARE(list->listCount(), 0);
+}
+
+void TestCatalogue::editorGetsTheMarkedFile()
+{
+    ShellRecorder shell;
+    vodozaduda1 &w = openPanel();
+    mark(QStringLiteral("Woerterbuch-Muster.txt"));
+    w.Command44->click();
+    QCOMPARE(shell.urls.size(), 1);
+    QCOMPARE(shell.urls.first(), QUrl::fromLocalFile(m_dir->file(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"))));
+    // Opening does not load it.
+    QCOMPARE(w.Text2->text(), QStringLiteral("Woerterbuch-Muster"));
+    w.File1->clearSelection();
+    w.Command44->click();
+    QCOMPARE(QDir(shell.urls.last().toLocalFile()), QDir(m_dir->file(QStringLiteral("TranslateDeGb"))));
+}
+
+void TestCatalogue::closingResetsTheProgressBar()
+{
+    vodozaduda1 &w = openPanel();
+    w.ProgressBar1->show();
+    w.ProgressBar1->setValue(80);
+    w.Command18->click();
+    QVERIFY(!w.Frame1->isVisible());
+    QVERIFY(!w.ProgressBar1->isVisible());
+    QCOMPARE(w.ProgressBar1->value(), 0);
+    QVERIFY(w.Command17->isVisible());
+    QVERIFY(!w.Command18->isVisible());
+}
+
+QTEST_MAIN(TestCatalogue)
+#include "tst_catalogue.moc"

@@ -1,0 +1,220 @@
+#include "app/ClickLabel.h"
+#include "app/FormRegistry.h"
+#include "app/Pause.h"
+#include "app/Twips.h"
+#include "dictionary/ListBrowsing.h"
+#include "dictionary/PartList.h"
+#include "dictionary/vodozaduda1.h"
+#include "speech/SpeechPage.h"
+#include "workspace/Form1.h"
+
+#include "TestSupport.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+const QString kMark = QString(8, QLatin1Char('\\'));
+
+QByteArray dictionary(const QStringList &part1, const QStringList &part2, const QStringList &part3,
+                      const QStringList &part4)
+{
+    QStringList lines = part1;
+    lines << QStringLiteral("1") + kMark + QStringLiteral(" Trennlinie") << part2
+          << QStringLiteral("2") + kMark + QStringLiteral(" Trennlinie") << part3
+          << QStringLiteral("3") + kMark + QStringLiteral(" Trennlinie") << part4;
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
+QList<int> shownLists(vodozaduda1 &w)
+{
+    QList<int> shown;
+    for (int k = 0; k < 4; ++k)
+        if (w.Lists[k]->isVisible())
+            shown << k + 1;
+    return shown;
+}
+}
+
+class TestPrefixSearch : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void search_data();
+    void search();
+    void prefixInTwoParts();
+    void upAndDown_data();
+    void upAndDown();
+    void hideAndSearchAgain();
+    void doubleClickSpeaks();
+    void listHoverShowsTheEntry();
+
+private:
+    vodozaduda1 &openWindow();
+
+    std::unique_ptr<TestProgramDirectory> m_dir;
+    std::unique_ptr<WindowSandbox> m_sandbox;
+    std::unique_ptr<MessageRecorder> m_messages;
+};
+
+void TestPrefixSearch::init()
+{
+    m_dir = std::make_unique<TestProgramDirectory>();
+    m_sandbox = std::make_unique<WindowSandbox>();
+    m_messages = std::make_unique<MessageRecorder>();
+}
+
+void TestPrefixSearch::cleanup()
+{
+    m_sandbox.reset();
+    m_messages.reset();
+    m_dir.reset();
+}
+
+vodozaduda1 &TestPrefixSearch::openWindow()
+{
+    // Laid out like the example in the loader's error message.
+    m_dir->write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
+                 dictionary({"ab und zu;every now and then;"}, {"auto;car;"},
+                            {"süssigkeit;sweetness;", "süssigkeiten;sweets;", "süsskartoffel;sweetpotato;"},
+                            {"versuch;trial;", "xyz;yxz;TEST;"}));
+    vodozaduda1 &w = form<vodozaduda1>();
+    w.show();
+    w.activateWindow();
+    if (!QTest::qWaitForWindowActive(&w))
+        qWarning("main window not active");
+    return w;
+}
+
+void TestPrefixSearch::search_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QList<int>>("shown");
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("one letter") << "s" << QList<int>{3} << "süssigkeit;sweetness;";
+    QTest::newRow("umlaut") << "sü" << QList<int>{3} << "süssigkeit;sweetness;";
+    QTest::newRow("capital umlaut") << "SÜSSK" << QList<int>{3} << "süsskartoffel;sweetpotato;";
+    QTest::newRow("part four") << "x" << QList<int>{4} << "xyz;yxz;TEST;";
+    QTest::newRow("phrase") << "ab u" << QList<int>{1} << "ab und zu;every now and then;";
+    QTest::newRow("nothing") << "q" << QList<int>{} << "";
+}
+
+void TestPrefixSearch::search()
+{
+    QFETCH(QString, typed);
+    QFETCH(QList<int>, shown);
+    QFETCH(QString, entry);
+    vodozaduda1 &w = openWindow();
+    // Typed letter by letter: every step searches.
+    for (int i = 1; i <= typed.size(); ++i)
+        w.Text1->setText(typed.left(i));
+    QCOMPARE(shownLists(w), shown);
+    QCOMPARE(w.Text4->text(), entry);
+    QCOMPARE(Twips::backColor(w.Text3), Twips::color(shown.isEmpty() ? VbColor::White : VbColor::Yellow));
+    if (!shown.isEmpty()) {
+        PartList *list = w.Lists[shown.last() - 1];
+        QCOMPARE(list->text(), entry);
+    }
+}
+
+void TestPrefixSearch::prefixInTwoParts()
+{
+    m_dir->write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
+                 dictionary({"haus;house;", "hausboot;houseboat;"}, {"Hausarzt;family doctor;"}, {"x;y;"}, {"z;z;"}));
+    vodozaduda1 &w = form<vodozaduda1>();
+    w.show();
+    w.Text1->setText(QStringLiteral("haus"));
+    QCOMPARE(shownLists(w), (QList<int>{1, 2}));
+    QCOMPARE(w.Lists[0]->text(), QStringLiteral("haus;house;"));
+    // Both lists lie in the same place; the current entry is the higher part's match.
+    QCOMPARE(w.Lists[0]->geometry(), w.Lists[1]->geometry());
+    QCOMPARE(w.Text4->text(), QStringLiteral("Hausarzt;family doctor;"));
+}
+
+void TestPrefixSearch::upAndDown_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("part");
+    QTest::addColumn<bool>("up");
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("up by two") << "xyz" << 4 << true << " Trennlinie";
+    QTest::newRow("up from the second item") << "vers" << 4 << true << " Trennlinie";
+    QTest::newRow("up at the first item") << "ab" << 1 << true << "ab und zu;every now and then;";
+    QTest::newRow("down by one") << "vers" << 4 << false << "xyz;yxz;TEST;";
+    QTest::newRow("down at the last item") << "xyz" << 4 << false << "xyz;yxz;TEST;";
+}
+
+void TestPrefixSearch::upAndDown()
+{
+    QFETCH(QString, start);
+    QFETCH(int, part);
+    QFETCH(bool, up);
+    QFETCH(QString, entry);
+    vodozaduda1 &w = openWindow();
+    w.Text1->setText(start);
+    QCOMPARE(shownLists(w), QList<int>{part});
+    (up ? w.Command19 : w.Command20)->click();
+    QCOMPARE(QApplication::focusWidget(), w.Lists[part - 1]);
+    pause(0.1);
+    QCOMPARE(w.Lists[part - 1]->text(), entry);
+    QCOMPARE(w.Text4->text(), entry);
+}
+
+void TestPrefixSearch::hideAndSearchAgain()
+{
+    vodozaduda1 &w = openWindow();
+    w.Text1->setText(QStringLiteral("a"));
+    QCOMPARE(shownLists(w), (QList<int>{1, 2}));
+    const QString entry = w.Text4->text();
+    QTest::mouseClick(w.Label9, Qt::LeftButton);
+    QCOMPARE(shownLists(w), QList<int>{});
+    // Selections and the current entry stay.
+    QCOMPARE(w.Text4->text(), entry);
+    QCOMPARE(w.Lists[1]->text(), QStringLiteral("auto;car;"));
+    pause(0.05);
+    QCOMPARE(shownLists(w), QList<int>{});
+    w.Text1->setText(QStringLiteral("x"));
+    QCOMPARE(shownLists(w), QList<int>{4});
+}
+
+void TestPrefixSearch::doubleClickSpeaks()
+{
+    vodozaduda1 &w = openWindow();
+    QSignalSpy clicks(&form<Form1>().page(), &SpeechPage::clicked);
+    w.Text3->setText(QStringLiteral("auto"));
+    PartList *list = w.Lists[1];
+    QCOMPARE(shownLists(w), QList<int>{2});
+    const QRect first = list->visualRect(list->model()->index(0, 0));
+    // The divider's rest, then the entry below it.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
+    QCOMPARE(w.Text4->text(), QStringLiteral(" Trennlinie"));
+    const QRect second = list->visualRect(list->model()->index(1, 0));
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(w.Text4->text(), QStringLiteral("auto;car;"));
+    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), QByteArray("\"car\"\r\n"));
+    QCOMPARE(clicks.size(), 1);
+    QCOMPARE(w.Text3->text(), QString());
+    QCOMPARE(w.Text1->text(), QStringLiteral(";"));
+}
+
+void TestPrefixSearch::listHoverShowsTheEntry()
+{
+    vodozaduda1 &w = openWindow();
+    QStringList help;
+    w.setHelpTextSink([&](const QString &text) { help << text; });
+    w.Text1->setText(QStringLiteral("ver"));
+    PartList *list = w.Lists[3];
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), list->viewport()->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &move);
+    QVERIFY(!help.isEmpty());
+    QCOMPARE(help.last(), QStringLiteral("versuch  -  trial  -  "));
+}
+
+QTEST_MAIN(TestPrefixSearch)
+#include "tst_prefixsearch.moc"
