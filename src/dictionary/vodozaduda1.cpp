@@ -10,6 +10,7 @@
 #include "dictionary/ListBrowsing.h"
 #include "dictionary/PartList.h"
 #include "dictionary/WordLookup.h"
+#include "speech/hilfe1.h"
 #include "workspace/Form1.h"
 
 #include <QCheckBox>
@@ -215,8 +216,7 @@ void vodozaduda1::load()
 
 void vodozaduda1::showHelpText(const QString &text)
 {
-    if (m_helpSink)
-        m_helpSink(text);
+    form<hilfe1>().setHelpText(text);
 }
 
 void vodozaduda1::unloadStep()
@@ -231,6 +231,14 @@ void vodozaduda1::keyDown(int key)
     switch (key) {
     case Qt::Key_Escape:
         close();
+        break;
+    case Qt::Key_F1:
+        form<hilfe1>().show();
+        form<hilfe1>().startPlacing();
+        break;
+    case Qt::Key_F2:
+        form<hilfe1>().pla();
+        form<hilfe1>().setHelpText(QString());
         break;
     case Qt::Key_F3:
         form<Form1>().clickPageElement(QStringLiteral("stop"));

@@ -3,7 +3,6 @@
 #include "app/Form.h"
 
 #include <array>
-#include <functional>
 
 class ClickLabel;
 class DictionaryCatalogue;
@@ -49,7 +48,6 @@ public:
 
     // A help text for the help line of the help window (the control under the mouse).
     void showHelpText(const QString &text);
-    void setHelpTextSink(std::function<void(const QString &)> sink) { m_helpSink = std::move(sink); }
 
     // Controls reached by other windows and by tests.
     QLineEdit *Text1 = nullptr;
@@ -91,5 +89,4 @@ private:
     DictionaryLoading *m_loading = nullptr;
     DictionaryCatalogue *m_catalogue = nullptr;
     ListBrowsing *m_browsing = nullptr;
-    std::function<void(const QString &)> m_helpSink;
 };

@@ -1,0 +1,275 @@
+#include "app/ClickLabel.h"
+#include "app/FormRegistry.h"
+#include "app/Pause.h"
+#include "app/Twips.h"
+#include "dictionary/vodozaduda1.h"
+#include "speech/SpeechPage.h"
+#include "speech/VoiceMarkup.h"
+#include "speech/hilfe1.h"
+#include "workspace/Form1.h"
+
+#include "TestSupport.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+void hover(QWidget *w)
+{
+    QEnterEvent enter(QPointF(2, 2), w->mapTo(w->window(), QPointF(2, 2)), w->mapToGlobal(QPointF(2, 2)));
+    QApplication::sendEvent(w, &enter);
+}
+
+QByteArray spoken(const QString &text)
+{
+    return (VoiceMarkup::kHelpPattern + QStringLiteral("\r\n") + text + QStringLiteral("\r\n")).toUtf8();
+}
+}
+
+class TestHelpWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void speakWritesPatternAndText_data();
+    void speakWritesPatternAndText();
+    void autoReadSpeaksTheNewestText();
+    void autoReadKeys();
+    void playOnEveryPress();
+    void speechKeys_data();
+    void speechKeys();
+    void largePrint();
+    void mouseOverTexts();
+    void descriptionAndHomePage();
+    void escapeUnloadsToAFreshWindow();
+    void placedAboveTheMainWindow();
+
+private:
+    hilfe1 &openHelp();
+
+    std::unique_ptr<TestProgramDirectory> m_dir;
+    std::unique_ptr<WindowSandbox> m_sandbox;
+    std::unique_ptr<MessageRecorder> m_messages;
+    std::unique_ptr<QSignalSpy> m_clicks;
+};
+
+void TestHelpWindow::init()
+{
+    m_dir = std::make_unique<TestProgramDirectory>();
+    m_sandbox = std::make_unique<WindowSandbox>();
+    m_messages = std::make_unique<MessageRecorder>();
+    m_clicks = std::make_unique<QSignalSpy>(&form<Form1>().page(), &SpeechPage::clicked);
+}
+
+void TestHelpWindow::cleanup()
+{
+    m_clicks.reset();
+    m_sandbox.reset();
+    m_messages.reset();
+    m_dir.reset();
+}
+
+hilfe1 &TestHelpWindow::openHelp()
+{
+    hilfe1 &h = form<hilfe1>();
+    h.show();
+    h.activateWindow();
+    if (!QTest::qWaitForWindowActive(&h))
+        qWarning("help window not active");
+    return h;
+}
+
+void TestHelpWindow::speakWritesPatternAndText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("text") << "Liest gesamte Auswahl";
+    QTest::newRow("empty text") << "";
+}
+
+void TestHelpWindow::speakWritesPatternAndText()
+{
+    QFETCH(QString, text);
+    hilfe1 &h = openHelp();
+    h.setHelpText(text);
+    QCOMPARE(h.Label2->text(), text);
+    h.Picture1S->click();
+    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), spoken(text));
+    QCOMPARE(m_clicks->size(), 1);
+    QCOMPARE(m_clicks->first().first().toString(), QStringLiteral("Hilfe"));
+}
+
+void TestHelpWindow::autoReadSpeaksTheNewestText()
+{
+    hilfe1 &h = openHelp();
+    h.setHelpText(QStringLiteral("vorher"));
+    pause(0.3);
+    QCOMPARE(m_clicks->size(), 0);
+    h.Check1->click();
+    // Ticking reads the current text at once.
+    QCOMPARE(m_clicks->size(), 1);
+    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), spoken(QStringLiteral("vorher")));
+    // A burst of texts, as a mouse sweeping over controls gives: one reading, of the last one.
+    for (const QString &text : {QStringLiteral("eins"), QStringLiteral("zwei"), QStringLiteral("drei")}) {
+        h.setHelpText(text);
+        pause(0.02);
+    }
+    QTRY_COMPARE(m_clicks->size(), 2);
+    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), spoken(QStringLiteral("drei")));
+    pause(0.3);
+    QCOMPARE(m_clicks->size(), 2);
+    // The same text again is no new text.
+    h.setHelpText(QStringLiteral("drei"));
+    pause(0.3);
+    QCOMPARE(m_clicks->size(), 2);
+    // From another window's control.
+    hover(form<Form1>().Command1);
+    QTRY_COMPARE(m_clicks->size(), 3);
+    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), spoken(QStringLiteral("xxx")));
+}
+
+void TestHelpWindow::autoReadKeys()
+{
+    hilfe1 &h = openHelp();
+    h.setHelpText(QStringLiteral("Text"));
+    QTest::keyClick(h.focusWidget() ? h.focusWidget() : &h, Qt::Key_F11);
+    QVERIFY(h.Check1->isChecked());
+    QCOMPARE(m_clicks->size(), 1);
+    QTest::keyClick(h.focusWidget() ? h.focusWidget() : &h, Qt::Key_F8);
+    QVERIFY(!h.Check1->isChecked());
+    QCOMPARE(m_clicks->size(), 1);
+}
+
+void TestHelpWindow::playOnEveryPress()
+{
+    vodozaduda1 &main = form<vodozaduda1>();
+    main.show();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    hilfe1 &h = form<hilfe1>();
+    h.setHelpText(QStringLiteral("erste"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), spoken(QStringLiteral("erste")));
+    // F2 empties the help line after playing it.
+    QCOMPARE(h.helpText(), QString());
+    QVERIFY(!h.plaButton->isEnabled());
+    h.setHelpText(QStringLiteral("zweite"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), spoken(QStringLiteral("zweite")));
+    QCOMPARE(m_clicks->size(), 2);
+}
+
+void TestHelpWindow::speechKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("element");
+    QTest::newRow("F3 stops") << int(Qt::Key_F3) << "stop";
+    QTest::newRow("F4 pauses") << int(Qt::Key_F4) << "pause";
+    QTest::newRow("F5 resumes") << int(Qt::Key_F5) << "Weiter";
+    QTest::newRow("F6 again") << int(Qt::Key_F6) << "Nochmal";
+}
+
+void TestHelpWindow::speechKeys()
+{
+    QFETCH(int, key);
+    QFETCH(QString, element);
+    hilfe1 &h = openHelp();
+    QTest::keyClick(h.focusWidget() ? h.focusWidget() : &h, Qt::Key(key));
+    QCOMPARE(m_clicks->size(), 1);
+    QCOMPARE(m_clicks->first().first().toString(), element);
+    QVERIFY(!QFile::exists(m_dir->file(QStringLiteral("hilfe.txt"))));
+}
+
+void TestHelpWindow::largePrint()
+{
+    hilfe1 &h = openHelp();
+    const int frame = hilfe1::kFrameWidth;
+    QCOMPARE(Twips::fromPixels(h.width()) + frame, hilfe1::kNormalWidth);
+    QTest::mouseClick(h.Label3, Qt::LeftButton);
+    QVERIFY(h.Label2->isVisible());
+    QVERIFY(!h.HLabel1->isVisible());
+    QVERIFY(h.Label4->isVisible());
+    QVERIFY(!h.Label3->isVisible());
+    QCOMPARE(Twips::fromPixels(h.width()) + frame, hilfe1::kLargeWidth);
+    h.setHelpText(QStringLiteral("gross"));
+    QCOMPARE(h.Label2->text(), QStringLiteral("gross"));
+    QTest::mouseClick(h.Label2, Qt::LeftButton);
+    QVERIFY(h.HLabel1->isVisible());
+    QVERIFY(!h.Label2->isVisible());
+    QVERIFY(h.Label3->isVisible());
+    QCOMPARE(Twips::fromPixels(h.width()) + frame, hilfe1::kNormalWidth);
+}
+
+void TestHelpWindow::mouseOverTexts()
+{
+    hilfe1 &h = openHelp();
+    hover(h.Label3);
+    QCOMPARE(h.helpText(), QStringLiteral("Schrift größer machen!"));
+    hover(h.Label4);
+    QCOMPARE(h.helpText(), QStringLiteral("Schrift kleiner machen!"));
+    hover(h.beende3);
+    QCOMPARE(h.helpText(), QStringLiteral("Hilfe Fenster schließen!!"));
+    h.Label6->setToolTip(QStringLiteral("Beschreibung: "));
+    hover(h.Label6);
+    QCOMPARE(h.helpText(), QStringLiteral("Beschreibung: \\hilfe-vq\\index.htm"));
+    QTest::mouseClick(h.Label1, Qt::LeftButton);
+    QCOMPARE(h.helpText(), hilfe1::kKeyText);
+    h.Command1->setFocus();
+    QCOMPARE(h.helpText(), QStringLiteral("Programm Beschreibung:"));
+    QCOMPARE(m_clicks->size(), 0);
+}
+
+void TestHelpWindow::descriptionAndHomePage()
+{
+    ShellRecorder shell;
+    hilfe1 &h = openHelp();
+    QTest::mouseClick(h.Label6, Qt::LeftButton);
+    QTest::mouseClick(h.Label5, Qt::LeftButton);
+    QCOMPARE(shell.urls.size(), 2);
+    QCOMPARE(shell.urls[0], QUrl::fromLocalFile(m_dir->file(QStringLiteral("hilfe-vq/index.htm"))));
+    QVERIFY(QFile::exists(shell.urls[0].toLocalFile()));
+    QCOMPARE(shell.urls[1], QUrl(hilfe1::kMakerAddress));
+}
+
+void TestHelpWindow::escapeUnloadsToAFreshWindow()
+{
+    hilfe1 &h = openHelp();
+    h.Check1->setChecked(true);
+    h.setHelpText(QStringLiteral("weg"));
+    h.largePrint(true);
+    h.pla();
+    QTest::keyClick(h.focusWidget() ? h.focusWidget() : &h, Qt::Key_Escape);
+    QVERIFY(!isLoaded<hilfe1>());
+    hilfe1 &fresh = form<hilfe1>();
+    QVERIFY(&fresh != &h || !fresh.Check1->isChecked());
+    QCOMPARE(fresh.helpText(), hilfe1::kInitialText);
+    QVERIFY(!fresh.Check1->isChecked());
+    QVERIFY(!fresh.isLargePrint());
+    QVERIFY(fresh.plaButton->isEnabled());
+    // beende3 only hides.
+    fresh.show();
+    fresh.beende3->click();
+    QVERIFY(!fresh.isVisible());
+    QVERIFY(isLoaded<hilfe1>());
+}
+
+void TestHelpWindow::placedAboveTheMainWindow()
+{
+    vodozaduda1 &main = form<vodozaduda1>();
+    main.show();
+    main.move(100, 400);
+    QTRY_COMPARE(main.pos(), QPoint(100, 400));
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    hilfe1 &h = form<hilfe1>();
+    QVERIFY(h.isVisible());
+    QTRY_COMPARE(h.pos(), QPoint(100, 400 - Twips::toPixels(2600)));
+}
+
+QTEST_MAIN(TestHelpWindow)
+#include "tst_helpwindow.moc"

@@ -1,0 +1,176 @@
+#include "app/FormRegistry.h"
+#include "app/Twips.h"
+#include "dictionary/vodozaduda1.h"
+#include "speech/PageView.h"
+#include "speech/SpeechPage.h"
+#include "speech/hilfe1.h"
+#include "workspace/Form1.h"
+
+#include "TestSupport.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+void hover(QWidget *w)
+{
+    QEnterEvent enter(QPointF(2, 2), w->mapTo(w->window(), QPointF(2, 2)), w->mapToGlobal(QPointF(2, 2)));
+    QApplication::sendEvent(w, &enter);
+}
+}
+
+class TestSpeakerWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void showsThePage();
+    void closeEndsTheProgram_data();
+    void closeEndsTheProgram();
+    void hidingKeepsSpeaking();
+    void speakAgainAndStop();
+    void hoverColours();
+    void helpKeys();
+    void mainWindowCloseEndsThroughTheSpeaker();
+
+private:
+    Form1 &openSpeaker();
+
+    std::unique_ptr<TestProgramDirectory> m_dir;
+    std::unique_ptr<WindowSandbox> m_sandbox;
+    std::unique_ptr<MessageRecorder> m_messages;
+};
+
+void TestSpeakerWindow::init()
+{
+    m_dir = std::make_unique<TestProgramDirectory>();
+    m_sandbox = std::make_unique<WindowSandbox>();
+    m_messages = std::make_unique<MessageRecorder>();
+}
+
+void TestSpeakerWindow::cleanup()
+{
+    m_sandbox.reset();
+    m_messages.reset();
+    m_dir.reset();
+}
+
+Form1 &TestSpeakerWindow::openSpeaker()
+{
+    Form1 &f = form<Form1>();
+    f.show();
+    f.activateWindow();
+    if (!QTest::qWaitForWindowActive(&f))
+        qWarning("speaker window not active");
+    return f;
+}
+
+void TestSpeakerWindow::showsThePage()
+{
+    Form1 &f = openSpeaker();
+    QCOMPARE(f.windowTitle(), QStringLiteral("Sprecher"));
+    QCOMPARE(Twips::backColor(&f), Twips::color(VbColor::Black));
+    QVERIFY(f.page().isLoaded());
+    for (const QString &name : {QStringLiteral("Hilfe"), QStringLiteral("Hilfex"), QStringLiteral("stop"),
+                                QStringLiteral("pause"), QStringLiteral("Weiter"), QStringLiteral("Nochmal")})
+        QVERIFY2(f.Browser->findChild<QPushButton *>(name), qPrintable(name));
+    QSignalSpy clicks(&f.page(), &SpeechPage::clicked);
+    f.Browser->findChild<QPushButton *>(QStringLiteral("stop"))->click();
+    QCOMPARE(clicks.size(), 1);
+}
+
+void TestSpeakerWindow::closeEndsTheProgram_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("close box") << "close";
+    QTest::newRow("Esc") << "escape";
+    QTest::newRow("end button") << "beende";
+}
+
+void TestSpeakerWindow::closeEndsTheProgram()
+{
+    QFETCH(QString, how);
+    Form1 &f = openSpeaker();
+    form<vodozaduda1>();
+    if (how == QLatin1String("close"))
+        f.close();
+    else if (how == QLatin1String("escape"))
+        QTest::keyClick(f.focusWidget() ? f.focusWidget() : &f, Qt::Key_Escape);
+    else
+        f.Command2->click();
+    QVERIFY(m_sandbox->programEnded());
+    QVERIFY(!isLoaded<Form1>());
+    QVERIFY(!isLoaded<vodozaduda1>());
+}
+
+void TestSpeakerWindow::hidingKeepsSpeaking()
+{
+    Form1 &f = openSpeaker();
+    f.Command3->click();
+    QVERIFY(!f.isVisible());
+    QVERIFY(isLoaded<Form1>());
+    QVERIFY(!m_sandbox->programEnded());
+    QVERIFY(f.clickPageElement(QStringLiteral("Hilfex")));
+}
+
+void TestSpeakerWindow::speakAgainAndStop()
+{
+    Form1 &f = openSpeaker();
+    QSignalSpy clicks(&f.page(), &SpeechPage::clicked);
+    f.Command1->click();
+    QTest::keyClick(f.focusWidget() ? f.focusWidget() : &f, Qt::Key_F3);
+    QCOMPARE(clicks.size(), 2);
+    QCOMPARE(clicks[0].first().toString(), QStringLiteral("Hilfe"));
+    QCOMPARE(clicks[1].first().toString(), QStringLiteral("stop"));
+}
+
+void TestSpeakerWindow::hoverColours()
+{
+    Form1 &f = openSpeaker();
+    const QColor white = Twips::color(VbColor::White);
+    const QColor yellow = Twips::color(VbColor::Yellow);
+    hover(f.Command1);
+    QCOMPARE(Twips::backColor(f.Command1), yellow);
+    QCOMPARE(Twips::backColor(f.Command3), white);
+    QCOMPARE(form<hilfe1>().helpText(), QStringLiteral("xxx"));
+    hover(f.Command3);
+    QCOMPARE(Twips::backColor(f.Command1), white);
+    QCOMPARE(Twips::backColor(f.Command3), yellow);
+    // No tooltip of its own: the help line is emptied.
+    QCOMPARE(form<hilfe1>().helpText(), QString());
+    hover(f.Frame2);
+    QCOMPARE(Twips::backColor(f.Command3), white);
+    hover(f.Command1);
+    hover(f.Frame1);
+    QCOMPARE(Twips::backColor(f.Command1), white);
+}
+
+void TestSpeakerWindow::helpKeys()
+{
+    Form1 &f = openSpeaker();
+    QTest::keyClick(f.focusWidget() ? f.focusWidget() : &f, Qt::Key_F1);
+    QVERIFY(form<hilfe1>().isVisible());
+    form<hilfe1>().setHelpText(QStringLiteral("lies"));
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QTest::keyClick(f.focusWidget() ? f.focusWidget() : &f, Qt::Key_F2);
+    QVERIFY(m_dir->read(QStringLiteral("hilfe.txt")).endsWith("lies\r\n"));
+    QCOMPARE(form<hilfe1>().helpText(), QString());
+}
+
+void TestSpeakerWindow::mainWindowCloseEndsThroughTheSpeaker()
+{
+    vodozaduda1 &main = form<vodozaduda1>();
+    QVERIFY(isLoaded<Form1>());
+    main.Command2->click();
+    QVERIFY(m_sandbox->programEnded());
+    QVERIFY(!isLoaded<Form1>());
+    QVERIFY(!isLoaded<vodozaduda1>());
+}
+
+QTEST_MAIN(TestSpeakerWindow)
+#include "tst_speakerwindow.moc"
