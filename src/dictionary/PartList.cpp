@@ -106,3 +106,12 @@ void PartList::mouseMoveEvent(QMouseEvent *event)
     QListView::mouseMoveEvent(event);
     emit hovered();
 }
+
+QModelIndex PartList::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    if (action == MoveLeft)
+        action = MoveUp;
+    else if (action == MoveRight)
+        action = MoveDown;
+    return QListView::moveCursor(action, modifiers);
+}

@@ -11,9 +11,13 @@
 #include "dictionary/PartList.h"
 #include "dictionary/WordLookup.h"
 #include "speech/hilfe1.h"
+#include "workspace/LetterWorkspace.h"
 #include "workspace/Form1.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -93,6 +97,34 @@ vodozaduda1::vodozaduda1(QWidget *parent) : Form(parent)
     cc.progressBar1 = ProgressBar1;
     cc.text3 = Text3;
     m_catalogue = new DictionaryCatalogue(*this, cc, *m_loading, this);
+
+    LetterControls lc;
+    lc.text6 = Text6;
+    lc.check2 = Check2;
+    lc.check3 = Check3;
+    lc.check4 = Check4;
+    lc.text3 = Text3;
+    lc.text4 = Text4;
+    lc.text5 = Text5;
+    lc.list5 = List5;
+    lc.list6 = List6;
+    lc.label4 = Label4;
+    lc.timer4 = Timer4;
+    m_letter = new LetterWorkspace(*this, lc, *m_lookup, this);
+    connect(Command32, &QPushButton::clicked, m_letter, &LetterWorkspace::Command32_Click);
+    connect(Command47, &QPushButton::clicked, m_letter, &LetterWorkspace::Command47_Click);
+    connect(Command33, &QPushButton::clicked, m_letter, &LetterWorkspace::Command33_Click);
+    connect(Command22, &QPushButton::clicked, m_letter, &LetterWorkspace::Command22_Click);
+    connect(Command24, &QPushButton::clicked, m_letter, &LetterWorkspace::Command24_Click);
+    connect(Command26, &QPushButton::clicked, m_letter, &LetterWorkspace::Command26_Click);
+    connect(Command27, &QPushButton::clicked, m_letter, &LetterWorkspace::Command27_Click);
+    connect(Command23, &QPushButton::clicked, m_letter, &LetterWorkspace::Command23_Click);
+    connect(Label4, &ClickLabel::doubleClicked, m_letter, &LetterWorkspace::Label4_DblClick);
+    connect(Command41, &QPushButton::clicked, this, [] { form<Form1>().show(); });
+    connect(Command46, &QPushButton::clicked, this, [] {
+        form<hilfe1>().show();
+        form<hilfe1>().startPlacing();
+    });
 
     connect(Command29, &QPushButton::clicked, m_lookup, &WordLookup::Command29_Click);
     connect(Label9, &ClickLabel::clicked, m_browsing, &ListBrowsing::Label9_Click);
@@ -180,8 +212,43 @@ void vodozaduda1::buildControls()
 
     // The letter side, seen only in the wide window.
     Command29 = button(this, "Command29", QStringLiteral("< &Auswahl aufnehmen"), 5880, 4440, 2295, 375);
+    Command29->setToolTip(QStringLiteral("Liste Auswahl in Brief-Textfeld übernehmen"));
     Check2 = make<QCheckBox>(this, "Check2", 4560, 120, 1215, 255);
     Check2->setText(QStringLiteral("schreiben"));
+    Check2->setToolTip(QStringLiteral("Übersetzte Worte sammeln um einen Brief zu schreiben"));
+    Check3 = make<QCheckBox>(this, "Check3", 4560, 480, 1215, 255);
+    Check3->setText(QStringLiteral("&Stimme   "));
+    Command28 = button(this, "Command28", QStringLiteral("S&timme     "), 4560, 840, 1215, 315);
+    Command28->setToolTip(QStringLiteral("Neues Stimmuster erstellen "));
+    Command41 = button(this, "Command41", QStringLiteral("Sprecher   "), 4560, 1200, 1215, 315);
+    Command41->setToolTip(QStringLiteral("Sprecher"));
+    Command46 = button(this, "Command46", QStringLiteral("Hilfe"), 4560, 1560, 1215, 315);
+    Combo1 = make<QComboBox>(this, "Combo1", 4560, 3000, 1215, 315);
+    Combo1->setEditable(true);
+    Combo1->setToolTip(QStringLiteral("Schrift Type auswählen"));
+    Twips::setBackColor(Combo1, Twips::color(VbColor::LightYellow));
+
+    // The letter side, right half of the wide window.
+    Text6 = make<QPlainTextEdit>(this, "Text6", 5880, 480, 5535, 3975);
+    Text6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text6->setFont(QFont(QStringLiteral("MS Sans Serif"), 12));
+    Twips::setBackColor(Text6, Twips::color(VbColor::Yellow));
+    Command22 = button(this, "Command22", QStringLiteral("&1;"), 5880, 60, 495, 375);
+    Command22->setToolTip(QStringLiteral("Liest erstes Wort der Auswahl. "));
+    Command24 = button(this, "Command24", QStringLiteral("&2;"), 6435, 60, 495, 375);
+    Command24->setToolTip(QStringLiteral("Liest zweites Wort der Auswahl. Oder Pfeiltaste rechts."));
+    Command26 = button(this, "Command26", QStringLiteral("&3"), 6990, 60, 495, 375);
+    Command26->setToolTip(QStringLiteral("Liest drittes Wort"));
+    Command27 = button(this, "Command27", QStringLiteral("< 1&+2"), 7545, 60, 855, 375);
+    Command27->setToolTip(QStringLiteral("Liest erstes und zweites Wort der Auswahl"));
+    Command23 = button(this, "Command23", QStringLiteral("< lese"), 8460, 60, 855, 375);
+    Command23->setToolTip(QStringLiteral("Liest gesamte Auswahl"));
+    Command33 = button(this, "Command33", QString(), 9375, 60, 375, 375);
+    Command33->setToolTip(QStringLiteral("Lösche Brief-Textfeld"));
+    Twips::setBackColor(Command33, Twips::color(VbColor::Red));
+    Command32 = button(this, "Command32", QStringLiteral("Lesen"), 8235, 4440, 1095, 375);
+    Command32->setToolTip(QStringLiteral("Brief-Textfeld vorlesen lassen [F7]."));
+    Command47 = button(this, "Command47", QStringLiteral("Stop"), 9390, 4440, 975, 375);
     Command19 = button(this, "Command19", QStringLiteral("<< hoch"), 4560, 2040, 1215, 375);
     Command19->setToolTip(QStringLiteral("Auswahl hoch. Oder Pfeiltaste hoch."));
     Command20 = button(this, "Command20", QStringLiteral("<< runter"), 4560, 2520, 1215, 375);
@@ -203,6 +270,8 @@ void vodozaduda1::buildControls()
 
 void vodozaduda1::load()
 {
+    Combo1->addItems(QFontDatabase::families());
+    Combo1->setEditText(QStringLiteral("Schrift wählen >"));
     m_loading->Command5_Click();
     for (PartList *list : Lists)
         list->hide();
@@ -242,6 +311,27 @@ void vodozaduda1::keyDown(int key)
         break;
     case Qt::Key_F3:
         form<Form1>().clickPageElement(QStringLiteral("stop"));
+        break;
+    case Qt::Key_F7:
+        m_letter->readLetterKey();
+        break;
+    case Qt::Key_Left:
+        m_letter->Command22_Click();
+        if (!pause(0.4))
+            return;
+        m_browsing->ListenFokussieren();
+        sendKey(this, Qt::Key_Down);
+        break;
+    case Qt::Key_Right:
+        m_letter->Command24_Click();
+        if (!pause(0.4))
+            return;
+        m_browsing->ListenFokussieren();
+        sendKey(this, Qt::Key_Up);
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        m_browsing->ListenFokussieren();
         break;
     default:
         break;

@@ -8,7 +8,10 @@ class ClickLabel;
 class DictionaryCatalogue;
 class DictionaryLoading;
 class FileListBox;
+class LetterWorkspace;
 class ListBrowsing;
+class QComboBox;
+class QPlainTextEdit;
 class PartList;
 class QCheckBox;
 class QGroupBox;
@@ -45,6 +48,7 @@ public:
     DictionaryLoading &loading() { return *m_loading; }
     DictionaryCatalogue &catalogue() { return *m_catalogue; }
     ListBrowsing &browsing() { return *m_browsing; }
+    LetterWorkspace &letter() { return *m_letter; }
 
     // A help text for the help line of the help window (the control under the mouse).
     void showHelpText(const QString &text);
@@ -60,7 +64,10 @@ public:
     QListWidget *List6 = nullptr;
     QCheckBox *Check1 = nullptr;
     QCheckBox *Check2 = nullptr;
+    QCheckBox *Check3 = nullptr;
     QCheckBox *Check4 = nullptr;
+    QPlainTextEdit *Text6 = nullptr;
+    QComboBox *Combo1 = nullptr;
     QLabel *Label3 = nullptr;
     ClickLabel *Label4 = nullptr;
     ClickLabel *Label9 = nullptr;
@@ -76,7 +83,18 @@ public:
     QPushButton *Command18 = nullptr;
     QPushButton *Command19 = nullptr;
     QPushButton *Command20 = nullptr;
+    QPushButton *Command22 = nullptr;
+    QPushButton *Command23 = nullptr;
+    QPushButton *Command24 = nullptr;
+    QPushButton *Command26 = nullptr;
+    QPushButton *Command27 = nullptr;
+    QPushButton *Command28 = nullptr;
     QPushButton *Command29 = nullptr;
+    QPushButton *Command32 = nullptr;
+    QPushButton *Command33 = nullptr;
+    QPushButton *Command41 = nullptr;
+    QPushButton *Command46 = nullptr;
+    QPushButton *Command47 = nullptr;
     QPushButton *Command43 = nullptr;
     QPushButton *Command44 = nullptr;
     QPushButton *Command45 = nullptr;
@@ -89,4 +107,5 @@ private:
     DictionaryLoading *m_loading = nullptr;
     DictionaryCatalogue *m_catalogue = nullptr;
     ListBrowsing *m_browsing = nullptr;
+    LetterWorkspace *m_letter = nullptr;
 };

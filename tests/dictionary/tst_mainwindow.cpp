@@ -1,0 +1,265 @@
+#include "app/FormRegistry.h"
+#include "app/Pause.h"
+#include "app/ClickLabel.h"
+#include "dictionary/PartList.h"
+#include "dictionary/PartListModel.h"
+#include "dictionary/WordLookup.h"
+#include "dictionary/vodozaduda1.h"
+#include "speech/SpeechPage.h"
+#include "workspace/Form1.h"
+
+#include "TestSupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+const QString kMark = QString(8, QLatin1Char('\\'));
+
+QByteArray dictionary(const QStringList &part1, const QStringList &part2, const QStringList &part3)
+{
+    QStringList lines = part1;
+    lines << QStringLiteral("1") + kMark + QStringLiteral(" Trennlinie") << part2
+          << QStringLiteral("2") + kMark + QStringLiteral(" Trennlinie") << part3 << QStringLiteral("3") + kMark;
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
+void press(Qt::Key key)
+{
+    QWidget *target = QApplication::focusWidget();
+    QVERIFY(target);
+    QTest::keyClick(target, key);
+}
+}
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void startSequence();
+    void faultySampleAtStart();
+    void layoutFollowsTheDesign_data();
+    void layoutFollowsTheDesign();
+    void arrowKeysFocusTheShownList_data();
+    void arrowKeysFocusTheShownList();
+    void leftAndRightReadAndKeepTheSelection_data();
+    void leftAndRightReadAndKeepTheSelection();
+    void escapeEndsTheProgram();
+    void escapeDuringATranslation();
+    void secondEnterDuringATranslation();
+
+private:
+    vodozaduda1 &openWindow();
+
+    std::unique_ptr<TestProgramDirectory> m_dir;
+    std::unique_ptr<WindowSandbox> m_sandbox;
+    std::unique_ptr<MessageRecorder> m_messages;
+};
+
+void TestMainWindow::init()
+{
+    m_dir = std::make_unique<TestProgramDirectory>();
+    m_sandbox = std::make_unique<WindowSandbox>();
+    m_messages = std::make_unique<MessageRecorder>();
+}
+
+void TestMainWindow::cleanup()
+{
+    m_sandbox.reset();
+    m_messages.reset();
+    m_dir.reset();
+}
+
+vodozaduda1 &TestMainWindow::openWindow()
+{
+    vodozaduda1 &w = form<vodozaduda1>();
+    w.show();
+    w.activateWindow();
+    if (!QTest::qWaitForWindowActive(&w))
+        qWarning("main window not active");
+    w.Text3->setFocus();
+    return w;
+}
+
+void TestMainWindow::startSequence()
+{
+    vodozaduda1 &w = form<vodozaduda1>();
+    // Loaded before it is shown: the sample dictionary, all lists hidden.
+    QVERIFY(!w.isVisible());
+    QCOMPARE(w.Text2->text(), QStringLiteral("Woerterbuch-Muster"));
+    QVERIFY(w.Lists[1]->items().findFirstPrefix(u"hallo;") >= 0);
+    for (PartList *list : w.Lists)
+        QVERIFY(list->isHidden());
+    QVERIFY(w.Frame1->isHidden());
+    QCOMPARE(w.List6->count(), 1);
+    QCOMPARE(w.List6->item(0)->text(), QStringLiteral("#Standard Sprecher#"));
+    QVERIFY(w.List6->selectedItems().isEmpty());
+    QCOMPARE(w.Label4->text(), vodozaduda1::kDescription);
+    QVERIFY(w.Combo1->count() > 0);
+    QVERIFY(isLoaded<Form1>() && form<Form1>().isVisible());
+    QVERIFY(m_messages->texts.isEmpty());
+
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.Command2->setFocus();
+    pause(0.5);
+    QCOMPARE(QApplication::focusWidget(), w.Command2);
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), w.Text3, 1500);
+}
+
+void TestMainWindow::faultySampleAtStart()
+{
+    m_dir->write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"), "nur;eine;\r\nZeile;\r\n");
+    vodozaduda1 &w = form<vodozaduda1>();
+    QCOMPARE(m_messages->texts.size(), 2);
+    QCOMPARE(w.Lists[0]->listCount(), 2);
+}
+
+void TestMainWindow::layoutFollowsTheDesign_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("Label3") << "Label3" << QRect(240, 0, 2415, 255);
+    QTest::newRow("Text2") << "Text2" << QRect(240, 180, 2415, 255);
+    QTest::newRow("Command17") << "Command17" << QRect(2880, 120, 1575, 375);
+    QTest::newRow("Label9") << "Label9" << QRect(3240, 480, 255, 255);
+    QTest::newRow("Check4") << "Check4" << QRect(3600, 480, 855, 255);
+    QTest::newRow("List3") << "List3" << QRect(120, 720, 4335, 2790);
+    QTest::newRow("Frame1") << "Frame1" << QRect(120, 720, 4335, 2775);
+    QTest::newRow("Text3") << "Text3" << QRect(120, 3480, 4335, 375);
+    QTest::newRow("Check1") << "Check1" << QRect(4560, 3480, 1215, 375);
+    QTest::newRow("Text1") << "Text1" << QRect(120, 3960, 4335, 375);
+    QTest::newRow("Command2") << "Command2" << QRect(4560, 3960, 1215, 375);
+    QTest::newRow("Text5") << "Text5" << QRect(120, 4440, 4335, 375);
+    QTest::newRow("Command29") << "Command29" << QRect(5880, 4440, 2295, 375);
+    QTest::newRow("Text6") << "Text6" << QRect(5880, 480, 5535, 3975);
+    QTest::newRow("File1") << "File1" << QRect(120, 240, 2535, 2250);
+}
+
+void TestMainWindow::layoutFollowsTheDesign()
+{
+    QFETCH(QString, control);
+    QFETCH(QRect, twips);
+    vodozaduda1 &w = form<vodozaduda1>();
+    auto *c = w.findChild<QWidget *>(control);
+    QVERIFY(c);
+    // One pixel of rounding either way.
+    const QRect g = c->geometry();
+    QVERIFY2(qAbs(g.x() * 15 - twips.x()) <= 15 && qAbs(g.y() * 15 - twips.y()) <= 15, qPrintable(control));
+    QVERIFY2(qAbs(g.width() * 15 - twips.width()) <= 15 && qAbs(g.height() * 15 - twips.height()) <= 15,
+             qPrintable(control));
+    // The stores lie below the client area.
+    QVERIFY(w.List5->y() >= w.height());
+    QVERIFY(w.Text4->y() >= w.height());
+}
+
+void TestMainWindow::arrowKeysFocusTheShownList_data()
+{
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("focusedList");
+    QTest::newRow("Down into the shown list") << "ha" << int(Qt::Key_Down) << 2;
+    QTest::newRow("Up with two lists shown") << "a" << int(Qt::Key_Up) << 3;
+    QTest::newRow("nothing shown") << "" << int(Qt::Key_Up) << 0;
+}
+
+void TestMainWindow::arrowKeysFocusTheShownList()
+{
+    QFETCH(QString, search);
+    QFETCH(int, key);
+    QFETCH(int, focusedList);
+    m_dir->write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
+                 dictionary({"x;y;"}, {"aal;eel;", "haus;house;"}, {"auto;car;"}));
+    vodozaduda1 &w = openWindow();
+    w.Text1->setText(search);
+    w.Text1->setFocus();
+    press(Qt::Key(key));
+    if (focusedList == 0)
+        QCOMPARE(QApplication::focusWidget(), w.Text1);
+    else
+        QCOMPARE(QApplication::focusWidget(), w.Lists[focusedList - 1]);
+}
+
+void TestMainWindow::leftAndRightReadAndKeepTheSelection_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QByteArray>("handedOver");
+    QTest::newRow("Left reads the first field") << int(Qt::Key_Left) << QByteArray("\"haus\"\r\n");
+    QTest::newRow("Right reads the second field") << int(Qt::Key_Right) << QByteArray("\"house\"\r\n");
+}
+
+void TestMainWindow::leftAndRightReadAndKeepTheSelection()
+{
+    QFETCH(int, key);
+    QFETCH(QByteArray, handedOver);
+    m_dir->write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
+                 dictionary({"x;y;"}, {"aal;eel;", "haus;house;", "hut;hat;"}, {"z;z;"}));
+    vodozaduda1 &w = openWindow();
+    QSignalSpy clicks(&form<Form1>().page(), &SpeechPage::clicked);
+    w.Text1->setText(QStringLiteral("haus"));
+    press(Qt::Key_Down);
+    PartList *list = w.Lists[1];
+    QCOMPARE(QApplication::focusWidget(), list);
+    pause(0.05);
+    const int row = list->listIndex();
+    QCOMPARE(list->text(), QStringLiteral("haus;house;"));
+    press(Qt::Key(key));
+    pause(0.1);
+    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), handedOver);
+    QCOMPARE(clicks.size(), 1);
+    QCOMPARE(list->listIndex(), row);
+    QCOMPARE(QApplication::focusWidget(), list);
+}
+
+void TestMainWindow::escapeEndsTheProgram()
+{
+    openWindow();
+    press(Qt::Key_Escape);
+    QVERIFY(m_sandbox->programEnded());
+    QVERIFY(!isLoaded<vodozaduda1>());
+    QVERIFY(!isLoaded<Form1>());
+}
+
+void TestMainWindow::escapeDuringATranslation()
+{
+    vodozaduda1 &w = openWindow();
+    QPointer<vodozaduda1> alive = &w;
+    QTest::keyClicks(w.Text3, QStringLiteral("hallo"));
+    // Esc arrives while Enter's handler waits between its steps.
+    QTimer::singleShot(100, [] { press(Qt::Key_Escape); });
+    QTest::keyClick(w.Text3, Qt::Key_Return);
+    QVERIFY(m_sandbox->programEnded());
+    QVERIFY(!isLoaded<vodozaduda1>());
+    // The interrupted handler stopped: nothing was spoken after the end.
+    QVERIFY(!QFile::exists(m_dir->file(QStringLiteral("hilfe.txt"))));
+    QTRY_VERIFY(alive.isNull());
+}
+
+void TestMainWindow::secondEnterDuringATranslation()
+{
+    vodozaduda1 &w = openWindow();
+    QSignalSpy clicks(&form<Form1>().page(), &SpeechPage::clicked);
+    QTest::keyClicks(w.Text3, QStringLiteral("hallo"));
+    QTimer::singleShot(50, [&w] { QTest::keyClick(w.Text3, Qt::Key_Return); });
+    QTest::keyClick(w.Text3, Qt::Key_Return);
+    pause(0.5);
+    QCOMPARE(clicks.size(), 2);
+    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), QByteArray("\"hello\"\r\n"));
+    QVERIFY(!m_sandbox->programEnded());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
