@@ -365,27 +365,36 @@ void TestDictImport::partPlan_data()
     QTest::addColumn<Letters>("letters");
     QTest::addColumn<PartSplitter::Parts>("capacities");
     QTest::addColumn<Kept>("kept");
+    QTest::addColumn<int>("preferredKept");
     QTest::addColumn<int>("largestPart");
 
-    const auto base = [](int n) { return PartSplitter::Letter{n, 0, 0, 0}; };
-    QTest::newRow("everything fits, balanced") << Letters{base(3), base(3), base(3), base(3)} << PartSplitter::Parts{5, 4, 4, 4}
-                                               << Kept{12, 0, 0, 0} << 3;
-    QTest::newRow("small letters grouped") << Letters(8, base(1)) << PartSplitter::Parts{10, 10, 10, 10} << Kept{8, 0, 0, 0}
-                                           << 2;
-    QTest::newRow("a letter that fits a part is never cut") << Letters{base(4), base(1), base(1)}
-                                                            << PartSplitter::Parts{5, 4, 4, 4} << Kept{6, 0, 0, 0} << 4;
-    QTest::newRow("too many: every part filled") << Letters(5, base(10)) << PartSplitter::Parts{5, 4, 4, 4}
-                                                 << Kept{17, 0, 0, 0} << 5;
+    const auto base = [](int n, int preferred = 0) { return PartSplitter::Letter{{n, 0, 0, 0}, preferred}; };
+    const auto tiers = [](int baseForms, int phrases, int inflected, int sentences) {
+        return PartSplitter::Letter{{baseForms, phrases, inflected, sentences}, 0};
+    };
+    const PartSplitter::Parts small{5, 4, 4, 4};
+    QTest::newRow("everything fits, balanced") << Letters{base(3), base(3), base(3), base(3)} << small << Kept{12, 0, 0, 0}
+                                               << 0 << 3;
+    QTest::newRow("small letters grouped") << Letters(8, base(1)) << PartSplitter::Parts{10, 10, 10, 10}
+                                           << Kept{8, 0, 0, 0} << 0 << 2;
+    QTest::newRow("a letter that fits a part is never cut") << Letters{base(4), base(1), base(1)} << small
+                                                            << Kept{6, 0, 0, 0} << 0 << 4;
+    QTest::newRow("too many: every part filled") << Letters(5, base(10)) << small << Kept{17, 0, 0, 0} << 0 << 5;
     QTest::newRow("base forms kept before inflected forms")
-        << Letters{{3, 0, 3, 0}, base(3), base(3), base(3), {0, 0, 3, 0}} << PartSplitter::Parts{3, 3, 3, 3}
-        << Kept{12, 0, 0, 0} << 3;
+        << Letters{tiers(3, 0, 3, 0), base(3), base(3), base(3), tiers(0, 0, 3, 0)} << PartSplitter::Parts{3, 3, 3, 3}
+        << Kept{12, 0, 0, 0} << 0 << 3;
     QTest::newRow("room left by base forms goes to phrases, then sentences")
-        << Letters{{2, 1, 0, 5}, {1, 0, 0, 0}} << PartSplitter::Parts{3, 3, 3, 3} << Kept{3, 1, 0, 5} << 3;
+        << Letters{tiers(2, 1, 0, 5), base(1)} << PartSplitter::Parts{3, 3, 3, 3} << Kept{3, 1, 0, 5} << 0 << 3;
+    // Five letters of two base forms each in four parts of two: one part holds two letters and
+    // loses two entries; C's are the least useful of the dictionary, so C shares.
+    QTest::newRow("the least useful entries give way")
+        << Letters{base(2, 2), base(2, 2), base(2, 0), base(2, 2), base(2, 2)} << PartSplitter::Parts{2, 2, 2, 2}
+        << Kept{8, 0, 0, 0} << 8 << 2;
     QTest::newRow("one letter larger than a part spreads over parts of its own")
-        << Letters{base(20)} << PartSplitter::Parts{5, 4, 4, 4} << Kept{17, 0, 0, 0} << 5;
-    QTest::newRow("a big letter between small ones")
-        << Letters{base(2), base(12), base(2)} << PartSplitter::Parts{5, 4, 4, 4} << Kept{14, 0, 0, 0} << 4;
-    QTest::newRow("nothing at all") << Letters{} << PartSplitter::Parts{5, 4, 4, 4} << Kept{0, 0, 0, 0} << 0;
+        << Letters{base(20)} << small << Kept{17, 0, 0, 0} << 0 << 5;
+    QTest::newRow("a big letter between small ones leaves room for both")
+        << Letters{base(2), base(12), base(2)} << small << Kept{12, 0, 0, 0} << 0 << 4;
+    QTest::newRow("nothing at all") << Letters{} << small << Kept{0, 0, 0, 0} << 0 << 0;
 }
 
 void TestDictImport::partPlan()
@@ -393,6 +402,7 @@ void TestDictImport::partPlan()
     QFETCH(Letters, letters);
     QFETCH(PartSplitter::Parts, capacities);
     QFETCH(Kept, kept);
+    QFETCH(int, preferredKept);
     QFETCH(int, largestPart);
 
     const PartSplitter::Plan plan = PartSplitter(capacities).plan(letters);
@@ -409,30 +419,35 @@ void TestDictImport::partPlan()
         // Parts follow each other; they share letters only where one letter alone exceeds a part.
         const bool sharesLetter = part.firstLetter == nextLetter - 1 && part.endLetter == nextLetter;
         if (sharesLetter) {
-            const auto &letter = letters[size_t(part.firstLetter)];
-            QVERIFY(std::accumulate(letter.begin(), letter.end(), 0) > smallestCapacity);
+            const auto &counts = letters[size_t(part.firstLetter)].byTier;
+            QVERIFY(std::accumulate(counts.begin(), counts.end(), 0) > smallestCapacity);
         } else {
             QCOMPARE(part.firstLetter, nextLetter);
         }
         QVERIFY(part.endLetter >= part.firstLetter);
         nextLetter = part.endLetter;
     }
-    const long long keptTotal = std::accumulate(kept.begin(), kept.end(), 0LL);
-    QCOMPARE(total, int(keptTotal));
+    QCOMPARE(nextLetter, int(letters.size()));
+    QCOMPARE(total, int(std::accumulate(kept.begin(), kept.end(), 0LL)));
     QCOMPARE(largest, largestPart);
 
-    // Which entries each part keeps: its letters' entries, best tier first.
+    // Which entries each part keeps: its letters' entries, preferred ones and better tiers first.
     Kept keptByTier{};
+    int keptPreferred = 0;
     for (int p = 0; p < PartSplitter::PartCount;) {
         int lines = plan[p].entries;
         int next = p + 1;
         while (next < PartSplitter::PartCount && plan[next].firstLetter == plan[p].firstLetter
                && plan[next].endLetter == plan[p].endLetter && plan[p].endLetter - plan[p].firstLetter == 1)
             lines += plan[next++].entries;
+        int preferred = 0;
+        for (int l = plan[p].firstLetter; l < plan[p].endLetter; ++l)
+            preferred += letters[size_t(l)].preferred;
+        keptPreferred += std::min(preferred, lines);
         for (int t = 0; t < EntryTierCount; ++t) {
             long long available = 0;
             for (int l = plan[p].firstLetter; l < plan[p].endLetter; ++l)
-                available += letters[size_t(l)][t];
+                available += letters[size_t(l)].byTier[t];
             const long long taken = std::min<long long>(available, lines);
             keptByTier[t] += taken;
             lines -= int(taken);
@@ -440,6 +455,7 @@ void TestDictImport::partPlan()
         p = next;
     }
     QCOMPARE(keptByTier, kept);
+    QCOMPARE(keptPreferred, preferredKept);
 }
 
 void TestDictImport::moreEntriesThanFit()

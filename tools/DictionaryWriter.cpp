@@ -1,0 +1,45 @@
+#include "DictionaryWriter.h"
+
+#include "FieldText.h"
+
+#include <QSaveFile>
+
+QByteArray DictionaryWriter::line(const ImportEntry &entry)
+{
+    QString text = FieldText::clean(entry.source);
+    text += u';';
+    text += FieldText::clean(entry.translations.join(QStringLiteral(", ")));
+    text += u';';
+    text += FieldText::clean(entry.remark);
+    text += u';';
+    QByteArray bytes = text.toUtf8();
+    bytes += "\r\n";
+    return bytes;
+}
+
+QByteArray DictionaryWriter::dividerLine(int number)
+{
+    return QByteArray::number(number) + QByteArray(8, '\\') + " Trennlinie\r\n";
+}
+
+std::optional<QString> DictionaryWriter::write(const QString &path, const std::vector<ImportEntry> &entries,
+                                               const PartSplitter::Parts &parts)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    QByteArray buffer;
+    size_t next = 0;
+    for (int part = 0; part < PartSplitter::PartCount; ++part) {
+        if (part > 0)
+            buffer += dividerLine(part);
+        for (int i = 0; i < parts[part] && next < entries.size(); ++i)
+            buffer += line(entries[next++]);
+        if (file.write(buffer) != buffer.size())
+            return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        buffer.clear();
+    }
+    if (!file.commit())
+        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    return std::nullopt;
+}

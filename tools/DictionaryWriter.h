@@ -1,0 +1,22 @@
+#pragma once
+
+#include "ImportEntry.h"
+#include "PartSplitter.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// Writes the program's dictionary file: UTF-8, CR LF, "source;translations;remark;" per line,
+// with the divider lines "1\\\\\\\\ Trennlinie" .. "3\\\\\\\\ Trennlinie" between the parts.
+// The file appears whole or not at all.
+class DictionaryWriter
+{
+public:
+    [[nodiscard]] static std::optional<QString> write(const QString &path, const std::vector<ImportEntry> &entries,
+                                                      const PartSplitter::Parts &parts);
+    [[nodiscard]] static QByteArray line(const ImportEntry &entry);
+    [[nodiscard]] static QByteArray dividerLine(int number);
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// How useful a headword is when not all of them fit; lower keeps first.
+enum class EntryTier { BaseForm = 0, Phrase = 1, InflectedForm = 2, Sentence = 3 };
+inline constexpr int EntryTierCount = 4;
+
+// One line of the program's dictionary: all senses of one headword merged.
+struct ImportEntry
+{
+    QString source;
+    QStringList translations;
+    QString remark;
+    EntryTier tier = EntryTier::BaseForm;
+    int usefulness = 0; // how often the headword's rarest word occurs in the source's own text
+    int senses = 0;
+};
