@@ -35,7 +35,9 @@ qsizetype PcmBuffer::read(qsizetype position, qint16 *target, qsizetype maxCount
 {
     QMutexLocker lock(&m_mutex);
     const auto available = qsizetype(m_samples.size()) - position;
-    const auto count = std::clamp<qsizetype>(available, 0, std::max<qsizetype>(maxCount, 0));
+    const auto count = std::min(available, maxCount);
+    if (count <= 0)
+        return 0;
     std::copy_n(m_samples.begin() + position, count, target);
     return count;
 }

@@ -89,6 +89,8 @@ vodozaduda1 &TestMainWindow::openWindow()
     w.activateWindow();
     if (!QTest::qWaitForWindowActive(&w))
         qWarning("main window not active");
+    // The start's focus return would land in the middle of a test.
+    w.Timer4->stop();
     w.Text3->setFocus();
     return w;
 }

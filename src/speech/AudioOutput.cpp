@@ -1,0 +1,52 @@
+#include "speech/AudioOutput.h"
+
+#include "speech/NullAudioOutput.h"
+#include "speech/SinkAudioOutput.h"
+
+#include <QAudioDevice>
+#include <QMediaDevices>
+
+#include <utility>
+
+namespace {
+// The audio-output seam: tests replace it; empty means the default device.
+AudioOutput::Factory &installedFactory()
+{
+    static AudioOutput::Factory factory;
+    return factory;
+}
+}
+
+AudioOutput::AudioOutput(QObject *parent)
+    : QObject(parent)
+{
+}
+
+AudioOutput::~AudioOutput() = default;
+
+std::unique_ptr<AudioOutput> AudioOutput::create()
+{
+    if (const auto &factory = installedFactory()) {
+        if (auto output = factory())
+            return output;
+    }
+    return createDefault();
+}
+
+AudioOutput::Factory AudioOutput::setFactory(Factory factory)
+{
+    return std::exchange(installedFactory(), std::move(factory));
+}
+
+std::unique_ptr<AudioOutput> AudioOutput::createDefault()
+{
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull())
+        return std::make_unique<NullAudioOutput>(QStringLiteral("Kein Audiogerät vorhanden"));
+    return std::make_unique<SinkAudioOutput>(device);
+}
+
+bool AudioOutput::isAudible() const
+{
+    return true;
+}

@@ -1,0 +1,130 @@
+#include "speech/VoiceTagParser.h"
+
+#include <QTest>
+
+namespace {
+// One readable line per parse, so that a failing row shows what came out.
+QString describe(const QList<VoiceSegment> &segments)
+{
+    QStringList parts;
+    for (const VoiceSegment &s : segments) {
+        switch (s.kind) {
+        case VoiceSegment::Kind::Text:
+            parts << QStringLiteral("text:") + s.text;
+            break;
+        case VoiceSegment::Kind::Voice:
+            parts << QStringLiteral("voice:") + s.text;
+            break;
+        case VoiceSegment::Kind::Volume:
+            parts << QStringLiteral("volume:%1").arg(s.value);
+            break;
+        case VoiceSegment::Kind::Echo:
+            parts << QStringLiteral("echo:%1/%2").arg(s.value).arg(s.feedback);
+            break;
+        case VoiceSegment::Kind::BasePitch:
+            parts << QStringLiteral("basepitch:%1").arg(s.value);
+            break;
+        case VoiceSegment::Kind::Speed:
+            parts << QStringLiteral("speed:%1").arg(s.value);
+            break;
+        case VoiceSegment::Kind::Intonation:
+            parts << QStringLiteral("intonation:%1").arg(s.value);
+            break;
+        case VoiceSegment::Kind::Roughness:
+            parts << QStringLiteral("roughness:%1").arg(s.value);
+            break;
+        }
+    }
+    return parts.join(QLatin1Char('|'));
+}
+
+QString echoTag(const QString &delay)
+{
+    return QStringLiteral("#AFX =DL122=1:$123=%1,$124=0.4,$125=0.0;#").arg(delay);
+}
+}
+
+class TestVoiceTagParser : public QObject
+{
+    Q_OBJECT
+private slots:
+    void parseLine_data();
+    void parseLine();
+};
+
+void TestVoiceTagParser::parseLine_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("plain text") << "Hallo Welt" << "text:Hallo Welt";
+    QTest::newRow("empty line") << "" << "";
+    QTest::newRow("voice") << "#voice=name:lgx.de.bill#Hallo" << "voice:lgx.de.bill|text:Hallo";
+    QTest::newRow("voice try-out") << "#voice=name:lgx.en.silke#Test 1 2 3!" << "voice:lgx.en.silke|text:Test 1 2 3!";
+
+    QTest::newRow("volume lowest") << "#VOL=0%dB#a" << "volume:0|text:a";
+    QTest::newRow("volume highest") << "#VOL=500%dB#a" << "volume:500|text:a";
+    QTest::newRow("volume above range") << "#VOL=900%dB#a" << "volume:500|text:a";
+    QTest::newRow("volume negative") << "#VOL=-5%dB#a" << "volume:0|text:a";
+    QTest::newRow("volume lower case") << "#vol=120%dB#a" << "volume:120|text:a";
+
+    QTest::newRow("echo lowest") << echoTag("0.0") + "a" << "echo:0/0.4|text:a";
+    QTest::newRow("echo highest") << echoTag("500.0") + "a" << "echo:500/0.4|text:a";
+    QTest::newRow("echo above range") << echoTag("800.0") + "a" << "echo:500/0.4|text:a";
+    QTest::newRow("echo without delay") << "#AFX =DL122=1:$124=0.4;#a" << "text:a";
+
+    QTest::newRow("base pitch lowest") << "#bpit=15Hz#a" << "basepitch:15|text:a";
+    QTest::newRow("base pitch highest") << "#bpit=400Hz#a" << "basepitch:400|text:a";
+    QTest::newRow("base pitch below range") << "#bpit=5Hz#a" << "basepitch:15|text:a";
+    QTest::newRow("base pitch above range") << "#bpit=1000Hz#a" << "basepitch:400|text:a";
+
+    QTest::newRow("speed lowest") << "#spd=20%#a" << "speed:20|text:a";
+    QTest::newRow("speed highest") << "#spd=250%#a" << "speed:250|text:a";
+    QTest::newRow("speed below range") << "#spd=10%#a" << "speed:20|text:a";
+    QTest::newRow("speed above range") << "#spd=300%#a" << "speed:250|text:a";
+
+    QTest::newRow("intonation lowest") << "#pit=10Hz#a" << "intonation:10|text:a";
+    QTest::newRow("intonation highest") << "#pit=300Hz#a" << "intonation:300|text:a";
+    QTest::newRow("intonation below range") << "#pit=0Hz#a" << "intonation:10|text:a";
+    QTest::newRow("intonation above range") << "#pit=999Hz#a" << "intonation:300|text:a";
+
+    QTest::newRow("roughness lowest") << "#BINT=0%#a" << "roughness:0|text:a";
+    QTest::newRow("roughness highest") << "#BINT=250%#a" << "roughness:250|text:a";
+    QTest::newRow("roughness above range") << "#BINT=300%#a" << "roughness:250|text:a";
+
+    QTest::newRow("tag in the middle of text") << "Guten #spd=50%#Tag" << "text:Guten|speed:50|text:Tag";
+    QTest::newRow("tag at the end") << "Guten Tag#VOL=80%dB#" << "text:Guten Tag|volume:80";
+    QTest::newRow("help window pattern")
+        << "#voice=name:lgx.de.silkrvlg# #AFX =DL122=1:$123=26.0,$124=0.4,$125=0.0;# #BINT=43%#"
+        << "voice:lgx.de.silkrvlg|echo:26/0.4|roughness:43";
+    QTest::newRow("pattern then text")
+        << "#voice=name:lgx.de.bill##VOL=100%dB##spd=100%#Hallo" << "voice:lgx.de.bill|volume:100|speed:100|text:Hallo";
+
+    QTest::newRow("standard speaker") << "#Standard Sprecher#" << "";
+    QTest::newRow("standard speaker with blanks") << "# Standard Sprecher #" << "";
+    QTest::newRow("standard speaker before text") << "#Standard Sprecher#Hallo" << "text:Hallo";
+    QTest::newRow("unknown tag") << "#foo=bar#Hallo" << "text:Hallo";
+    QTest::newRow("known tag without number") << "#spd=schnell#Hallo" << "text:Hallo";
+
+    QTest::newRow("lone hash") << "#" << "text:#";
+    QTest::newRow("C sharp") << "C#" << "text:C#";
+    QTest::newRow("two sharps") << "F# und C#" << "text:F# und C#";
+    QTest::newRow("hashes around a number") << "# 1 #" << "text:# 1 #";
+    QTest::newRow("sharp before a tag") << "C# #spd=50%#Dur" << "text:C#|speed:50|text:Dur";
+    QTest::newRow("unterminated tag") << "#spd=50%" << "text:#spd=50%";
+
+    QTest::newRow("quoted line") << "\"#spd=50%#Hallo\"" << "speed:50|text:Hallo";
+    QTest::newRow("only one pair of quotes stripped") << "\"\"Hallo\"\"" << "text:\"Hallo\"";
+    QTest::newRow("quote not enclosing") << "\"Hallo\" sagte er" << "text:\"Hallo\" sagte er";
+    QTest::newRow("lone quote") << "\"" << "text:\"";
+}
+
+void TestVoiceTagParser::parseLine()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, expected);
+    QCOMPARE(describe(VoiceTagParser::parseLine(line)), expected);
+}
+
+QTEST_GUILESS_MAIN(TestVoiceTagParser)
+#include "tst_voicetagparser.moc"
