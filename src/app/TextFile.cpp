@@ -101,3 +101,13 @@ bool TextFile::writeQuotedRecord(const QString &path, const QString &text)
 {
     return writeAll(path, '"' + text.toUtf8() + "\"\r\n");
 }
+
+void TextFile::unquoteRecord(QStringList &lines)
+{
+    if (lines.isEmpty() || !lines.first().startsWith(QLatin1Char('"')) || !lines.last().endsWith(QLatin1Char('"')))
+        return;
+    if (lines.size() == 1 && lines.first().size() < 2)
+        return;
+    lines.first().remove(0, 1);
+    lines.last().chop(1);
+}

@@ -22,4 +22,7 @@ public:
     static bool writeLines(const QString &path, const QStringList &lines);
     // The quoted record: double quote, text, double quote, CR LF.
     static bool writeQuotedRecord(const QString &path, const QString &text);
+    // Removes the quotes around a record read back as lines (a text with line breaks spans
+    // several); lines without them stay as they are.
+    static void unquoteRecord(QStringList &lines);
 };

@@ -1,7 +1,7 @@
 #include "speech/SpeechEngine.h"
 
 #include "speech/AudioOutput.h"
-#include "speech/HandOffFile.h"
+#include "app/TextFile.h"
 #include "speech/NullAudioOutput.h"
 #include "speech/PcmBuffer.h"
 #include "speech/SpeechSynthesiser.h"
@@ -104,16 +104,17 @@ const VoiceCatalogue &SpeechEngine::voices() const
 
 bool SpeechEngine::speakFile(const QString &path)
 {
-    const auto lines = HandOffFile::readLines(path);
+    auto lines = TextFile::readLines(path);
     if (!lines)
         return false;
+    TextFile::unquoteRecord(*lines);
     d->speakLines(*lines);
     return true;
 }
 
 void SpeechEngine::speakText(const QString &markup)
 {
-    d->speakLines(HandOffFile::splitLines(markup));
+    d->speakLines(TextFile::splitLines(markup));
 }
 
 void SpeechEngine::stop()

@@ -11,6 +11,7 @@
 
 #include <QGroupBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 
 Form1::Form1(QWidget *parent)
@@ -83,6 +84,11 @@ void Form1::load()
 {
     m_page->load(ProgramDirectory::file(u"/sp"));
     Browser->refresh();
+    // Beside the main window rather than under it: top right of the screen.
+    if (const QScreen *s = screen()) {
+        const QRect area = s->availableGeometry();
+        move(area.right() - frameGeometry().width() - 20, area.top() + 40);
+    }
 }
 
 void Form1::keyDown(int key)

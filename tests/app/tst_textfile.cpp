@@ -15,6 +15,8 @@ private slots:
     void splitLines_data();
     void splitLines();
     void writeForms();
+    void unquoteRecord_data();
+    void unquoteRecord();
     void failedWriteKeepsOldFile();
     void missingFileReadsNothing();
 };
@@ -71,6 +73,26 @@ void TestTextFile::writeForms()
     QVERIFY(p.open(QIODevice::ReadOnly));
     QCOMPARE(p.readAll(), QByteArray("#voice=name:lgx.de.bill#\r\n\r\nGr\xC3\xBC\xC3\x9F" "e\r\n"));
     QCOMPARE(*TextFile::readLines(plain), (QStringList{"#voice=name:lgx.de.bill#", "", "Grüße"}));
+}
+
+void TestTextFile::unquoteRecord_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("unquoted");
+    QTest::newRow("one line") << QStringList{"\"#voice=name:lgx.de.bill#hello\""} << QStringList{"#voice=name:lgx.de.bill#hello"};
+    QTest::newRow("letter over two lines") << QStringList{"\"Hallo Anna,", "bis bald\""} << QStringList{"Hallo Anna,", "bis bald"};
+    QTest::newRow("empty record") << QStringList{"\"\""} << QStringList{""};
+    QTest::newRow("lone quote") << QStringList{"\""} << QStringList{"\""};
+    QTest::newRow("plain lines") << QStringList{"#BINT=43%#", "Text"} << QStringList{"#BINT=43%#", "Text"};
+    QTest::newRow("quoted text inside") << QStringList{"a \"b\" c"} << QStringList{"a \"b\" c"};
+}
+
+void TestTextFile::unquoteRecord()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, unquoted);
+    TextFile::unquoteRecord(lines);
+    QCOMPARE(lines, unquoted);
 }
 
 void TestTextFile::failedWriteKeepsOldFile()
