@@ -39,3 +39,13 @@ void Twips::setForeColor(QWidget *w, const QColor &color)
     p.setColor(QPalette::ButtonText, color);
     w->setPalette(p);
 }
+
+void Twips::useDesktopColors(QWidget *w)
+{
+    const QPalette desktop = QApplication::palette();
+    QPalette own = w->palette();
+    for (const auto role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text, QPalette::Button,
+                            QPalette::ButtonText})
+        own.setColor(role, desktop.color(role));
+    w->setPalette(own);
+}

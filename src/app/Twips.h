@@ -19,6 +19,8 @@ public:
     static void setBackColor(QWidget *w, const QColor &color);
     static QColor backColor(const QWidget *w);
     static void setForeColor(QWidget *w, const QColor &color);
+    // Back to the desktop's own colours inside a window painted in colours of its own.
+    static void useDesktopColors(QWidget *w);
 };
 
 namespace VbColor {

@@ -1,5 +1,6 @@
 #include "speech/PageView.h"
 
+#include "app/Twips.h"
 #include "speech/SpeechPage.h"
 
 #include <QLabel>
@@ -8,6 +9,9 @@
 
 PageView::PageView(SpeechPage *page, QWidget *parent) : QWidget(parent), m_page(page)
 {
+    // The page keeps the desktop's own look, whatever the hosting window's colours are.
+    Twips::useDesktopColors(this);
+    setAutoFillBackground(true);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(1);
@@ -24,7 +28,6 @@ void PageView::refresh()
     if (!m_page || !m_page->isLoaded()) {
         auto *missing = new QLabel(tr("Seite nicht gefunden"), this);
         missing->setWordWrap(true);
-        missing->setStyleSheet(QStringLiteral("color: white;"));
         layout->addWidget(missing);
         return;
     }

@@ -14,8 +14,11 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 ClickLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top, int width, int height)
@@ -34,6 +37,7 @@ QPushButton *picture(QWidget *parent, const char *name, QStyle::StandardPixmap i
     b->setIcon(parent->style()->standardIcon(icon));
     b->setToolTip(tip);
     b->setFocusPolicy(Qt::NoFocus);
+    Twips::useDesktopColors(b);
     Twips::place(b, left, top, 435, 405);
     return b;
 }
@@ -137,23 +141,30 @@ void hilfe1::buildControls()
     Label5 = label(this, "Label5", kMakerAddress, 3720, 1920, 1935, 255);
     Twips::setForeColor(Label5, yellow);
     Label6 = label(this, "Label6", QStringLiteral("&Beschreibung:"), 5760, 1560, 1935, 255);
-    Label6->setTextFormat(Qt::PlainText);
     Twips::setForeColor(Label6, yellow);
     Check1 = new QCheckBox(QStringLiteral("Automatisch Maus lesen"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Twips::place(Check1, 5760, 1920, 2055, 255);
-    Twips::setForeColor(Check1, Twips::color(VbColor::White));
+    // White caption on the black window, the box itself in the desktop's colours.
+    Twips::useDesktopColors(Check1);
+    QPalette caption = Check1->palette();
+    caption.setColor(QPalette::WindowText, Twips::color(VbColor::White));
+    Check1->setPalette(caption);
 
     Label3 = label(this, "Label3", QStringLiteral("[+]"), 7920, 1440, 480, 435);
     Label4 = label(this, "Label4", QStringLiteral("[-]"), 7920, 1440, 480, 435);
+    QFont sign = large;
+    sign.setPointSize(14);
     for (ClickLabel *l : {Label3, Label4}) {
-        l->setFont(large);
+        l->setFont(sign);
+        l->setAlignment(Qt::AlignCenter);
         Twips::setForeColor(l, yellow);
     }
     Label4->hide();
     beende3 = new QPushButton(QStringLiteral("&X"), this);
     beende3->setObjectName(QStringLiteral("beende3"));
     Twips::place(beende3, 8040, 1920, 360, 255);
+    Twips::useDesktopColors(beende3);
 
     // Outside the visible area: the description path and the buttons other windows press.
     const int below = kClientHeight + 600;
@@ -166,6 +177,8 @@ void hilfe1::buildControls()
     Command1 = new QPushButton(QStringLiteral("B"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Twips::place(Command1, 3960, below, 600, 285);
+    // The access key of "&Beschreibung:" leads to the description button.
+    Label6->setBuddy(Command1);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(500);
@@ -303,5 +316,14 @@ void hilfe1::place()
     if (!isLoaded<vodozaduda1>())
         return;
     const vodozaduda1 &main = form<vodozaduda1>();
-    move(main.x(), main.y() - Twips::toPixels(2600));
+    QPoint target(main.x(), main.y() - Twips::toPixels(2600));
+    // Above the main window, unless that leaves the screen: then below it, and never off screen.
+    if (const QScreen *s = main.screen()) {
+        const QRect area = s->availableGeometry();
+        if (target.y() < area.top())
+            target.setY(main.frameGeometry().bottom() + 1);
+        target.setX(std::clamp(target.x(), area.left(), std::max(area.left(), area.right() - frameGeometry().width())));
+        target.setY(std::clamp(target.y(), area.top(), std::max(area.top(), area.bottom() - frameGeometry().height())));
+    }
+    move(target);
 }

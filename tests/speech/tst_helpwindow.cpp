@@ -48,6 +48,7 @@ private slots:
     void descriptionAndHomePage();
     void escapeUnloadsToAFreshWindow();
     void placedAboveTheMainWindow();
+    void placedOnTheScreen();
 
 private:
     hilfe1 &openHelp();
@@ -269,6 +270,19 @@ void TestHelpWindow::placedAboveTheMainWindow()
     hilfe1 &h = form<hilfe1>();
     QVERIFY(h.isVisible());
     QTRY_COMPARE(h.pos(), QPoint(100, 400 - Twips::toPixels(2600)));
+}
+
+void TestHelpWindow::placedOnTheScreen()
+{
+    vodozaduda1 &main = form<vodozaduda1>();
+    main.show();
+    main.move(100, 0);
+    QTRY_COMPARE(main.pos(), QPoint(100, 0));
+    hilfe1 &h = form<hilfe1>();
+    h.show();
+    h.startPlacing();
+    // No room above the main window: it goes below it instead of off the screen.
+    QTRY_COMPARE(h.pos(), QPoint(100, main.frameGeometry().bottom() + 1));
 }
 
 QTEST_MAIN(TestHelpWindow)
