@@ -24,9 +24,11 @@ void sendKey(QWidget *window, Qt::Key key)
             return;
         QWidget *focus = target->focusWidget();
         QWidget *receiver = focus ? focus : target.data();
+        QPointer<QWidget> alive = receiver;
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
         QCoreApplication::sendEvent(receiver, &press);
-        if (!receiver)
+        // The key press may have run a handler that removed the control.
+        if (!alive)
             return;
         QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
         QCoreApplication::sendEvent(receiver, &release);

@@ -121,10 +121,7 @@ vodozaduda1::vodozaduda1(QWidget *parent) : Form(parent)
     connect(Command23, &QPushButton::clicked, m_letter, &LetterWorkspace::Command23_Click);
     connect(Label4, &ClickLabel::doubleClicked, m_letter, &LetterWorkspace::Label4_DblClick);
     connect(Command41, &QPushButton::clicked, this, [] { form<Form1>().show(); });
-    connect(Command46, &QPushButton::clicked, this, [] {
-        form<hilfe1>().show();
-        form<hilfe1>().startPlacing();
-    });
+    connect(Command46, &QPushButton::clicked, this, [] { form<hilfe1>().showPlaced(); });
 
     connect(Command29, &QPushButton::clicked, m_lookup, &WordLookup::Command29_Click);
     connect(Label9, &ClickLabel::clicked, m_browsing, &ListBrowsing::Label9_Click);
@@ -302,12 +299,10 @@ void vodozaduda1::keyDown(int key)
         close();
         break;
     case Qt::Key_F1:
-        form<hilfe1>().show();
-        form<hilfe1>().startPlacing();
+        form<hilfe1>().showPlaced();
         break;
     case Qt::Key_F2:
-        form<hilfe1>().pla();
-        form<hilfe1>().setHelpText(QString());
+        form<hilfe1>().playAndClear();
         break;
     case Qt::Key_F3:
         form<Form1>().clickPageElement(QStringLiteral("stop"));

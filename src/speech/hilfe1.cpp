@@ -309,6 +309,18 @@ void hilfe1::startPlacing()
     Timer1->start();
 }
 
+void hilfe1::showPlaced()
+{
+    show();
+    startPlacing();
+}
+
+void hilfe1::playAndClear()
+{
+    pla();
+    setHelpText(QString());
+}
+
 void hilfe1::place()
 {
     Timer1->stop();

@@ -35,6 +35,9 @@ public:
     QString helpText() const;
     // Starts the one placing of the window above the main window.
     void startPlacing();
+    // What F1 and F2 do in every window: show the help placed, and play the help text once.
+    void showPlaced();
+    void playAndClear();
 
     void speak();
     void pla();

@@ -98,12 +98,10 @@ void Form1::keyDown(int key)
         unload<Form1>();
         break;
     case Qt::Key_F1:
-        form<hilfe1>().show();
-        form<hilfe1>().startPlacing();
+        form<hilfe1>().showPlaced();
         break;
     case Qt::Key_F2:
-        form<hilfe1>().pla();
-        form<hilfe1>().setHelpText(QString());
+        form<hilfe1>().playAndClear();
         break;
     case Qt::Key_F3:
         clickPageElement(QStringLiteral("stop"));

@@ -71,12 +71,17 @@ bool LetterWorkspace::writeHandOff(const QString &text)
     return SpeechHandOff::writeQuoted(text);
 }
 
+bool LetterWorkspace::readLetter()
+{
+    if (!writeHandOff(WordLookup::selectedText(m_c.list6) + letterText()))
+        return false;
+    m_lookup.Command16_Click();
+    return SpeechHandOff::click(QStringLiteral("Hilfe"));
+}
+
 void LetterWorkspace::Command32_Click()
 {
-    const bool written = writeHandOff(WordLookup::selectedText(m_c.list6) + letterText());
-    if (written)
-        m_lookup.Command16_Click();
-    if (!written || !SpeechHandOff::click(QStringLiteral("Hilfe"))) {
+    if (!readLetter()) {
         MessageBox::show(kWriteProtected);
         focusControl(m_c.text3);
     }
@@ -84,10 +89,7 @@ void LetterWorkspace::Command32_Click()
 
 void LetterWorkspace::readLetterKey()
 {
-    const bool written = writeHandOff(WordLookup::selectedText(m_c.list6) + letterText());
-    if (written)
-        m_lookup.Command16_Click();
-    if (!written || !SpeechHandOff::click(QStringLiteral("Hilfe"))) {
+    if (!readLetter()) {
         MessageBox::show(kWriteProtected);
         return;
     }

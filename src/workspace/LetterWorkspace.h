@@ -64,6 +64,8 @@ public:
 private:
     enum class Field { First, Second, Third };
     void speakField(Field field);
+    // The voice prefix and the letter through the "Hilfe" road; false when a step failed.
+    bool readLetter();
     bool writeHandOff(const QString &text);
     // The letter as one text with the line ends it has in the hand-off file.
     QString letterText() const;
