@@ -16,16 +16,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-namespace {
-QStringList listed(const FileListBox *files)
-{
-    QStringList names;
-    for (int i = 0; i < files->count(); ++i)
-        names << files->item(i)->text();
-    return names;
-}
-}
-
 class TestCatalogue : public QObject
 {
     Q_OBJECT
@@ -47,57 +37,45 @@ private:
     vodozaduda1 &openPanel();
     void mark(const QString &name);
 
-    std::unique_ptr<TestProgramDirectory> m_dir;
-    std::unique_ptr<WindowSandbox> m_sandbox;
-    std::unique_ptr<MessageRecorder> m_messages;
-    vodozaduda1 *m_w = nullptr;
+    std::unique_ptr<MainWindowFixture> m_fixture;
 };
 
 void TestCatalogue::init()
 {
-    m_dir = std::make_unique<TestProgramDirectory>();
-    m_sandbox = std::make_unique<WindowSandbox>();
-    m_messages = std::make_unique<MessageRecorder>();
+    m_fixture = std::make_unique<MainWindowFixture>();
 }
 
 void TestCatalogue::cleanup()
 {
-    m_sandbox.reset();
-    m_messages.reset();
-    m_dir.reset();
+    m_fixture.reset();
 }
 
 vodozaduda1 &TestCatalogue::openPanel()
 {
-    m_w = &form<vodozaduda1>();
-    m_w->show();
-    m_w->activateWindow();
-    if (!QTest::qWaitForWindowActive(m_w))
-        qWarning("main window not active");
-    // The start's focus return would land in the middle of a test.
-    m_w->Timer4->stop();
-    m_w->Command17->click();
+    vodozaduda1 &w = m_fixture->open();
+    w.Command17->click();
     pause(0.05);
-    return *m_w;
+    return w;
 }
 
 void TestCatalogue::mark(const QString &name)
 {
-    const QList<QListWidgetItem *> found = m_w->File1->findItems(name, Qt::MatchExactly);
+    FileListBox *files = m_fixture->window()->File1;
+    const QList<QListWidgetItem *> found = files->findItems(name, Qt::MatchExactly);
     QVERIFY(!found.isEmpty());
-    QTest::mouseClick(m_w->File1->viewport(), Qt::LeftButton, {}, m_w->File1->visualItemRect(found.first()).center());
-    QCOMPARE(m_w->File1->fileName(), name);
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found.first()).center());
+    QCOMPARE(files->fileName(), name);
 }
 
 void TestCatalogue::openingMarksAFile()
 {
-    m_dir->write(QStringLiteral("TranslateDeGb/Andere.TXT"), "a;b;\r\n");
-    m_dir->write(QStringLiteral("TranslateDeGb/notiz.md"), "nein");
+    m_fixture->dir().write(QStringLiteral("TranslateDeGb/Andere.TXT"), "a;b;\r\n");
+    m_fixture->dir().write(QStringLiteral("TranslateDeGb/notiz.md"), "nein");
     vodozaduda1 &w = openPanel();
     QVERIFY(w.Frame1->isVisible());
     QVERIFY(!w.Command17->isVisible());
     QVERIFY(w.Command18->isVisible());
-    QCOMPARE(listed(w.File1), (QStringList{"Andere.TXT", "DeEn.txt", "Woerterbuch-Muster.txt"}));
+    QCOMPARE(itemsOf(w.File1), (QStringList{"Andere.TXT", "DeEn.txt", "Woerterbuch-Muster.txt"}));
     // Down and Up mark the first file, and marking shows the OK button.
     QCOMPARE(w.File1->fileName(), QStringLiteral("Andere.TXT"));
     QVERIFY(w.Command14->isVisible());
@@ -126,7 +104,7 @@ void TestCatalogue::load()
         QTest::keyClick(w.File1, Qt::Key_Return);
     QCOMPARE(w.Text2->text(), QStringLiteral("DeEn"));
     QCOMPARE(w.Label3->text(), QStringLiteral("Deutsch-Englisch"));
-    QVERIFY(m_messages->texts.isEmpty());
+    QVERIFY(m_fixture->messages().texts.isEmpty());
     QVERIFY(w.Lists[0]->items().findFirstPrefix(u"arbeit;") >= 0);
     QVERIFY(!w.Frame1->isVisible());
     QVERIFY(!w.Command14->isVisible());
@@ -162,20 +140,23 @@ void TestCatalogue::exampleShowsItsMessageTwice()
 {
     vodozaduda1 &w = form<vodozaduda1>();
     w.Text2->setText(QStringLiteral("Woerterbuch-Muster.txt"));
-    QCOMPARE(m_messages->texts, (QStringList{DictionaryCatalogue::exampleMessage(), DictionaryCatalogue::exampleMessage()}));
+    QCOMPARE(m_fixture->messages().texts,
+             (QStringList{DictionaryCatalogue::exampleMessage(), DictionaryCatalogue::exampleMessage()}));
     QCOMPARE(w.Label3->text(), QStringLiteral("Beispiel-Woerterbuch"));
-    QVERIFY(m_messages->texts.first().contains(QString(8, QLatin1Char('\\')) + QStringLiteral(" Trennlinie ]")));
+    QVERIFY(m_fixture->messages().texts.first().contains(QString(8, QLatin1Char('\\'))
+                                                         + QStringLiteral(" Trennlinie ]")));
 }
 
 void TestCatalogue::upperCaseExtensionFails()
 {
-    m_dir->write(QStringLiteral("TranslateDeGb/DeEn.TXT"), m_dir->read(QStringLiteral("TranslateDeGb/DeEn.txt")));
+    m_fixture->dir().write(QStringLiteral("TranslateDeGb/DeEn.TXT"),
+                           m_fixture->dir().read(QStringLiteral("TranslateDeGb/DeEn.txt")));
     vodozaduda1 &w = openPanel();
     mark(QStringLiteral("DeEn.TXT"));
     w.Command14->click();
     QCOMPARE(w.Text2->text(), QStringLiteral("DeEn.TXT"));
     QCOMPARE(w.Label3->text(), QStringLiteral("Land"));
-    QCOMPARE(m_messages->texts,
+    QCOMPARE(m_fixture->messages().texts,
              (QStringList{DictionaryLoading::faultyDictionaryMessage(), DictionaryLoading::layoutMessage()}));
     for (PartList *list : w.Lists)
         QCOMPARE(list->listCount(), 0);
@@ -188,12 +169,13 @@ void TestCatalogue::editorGetsTheMarkedFile()
     mark(QStringLiteral("Woerterbuch-Muster.txt"));
     w.Command44->click();
     QCOMPARE(shell.urls.size(), 1);
-    QCOMPARE(shell.urls.first(), QUrl::fromLocalFile(m_dir->file(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"))));
+    QCOMPARE(shell.urls.first(),
+             QUrl::fromLocalFile(m_fixture->dir().file(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"))));
     // Opening does not load it.
     QCOMPARE(w.Text2->text(), QStringLiteral("Woerterbuch-Muster"));
     w.File1->clearSelection();
     w.Command44->click();
-    QCOMPARE(QDir(shell.urls.last().toLocalFile()), QDir(m_dir->file(QStringLiteral("TranslateDeGb"))));
+    QCOMPARE(QDir(shell.urls.last().toLocalFile()), QDir(m_fixture->dir().file(QStringLiteral("TranslateDeGb"))));
 }
 
 void TestCatalogue::closingResetsTheProgressBar()

@@ -22,25 +22,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-namespace {
-const QString kMark = QString(8, QLatin1Char('\\'));
-
-QByteArray dictionary(const QStringList &part1, const QStringList &part2, const QStringList &part3)
-{
-    QStringList lines = part1;
-    lines << QStringLiteral("1") + kMark + QStringLiteral(" Trennlinie") << part2
-          << QStringLiteral("2") + kMark + QStringLiteral(" Trennlinie") << part3 << QStringLiteral("3") + kMark;
-    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
-}
-
-void press(Qt::Key key)
-{
-    QWidget *target = QApplication::focusWidget();
-    QVERIFY(target);
-    QTest::keyClick(target, key);
-}
-}
-
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -61,38 +42,19 @@ private slots:
     void secondEnterDuringATranslation();
 
 private:
-    vodozaduda1 &openWindow();
+    vodozaduda1 &openWindow() { return m_fixture->open(); }
 
-    std::unique_ptr<TestProgramDirectory> m_dir;
-    std::unique_ptr<WindowSandbox> m_sandbox;
-    std::unique_ptr<MessageRecorder> m_messages;
+    std::unique_ptr<MainWindowFixture> m_fixture;
 };
 
 void TestMainWindow::init()
 {
-    m_dir = std::make_unique<TestProgramDirectory>();
-    m_sandbox = std::make_unique<WindowSandbox>();
-    m_messages = std::make_unique<MessageRecorder>();
+    m_fixture = std::make_unique<MainWindowFixture>();
 }
 
 void TestMainWindow::cleanup()
 {
-    m_sandbox.reset();
-    m_messages.reset();
-    m_dir.reset();
-}
-
-vodozaduda1 &TestMainWindow::openWindow()
-{
-    vodozaduda1 &w = form<vodozaduda1>();
-    w.show();
-    w.activateWindow();
-    if (!QTest::qWaitForWindowActive(&w))
-        qWarning("main window not active");
-    // The start's focus return would land in the middle of a test.
-    w.Timer4->stop();
-    w.Text3->setFocus();
-    return w;
+    m_fixture.reset();
 }
 
 void TestMainWindow::startSequence()
@@ -111,7 +73,7 @@ void TestMainWindow::startSequence()
     QCOMPARE(w.Label4->text(), vodozaduda1::kDescription);
     QVERIFY(w.Combo1->count() > 0);
     QVERIFY(isLoaded<Form1>() && form<Form1>().isVisible());
-    QVERIFY(m_messages->texts.isEmpty());
+    QVERIFY(m_fixture->messages().texts.isEmpty());
 
     w.show();
     w.activateWindow();
@@ -124,9 +86,9 @@ void TestMainWindow::startSequence()
 
 void TestMainWindow::faultySampleAtStart()
 {
-    m_dir->write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"), "nur;eine;\r\nZeile;\r\n");
+    m_fixture->dir().write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"), "nur;eine;\r\nZeile;\r\n");
     vodozaduda1 &w = form<vodozaduda1>();
-    QCOMPARE(m_messages->texts.size(), 2);
+    QCOMPARE(m_fixture->messages().texts.size(), 2);
     QCOMPARE(w.Lists[0]->listCount(), 2);
 }
 
@@ -183,8 +145,8 @@ void TestMainWindow::arrowKeysFocusTheShownList()
     QFETCH(QString, search);
     QFETCH(int, key);
     QFETCH(int, focusedList);
-    m_dir->write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
-                 dictionary({"x;y;"}, {"aal;eel;", "haus;house;"}, {"auto;car;"}));
+    m_fixture->dir().write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
+                           dictionaryFile({{"x;y;"}, {"aal;eel;", "haus;house;"}, {"auto;car;"}}));
     vodozaduda1 &w = openWindow();
     w.Text1->setText(search);
     w.Text1->setFocus();
@@ -207,8 +169,8 @@ void TestMainWindow::leftAndRightReadAndKeepTheSelection()
 {
     QFETCH(int, key);
     QFETCH(QByteArray, handedOver);
-    m_dir->write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
-                 dictionary({"x;y;"}, {"aal;eel;", "haus;house;", "hut;hat;"}, {"z;z;"}));
+    m_fixture->dir().write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
+                           dictionaryFile({{"x;y;"}, {"aal;eel;", "haus;house;", "hut;hat;"}, {"z;z;"}}));
     vodozaduda1 &w = openWindow();
     QSignalSpy clicks(&form<Form1>().page(), &SpeechPage::clicked);
     w.Text1->setText(QStringLiteral("haus"));
@@ -220,7 +182,7 @@ void TestMainWindow::leftAndRightReadAndKeepTheSelection()
     QCOMPARE(list->text(), QStringLiteral("haus;house;"));
     press(Qt::Key(key));
     pause(0.1);
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), handedOver);
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), handedOver);
     QCOMPARE(clicks.size(), 1);
     QCOMPARE(list->listIndex(), row);
     QCOMPARE(QApplication::focusWidget(), list);
@@ -230,7 +192,7 @@ void TestMainWindow::escapeEndsTheProgram()
 {
     openWindow();
     press(Qt::Key_Escape);
-    QVERIFY(m_sandbox->programEnded());
+    QVERIFY(m_fixture->sandbox().programEnded());
     QVERIFY(!isLoaded<vodozaduda1>());
     QVERIFY(!isLoaded<Form1>());
 }
@@ -243,10 +205,10 @@ void TestMainWindow::escapeDuringATranslation()
     // Esc arrives while Enter's handler waits between its steps.
     QTimer::singleShot(100, [] { press(Qt::Key_Escape); });
     QTest::keyClick(w.Text3, Qt::Key_Return);
-    QVERIFY(m_sandbox->programEnded());
+    QVERIFY(m_fixture->sandbox().programEnded());
     QVERIFY(!isLoaded<vodozaduda1>());
     // The interrupted handler stopped: nothing was spoken after the end.
-    QVERIFY(!QFile::exists(m_dir->file(QStringLiteral("hilfe.txt"))));
+    QVERIFY(!QFile::exists(m_fixture->dir().file(QStringLiteral("hilfe.txt"))));
     QTRY_VERIFY(alive.isNull());
 }
 
@@ -259,8 +221,8 @@ void TestMainWindow::secondEnterDuringATranslation()
     QTest::keyClick(w.Text3, Qt::Key_Return);
     pause(0.5);
     QCOMPARE(clicks.size(), 2);
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), QByteArray("\"hello\"\r\n"));
-    QVERIFY(!m_sandbox->programEnded());
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"hello\"\r\n"));
+    QVERIFY(!m_fixture->sandbox().programEnded());
 }
 
 QTEST_MAIN(TestMainWindow)

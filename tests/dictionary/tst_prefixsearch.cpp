@@ -16,29 +16,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-namespace {
-const QString kMark = QString(8, QLatin1Char('\\'));
-
-QByteArray dictionary(const QStringList &part1, const QStringList &part2, const QStringList &part3,
-                      const QStringList &part4)
-{
-    QStringList lines = part1;
-    lines << QStringLiteral("1") + kMark + QStringLiteral(" Trennlinie") << part2
-          << QStringLiteral("2") + kMark + QStringLiteral(" Trennlinie") << part3
-          << QStringLiteral("3") + kMark + QStringLiteral(" Trennlinie") << part4;
-    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
-}
-
-QList<int> shownLists(vodozaduda1 &w)
-{
-    QList<int> shown;
-    for (int k = 0; k < 4; ++k)
-        if (w.Lists[k]->isVisible())
-            shown << k + 1;
-    return shown;
-}
-}
-
 class TestPrefixSearch : public QObject
 {
     Q_OBJECT
@@ -58,40 +35,29 @@ private slots:
 private:
     vodozaduda1 &openWindow();
 
-    std::unique_ptr<TestProgramDirectory> m_dir;
-    std::unique_ptr<WindowSandbox> m_sandbox;
-    std::unique_ptr<MessageRecorder> m_messages;
+    std::unique_ptr<MainWindowFixture> m_fixture;
 };
 
 void TestPrefixSearch::init()
 {
-    m_dir = std::make_unique<TestProgramDirectory>();
-    m_sandbox = std::make_unique<WindowSandbox>();
-    m_messages = std::make_unique<MessageRecorder>();
+    m_fixture = std::make_unique<MainWindowFixture>();
 }
 
 void TestPrefixSearch::cleanup()
 {
-    m_sandbox.reset();
-    m_messages.reset();
-    m_dir.reset();
+    m_fixture.reset();
 }
 
 vodozaduda1 &TestPrefixSearch::openWindow()
 {
     // Laid out like the example in the loader's error message.
-    m_dir->write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
-                 dictionary({"ab und zu;every now and then;"}, {"auto;car;"},
-                            {"süssigkeit;sweetness;", "süssigkeiten;sweets;", "süsskartoffel;sweetpotato;"},
-                            {"versuch;trial;", "xyz;yxz;TEST;"}));
-    vodozaduda1 &w = form<vodozaduda1>();
-    w.show();
-    w.activateWindow();
-    if (!QTest::qWaitForWindowActive(&w))
-        qWarning("main window not active");
-    // The start's focus return would land in the middle of a test.
-    w.Timer4->stop();
-    return w;
+    m_fixture->dir().write(
+        QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
+        dictionaryFile({{"ab und zu;every now and then;"},
+                        {"auto;car;"},
+                        {"süssigkeit;sweetness;", "süssigkeiten;sweets;", "süsskartoffel;sweetpotato;"},
+                        {"versuch;trial;", "xyz;yxz;TEST;"}}));
+    return m_fixture->open();
 }
 
 void TestPrefixSearch::search_data()
@@ -127,8 +93,9 @@ void TestPrefixSearch::search()
 
 void TestPrefixSearch::prefixInTwoParts()
 {
-    m_dir->write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
-                 dictionary({"haus;house;", "hausboot;houseboat;"}, {"Hausarzt;family doctor;"}, {"x;y;"}, {"z;z;"}));
+    m_fixture->dir().write(
+        QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
+        dictionaryFile({{"haus;house;", "hausboot;houseboat;"}, {"Hausarzt;family doctor;"}, {"x;y;"}, {"z;z;"}}));
     vodozaduda1 &w = form<vodozaduda1>();
     w.show();
     w.Text1->setText(QStringLiteral("haus"));
@@ -199,7 +166,7 @@ void TestPrefixSearch::doubleClickSpeaks()
     const QRect second = list->visualRect(list->model()->index(1, 0));
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second.center());
     QCOMPARE(w.Text4->text(), QStringLiteral("auto;car;"));
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), QByteArray("\"car\"\r\n"));
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"car\"\r\n"));
     QCOMPARE(clicks.size(), 1);
     QCOMPARE(w.Text3->text(), QString());
     QCOMPARE(w.Text1->text(), QStringLiteral(";"));

@@ -17,37 +17,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-namespace {
-const QString kMark = QString(8, QLatin1Char('\\'));
-
-QByteArray dictionary(const QStringList &part1, const QStringList &part2, const QStringList &part3,
-                      const QStringList &part4)
-{
-    QStringList lines = part1;
-    lines << QStringLiteral("1") + kMark + QStringLiteral(" Trennlinie") << part2
-          << QStringLiteral("2") + kMark + QStringLiteral(" Trennlinie") << part3
-          << QStringLiteral("3") + kMark + QStringLiteral(" Trennlinie") << part4;
-    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
-}
-
-QList<int> shownLists(vodozaduda1 &w)
-{
-    QList<int> shown;
-    for (int k = 0; k < 4; ++k)
-        if (w.Lists[k]->isVisible())
-            shown << k + 1;
-    return shown;
-}
-
-QStringList itemsOf(const QListWidget *list)
-{
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->item(i)->text();
-    return items;
-}
-}
-
 class TestWordLookup : public QObject
 {
     Q_OBJECT
@@ -73,52 +42,32 @@ private slots:
     void missingDefaultDictionaryKeepsLists();
 
 private:
-    vodozaduda1 &openWindow();
+    vodozaduda1 &openWindow() { return m_fixture->open(); }
     void type(const QString &text);
     void pressEnter();
 
-    std::unique_ptr<TestProgramDirectory> m_dir;
-    std::unique_ptr<WindowSandbox> m_sandbox;
-    std::unique_ptr<MessageRecorder> m_messages;
-    vodozaduda1 *m_w = nullptr;
+    std::unique_ptr<MainWindowFixture> m_fixture;
 };
 
 void TestWordLookup::init()
 {
-    m_dir = std::make_unique<TestProgramDirectory>();
-    m_sandbox = std::make_unique<WindowSandbox>();
-    m_messages = std::make_unique<MessageRecorder>();
+    m_fixture = std::make_unique<MainWindowFixture>();
 }
 
 void TestWordLookup::cleanup()
 {
-    m_w = nullptr;
-    m_sandbox.reset();
-    m_messages.reset();
-    m_dir.reset();
-}
-
-vodozaduda1 &TestWordLookup::openWindow()
-{
-    m_w = &form<vodozaduda1>();
-    m_w->show();
-    m_w->activateWindow();
-    if (!QTest::qWaitForWindowActive(m_w))
-        qWarning("main window not active");
-    // The start's focus return would land in the middle of a test.
-    m_w->Timer4->stop();
-    m_w->Text3->setFocus();
-    return *m_w;
+    m_fixture.reset();
 }
 
 void TestWordLookup::type(const QString &text)
 {
-    QTest::keyClicks(m_w->Text3, text);
+    QTest::keyClicks(m_fixture->window()->Text3, text);
 }
 
 void TestWordLookup::pressEnter()
 {
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : m_w->Text3, Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : m_fixture->window()->Text3,
+                    Qt::Key_Return);
 }
 
 void TestWordLookup::typing_data()
@@ -159,7 +108,8 @@ void TestWordLookup::matchIsTheTopRow()
     QStringList many;
     for (int i = 0; i < 300; ++i)
         many << QStringLiteral("w%1;t%1;").arg(i, 3, 10, QLatin1Char('0'));
-    m_dir->write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"), dictionary({"a;b;"}, many, {}, {}));
+    m_fixture->dir().write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
+                           dictionaryFile({{"a;b;"}, many, {}, {}}));
     vodozaduda1 &w = openWindow();
     type(QStringLiteral("w150"));
     PartList *list = w.Lists[1];
@@ -175,7 +125,7 @@ void TestWordLookup::enterSpeaksTheTranslation()
     QSignalSpy clicks(&form<Form1>().page(), &SpeechPage::clicked);
     type(QStringLiteral("hallo"));
     pressEnter();
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), QByteArray("\"hello\"\r\n"));
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"hello\"\r\n"));
     QCOMPARE(clicks.size(), 1);
     QCOMPARE(clicks.first().first().toString(), QStringLiteral("Hilfex"));
     QCOMPARE(itemsOf(w.List5), (QStringList{"hallo", "hello", "Gruss"}));
@@ -188,7 +138,7 @@ void TestWordLookup::enterSpeaksTheTranslation()
     QCOMPARE(Twips::backColor(w.Text1), Twips::buttonFace());
     QCOMPARE(QApplication::focusWidget(), w.Text3);
     QCOMPARE(w.Text5->text(), QStringLiteral("hallo  -  hello  -  Gruss"));
-    QVERIFY(m_messages->texts.isEmpty());
+    QVERIFY(m_fixture->messages().texts.isEmpty());
 }
 
 void TestWordLookup::enterOnAMissRepeatsTheLastEntry()
@@ -198,9 +148,9 @@ void TestWordLookup::enterOnAMissRepeatsTheLastEntry()
     pressEnter();
     type(QStringLiteral("nichtda"));
     QCOMPARE(Twips::backColor(w.Text3), Twips::color(VbColor::White));
-    m_dir->write(QStringLiteral("hilfe.txt"), QByteArray());
+    m_fixture->dir().write(QStringLiteral("hilfe.txt"), QByteArray());
     pressEnter();
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), QByteArray("\"car\"\r\n"));
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"car\"\r\n"));
     QCOMPARE(itemsOf(w.List5), (QStringList{"auto", "car", "auto", "car"}));
 }
 
@@ -211,9 +161,9 @@ void TestWordLookup::muteWritesButDoesNotSpeak()
     QSignalSpy clicks(&form<Form1>().page(), &SpeechPage::clicked);
     type(QStringLiteral("versuch"));
     pressEnter();
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), QByteArray("\"trial\"\r\n"));
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"trial\"\r\n"));
     QCOMPARE(clicks.size(), 0);
-    QVERIFY(m_messages->texts.isEmpty());
+    QVERIFY(m_fixture->messages().texts.isEmpty());
 }
 
 void TestWordLookup::resetKeepsWordWithSecondFocus()
@@ -251,20 +201,21 @@ void TestWordLookup::focusTargetColours()
 
 void TestWordLookup::highestPartWins()
 {
-    m_dir->write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
-                 dictionary({"hallo;hello;"}, {"x;y;"}, {"Hallo;hi;"}, {"z;z;"}));
+    m_fixture->dir().write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
+                           dictionaryFile({{"hallo;hello;"}, {"x;y;"}, {"Hallo;hi;"}, {"z;z;"}}));
     vodozaduda1 &w = openWindow();
     type(QStringLiteral("hallo"));
     QCOMPARE(shownLists(w), (QList<int>{1, 3}));
     QCOMPARE(w.Lists[0]->text(), QStringLiteral("hallo;hello;"));
     QCOMPARE(w.Text4->text(), QStringLiteral("Hallo;hi;"));
     pressEnter();
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), QByteArray("\"hi\"\r\n"));
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"hi\"\r\n"));
 }
 
 void TestWordLookup::singleFieldEntrySpeaksOnlyThePrefix()
 {
-    m_dir->write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"), dictionary({"einzeln"}, {}, {}, {}));
+    m_fixture->dir().write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
+                           dictionaryFile({{"einzeln"}, {}, {}, {}}));
     vodozaduda1 &w = openWindow();
     type(QStringLiteral("einzeln"));
     // No ";" after the word: the entry is not a whole first field followed by ";".
@@ -274,34 +225,36 @@ void TestWordLookup::singleFieldEntrySpeaksOnlyThePrefix()
     QCOMPARE(w.Text4->text(), QStringLiteral("einzeln"));
     // A single field: no translation to select, so only the (empty) voice prefix is spoken.
     QTest::keyClick(w.Text1, Qt::Key_Return);
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), QByteArray("\"\"\r\n"));
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"\"\r\n"));
 }
 
 void TestWordLookup::missingSpeechPage()
 {
-    QVERIFY(QFile::remove(m_dir->file(QStringLiteral("sp"))));
+    QVERIFY(QFile::remove(m_fixture->dir().file(QStringLiteral("sp"))));
     vodozaduda1 &w = openWindow();
     type(QStringLiteral("hallo"));
     pressEnter();
-    QCOMPARE(m_messages->texts, QStringList{WordLookup::speechRuntimeMessage()});
-    QVERIFY(m_messages->texts.first().startsWith(QStringLiteral("Achtung : Haben Sie webspeech installiert ? ")));
+    QCOMPARE(m_fixture->messages().texts, QStringList{WordLookup::speechRuntimeMessage()});
+    QVERIFY(m_fixture->messages().texts.first().startsWith(
+        QStringLiteral("Achtung : Haben Sie webspeech installiert ? ")));
     QVERIFY(w.Check4->isChecked());
     // Silent from now on: no second message.
     type(QStringLiteral("auto"));
     pressEnter();
-    QCOMPARE(m_messages->texts.size(), 1);
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), QByteArray("\"car\"\r\n"));
+    QCOMPARE(m_fixture->messages().texts.size(), 1);
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"car\"\r\n"));
 }
 
 void TestWordLookup::handOffNotWritable()
 {
     // A folder in the way makes the hand-off file unwritable, for root as well.
-    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("hilfe.txt")));
+    QVERIFY(QDir(m_fixture->dir().path()).mkdir(QStringLiteral("hilfe.txt")));
     vodozaduda1 &w = openWindow();
     QSignalSpy clicks(&form<Form1>().page(), &SpeechPage::clicked);
     type(QStringLiteral("hallo"));
     pressEnter();
-    QCOMPARE(m_messages->texts, QStringList{QStringLiteral("Achtung : Schreibschutz entfernen [hilfe.txt]!")});
+    QCOMPARE(m_fixture->messages().texts,
+             QStringList{QStringLiteral("Achtung : Schreibschutz entfernen [hilfe.txt]!")});
     QCOMPARE(clicks.size(), 0);
     QVERIFY(!w.Check4->isChecked());
 }
@@ -316,17 +269,17 @@ void TestWordLookup::pathsIgnoreTheWorkingDirectory()
     QCOMPARE(shownLists(w), QList<int>{2});
     pressEnter();
     QDir::setCurrent(before);
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), QByteArray("\"hello\"\r\n"));
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"hello\"\r\n"));
     QVERIFY(!QFile::exists(QDir(elsewhere.path()).filePath(QStringLiteral("hilfe.txt"))));
-    QVERIFY(m_messages->texts.isEmpty());
+    QVERIFY(m_fixture->messages().texts.isEmpty());
 }
 
 void TestWordLookup::loadFailures_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QList<int>>("counts");
-    const QByteArray twoDividers = QByteArray("a;1;\r\n1") + kMark.toLatin1() + " Trennlinie\r\nb;2;\r\n2" + kMark.toLatin1()
-        + " Trennlinie\r\nc;3;\r\n";
+    const QByteArray twoDividers = ("a;1;\r\n" + dictionaryDivider(1) + "\r\nb;2;\r\n" + dictionaryDivider(2)
+                                    + "\r\nc;3;\r\n").toUtf8();
     QTest::newRow("two dividers") << twoDividers << QList<int>{1, 2, 2, 0};
     QTest::newRow("no file") << QByteArray() << QList<int>{0, 0, 0, 0};
 }
@@ -336,14 +289,14 @@ void TestWordLookup::loadFailures()
     QFETCH(QByteArray, content);
     QFETCH(QList<int>, counts);
     vodozaduda1 &w = openWindow();
-    QVERIFY(m_messages->texts.isEmpty());
+    QVERIFY(m_fixture->messages().texts.isEmpty());
     if (!content.isEmpty())
-        m_dir->write(QStringLiteral("TranslateDeGb/Kaputt.txt"), content);
+        m_fixture->dir().write(QStringLiteral("TranslateDeGb/Kaputt.txt"), content);
     w.Text2->setText(QStringLiteral("Kaputt"));
     w.loading().Command5_Click();
-    QCOMPARE(m_messages->texts,
+    QCOMPARE(m_fixture->messages().texts,
              (QStringList{DictionaryLoading::faultyDictionaryMessage(), DictionaryLoading::layoutMessage()}));
-    QCOMPARE(m_messages->texts.at(1).split(QStringLiteral("\r\n")).size(), 17);
+    QCOMPARE(m_fixture->messages().texts.at(1).split(QStringLiteral("\r\n")).size(), 17);
     QList<int> loaded;
     for (PartList *list : w.Lists)
         loaded << list->listCount();
@@ -355,10 +308,10 @@ void TestWordLookup::missingDefaultDictionaryKeepsLists()
     vodozaduda1 &w = openWindow();
     const int before = w.Lists[1]->listCount();
     QVERIFY(before > 0);
-    QVERIFY(QFile::remove(m_dir->file(QStringLiteral("TranslateDeGb/DeEn.txt"))));
+    QVERIFY(QFile::remove(m_fixture->dir().file(QStringLiteral("TranslateDeGb/DeEn.txt"))));
     w.Text2->setText(QStringLiteral("DeEn"));
     w.loading().Command5_Click();
-    QCOMPARE(m_messages->texts, QStringList{QStringLiteral("Fehler im Wörterbuch")});
+    QCOMPARE(m_fixture->messages().texts, QStringList{QStringLiteral("Fehler im Wörterbuch")});
     QCOMPARE(w.Lists[1]->listCount(), before);
 }
 

@@ -17,11 +17,6 @@
 #include <QtTest>
 
 namespace {
-void hover(QWidget *w)
-{
-    QEnterEvent enter(QPointF(2, 2), w->mapTo(w->window(), QPointF(2, 2)), w->mapToGlobal(QPointF(2, 2)));
-    QApplication::sendEvent(w, &enter);
-}
 
 QByteArray spoken(const QString &text)
 {
@@ -53,35 +48,26 @@ private slots:
 private:
     hilfe1 &openHelp();
 
-    std::unique_ptr<TestProgramDirectory> m_dir;
-    std::unique_ptr<WindowSandbox> m_sandbox;
-    std::unique_ptr<MessageRecorder> m_messages;
+    std::unique_ptr<MainWindowFixture> m_fixture;
     std::unique_ptr<QSignalSpy> m_clicks;
 };
 
 void TestHelpWindow::init()
 {
-    m_dir = std::make_unique<TestProgramDirectory>();
-    m_sandbox = std::make_unique<WindowSandbox>();
-    m_messages = std::make_unique<MessageRecorder>();
+    m_fixture = std::make_unique<MainWindowFixture>();
     m_clicks = std::make_unique<QSignalSpy>(&form<Form1>().page(), &SpeechPage::clicked);
 }
 
 void TestHelpWindow::cleanup()
 {
     m_clicks.reset();
-    m_sandbox.reset();
-    m_messages.reset();
-    m_dir.reset();
+    m_fixture.reset();
 }
 
 hilfe1 &TestHelpWindow::openHelp()
 {
     hilfe1 &h = form<hilfe1>();
-    h.show();
-    h.activateWindow();
-    if (!QTest::qWaitForWindowActive(&h))
-        qWarning("help window not active");
+    showAndActivate(h);
     return h;
 }
 
@@ -99,7 +85,7 @@ void TestHelpWindow::speakWritesPatternAndText()
     h.setHelpText(text);
     QCOMPARE(h.Label2->text(), text);
     h.Picture1S->click();
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), spoken(text));
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), spoken(text));
     QCOMPARE(m_clicks->size(), 1);
     QCOMPARE(m_clicks->first().first().toString(), QStringLiteral("Hilfe"));
 }
@@ -113,14 +99,14 @@ void TestHelpWindow::autoReadSpeaksTheNewestText()
     h.Check1->click();
     // Ticking reads the current text at once.
     QCOMPARE(m_clicks->size(), 1);
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), spoken(QStringLiteral("vorher")));
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), spoken(QStringLiteral("vorher")));
     // A burst of texts, as a mouse sweeping over controls gives: one reading, of the last one.
     for (const QString &text : {QStringLiteral("eins"), QStringLiteral("zwei"), QStringLiteral("drei")}) {
         h.setHelpText(text);
         pause(0.02);
     }
     QTRY_COMPARE(m_clicks->size(), 2);
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), spoken(QStringLiteral("drei")));
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), spoken(QStringLiteral("drei")));
     pause(0.3);
     QCOMPARE(m_clicks->size(), 2);
     // The same text again is no new text.
@@ -130,7 +116,7 @@ void TestHelpWindow::autoReadSpeaksTheNewestText()
     // From another window's control.
     hover(form<Form1>().Command1);
     QTRY_COMPARE(m_clicks->size(), 3);
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), spoken(QStringLiteral("xxx")));
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), spoken(QStringLiteral("xxx")));
 }
 
 void TestHelpWindow::autoReadKeys()
@@ -153,14 +139,14 @@ void TestHelpWindow::playOnEveryPress()
     QVERIFY(QTest::qWaitForWindowActive(&main));
     hilfe1 &h = form<hilfe1>();
     h.setHelpText(QStringLiteral("erste"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), spoken(QStringLiteral("erste")));
+    press(Qt::Key_F2);
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), spoken(QStringLiteral("erste")));
     // F2 empties the help line after playing it.
     QCOMPARE(h.helpText(), QString());
     QVERIFY(!h.plaButton->isEnabled());
     h.setHelpText(QStringLiteral("zweite"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), spoken(QStringLiteral("zweite")));
+    press(Qt::Key_F2);
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), spoken(QStringLiteral("zweite")));
     QCOMPARE(m_clicks->size(), 2);
 }
 
@@ -182,7 +168,7 @@ void TestHelpWindow::speechKeys()
     QTest::keyClick(h.focusWidget() ? h.focusWidget() : &h, Qt::Key(key));
     QCOMPARE(m_clicks->size(), 1);
     QCOMPARE(m_clicks->first().first().toString(), element);
-    QVERIFY(!QFile::exists(m_dir->file(QStringLiteral("hilfe.txt"))));
+    QVERIFY(!QFile::exists(m_fixture->dir().file(QStringLiteral("hilfe.txt"))));
 }
 
 void TestHelpWindow::largePrint()
@@ -231,7 +217,7 @@ void TestHelpWindow::descriptionAndHomePage()
     QTest::mouseClick(h.Label6, Qt::LeftButton);
     QTest::mouseClick(h.Label5, Qt::LeftButton);
     QCOMPARE(shell.urls.size(), 2);
-    QCOMPARE(shell.urls[0], QUrl::fromLocalFile(m_dir->file(QStringLiteral("hilfe-vq/index.htm"))));
+    QCOMPARE(shell.urls[0], QUrl::fromLocalFile(m_fixture->dir().file(QStringLiteral("hilfe-vq/index.htm"))));
     QVERIFY(QFile::exists(shell.urls[0].toLocalFile()));
     QCOMPARE(shell.urls[1], QUrl(hilfe1::kMakerAddress));
 }
@@ -266,7 +252,7 @@ void TestHelpWindow::placedAboveTheMainWindow()
     QTRY_COMPARE(main.pos(), QPoint(100, 400));
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    press(Qt::Key_F1);
     hilfe1 &h = form<hilfe1>();
     QVERIFY(h.isVisible());
     QTRY_COMPARE(h.pos(), QPoint(100, 400 - Twips::toPixels(2600)));

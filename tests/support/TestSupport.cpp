@@ -4,11 +4,17 @@
 #include "app/MessageBox.h"
 #include "app/ProgramDirectory.h"
 #include "app/Shell.h"
+#include "dictionary/PartList.h"
+#include "dictionary/vodozaduda1.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
+#include <QtTest>
 
 MessageRecorder::MessageRecorder()
 {
@@ -102,4 +108,87 @@ WindowSandbox::~WindowSandbox()
 bool WindowSandbox::programEnded() const
 {
     return FormRegistry::instance().programEnded();
+}
+
+MainWindowFixture::MainWindowFixture()
+    : m_dir(std::make_unique<TestProgramDirectory>()),
+      m_sandbox(std::make_unique<WindowSandbox>()),
+      m_messages(std::make_unique<MessageRecorder>())
+{
+}
+
+MainWindowFixture::~MainWindowFixture()
+{
+    // Windows first: unloading may still show messages or use the program directory.
+    m_window = nullptr;
+    m_sandbox.reset();
+    m_messages.reset();
+    m_dir.reset();
+}
+
+vodozaduda1 &MainWindowFixture::open()
+{
+    m_window = &form<vodozaduda1>();
+    showAndActivate(*m_window);
+    // The start's focus return would land in the middle of a test.
+    m_window->Timer4->stop();
+    m_window->Text3->setFocus();
+    return *m_window;
+}
+
+void showAndActivate(QWidget &window)
+{
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        qWarning("%s not active", window.metaObject()->className());
+}
+
+QString dictionaryDivider(int part)
+{
+    return QString::number(part) + QString(8, QLatin1Char('\\')) + QStringLiteral(" Trennlinie");
+}
+
+QByteArray dictionaryFile(const QList<QStringList> &parts)
+{
+    Q_ASSERT(parts.size() <= 4);
+    QStringList lines;
+    for (int part = 0; part < 4; ++part) {
+        if (part > 0)
+            lines << dictionaryDivider(part);
+        if (part < parts.size())
+            lines << parts.at(part);
+    }
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
+QList<int> shownLists(vodozaduda1 &w)
+{
+    QList<int> shown;
+    for (int k = 0; k < 4; ++k)
+        if (w.Lists[k]->isVisible())
+            shown << k + 1;
+    return shown;
+}
+
+QStringList itemsOf(const QListWidget *list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+
+void hover(QWidget *widget)
+{
+    const QPointF inside(2, 2);
+    QEnterEvent enter(inside, widget->mapTo(widget->window(), inside), widget->mapToGlobal(inside));
+    QApplication::sendEvent(widget, &enter);
+}
+
+void press(Qt::Key key)
+{
+    QWidget *target = QApplication::focusWidget();
+    QVERIFY(target);
+    QTest::keyClick(target, key);
 }

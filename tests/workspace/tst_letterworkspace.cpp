@@ -19,28 +19,11 @@
 #include <QtTest>
 
 namespace {
-const QString kMark = QString(8, QLatin1Char('\\'));
 const QString kBill = QStringLiteral("#voice=name:lgx.de.bill#");
-
-QByteArray dictionary(const QStringList &part1)
-{
-    QStringList lines = part1;
-    lines << QStringLiteral("1") + kMark + QStringLiteral(" Trennlinie") << QStringLiteral("2") + kMark
-          << QStringLiteral("3") + kMark;
-    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
-}
 
 QByteArray quoted(const QString &text)
 {
     return ('"' + text + QStringLiteral("\"\r\n")).toUtf8();
-}
-
-QStringList entries(const QListWidget *list)
-{
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->item(i)->text();
-    return items;
 }
 }
 
@@ -72,56 +55,44 @@ private:
     void lookUp(const QString &word);
     void useVoice(const QString &prefix);
 
-    std::unique_ptr<TestProgramDirectory> m_dir;
-    std::unique_ptr<WindowSandbox> m_sandbox;
-    std::unique_ptr<MessageRecorder> m_messages;
+    std::unique_ptr<MainWindowFixture> m_fixture;
     std::unique_ptr<QSignalSpy> m_clicks;
-    vodozaduda1 *m_w = nullptr;
 };
 
 void TestLetterWorkspace::init()
 {
-    m_dir = std::make_unique<TestProgramDirectory>();
-    m_dir->write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
-                 dictionary({"auto;car;", "hallo;hello;Gruss", "paar;pair;", "versuch;trial;"}));
-    m_sandbox = std::make_unique<WindowSandbox>();
-    m_messages = std::make_unique<MessageRecorder>();
+    m_fixture = std::make_unique<MainWindowFixture>();
+    m_fixture->dir().write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
+                           dictionaryFile({{"auto;car;", "hallo;hello;Gruss", "paar;pair;", "versuch;trial;"}}));
 }
 
 void TestLetterWorkspace::cleanup()
 {
+    // The spy watches the speaker window, which the fixture unloads.
     m_clicks.reset();
-    m_sandbox.reset();
-    m_messages.reset();
-    m_dir.reset();
+    m_fixture.reset();
 }
 
 vodozaduda1 &TestLetterWorkspace::openWindow()
 {
-    m_w = &form<vodozaduda1>();
+    // Loading the main window loads the speaker window; the spy is in place before either shows.
+    form<vodozaduda1>();
     m_clicks = std::make_unique<QSignalSpy>(&form<Form1>().page(), &SpeechPage::clicked);
-    m_w->show();
-    m_w->activateWindow();
-    if (!QTest::qWaitForWindowActive(m_w))
-        qWarning("main window not active");
-    // The start's focus return would land in the middle of a test.
-    m_w->Timer4->stop();
-    m_w->Text3->setFocus();
-    return *m_w;
+    return m_fixture->open();
 }
 
 void TestLetterWorkspace::lookUp(const QString &word)
 {
-    QTest::keyClicks(m_w->Text3, word);
-    QTest::keyClick(m_w->Text3, Qt::Key_Return);
+    QTest::keyClicks(m_fixture->window()->Text3, word);
+    QTest::keyClick(m_fixture->window()->Text3, Qt::Key_Return);
 }
 
 void TestLetterWorkspace::useVoice(const QString &prefix)
 {
-    m_dir->write(QStringLiteral("stimm2.txt"), (prefix + QStringLiteral("\r\n")).toUtf8());
-    m_w->Check3->click();
+    m_fixture->dir().write(QStringLiteral("stimm2.txt"), (prefix + QStringLiteral("\r\n")).toUtf8());
+    m_fixture->window()->Check3->click();
     pause(0.05);
-    QCOMPARE(WordLookup::selectedText(m_w->List6), prefix);
+    QCOMPARE(WordLookup::selectedText(m_fixture->window()->List6), prefix);
 }
 
 void TestLetterWorkspace::collectsOnTheCaretLine()
@@ -170,7 +141,7 @@ void TestLetterWorkspace::readFields()
     QTest::keyClicks(w.Text3, word);
     m_clicks->clear();
     w.findChild<QPushButton *>(button)->click();
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), quoted(handedOver));
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), quoted(handedOver));
     QCOMPARE(m_clicks->size(), 1);
     QCOMPARE(m_clicks->first().first().toString(), QStringLiteral("Hilfex"));
     // The fields are taken afresh each time, not added up.
@@ -184,7 +155,7 @@ void TestLetterWorkspace::firstAndSecond()
     m_clicks->clear();
     w.Command27->click();
     QCOMPARE(m_clicks->size(), 2);
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), quoted(QStringLiteral("car")));
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), quoted(QStringLiteral("car")));
 }
 
 void TestLetterWorkspace::wholeEntry()
@@ -192,7 +163,7 @@ void TestLetterWorkspace::wholeEntry()
     vodozaduda1 &w = openWindow();
     QTest::keyClicks(w.Text3, QStringLiteral("hallo"));
     w.Command23->click();
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), quoted(QStringLiteral("hallo  -  hello  -  Gruss")));
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), quoted(QStringLiteral("hallo  -  hello  -  Gruss")));
     QCOMPARE(w.Text3->text(), QString());
 }
 
@@ -218,15 +189,15 @@ void TestLetterWorkspace::readLetter()
     w.Text6->setPlainText(letter);
     m_clicks->clear();
     if (f7)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F7);
+        press(Qt::Key_F7);
     else
         w.Command32->click();
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), quoted(voice + letter));
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), quoted(voice + letter));
     QCOMPARE(m_clicks->size(), 1);
     QCOMPARE(m_clicks->first().first().toString(), QStringLiteral("Hilfe"));
     if (f7)
         QCOMPARE(QApplication::focusWidget(), w.Text6);
-    QVERIFY(m_messages->texts.isEmpty());
+    QVERIFY(m_fixture->messages().texts.isEmpty());
 }
 
 void TestLetterWorkspace::letterKeepsItsLines()
@@ -234,7 +205,7 @@ void TestLetterWorkspace::letterKeepsItsLines()
     vodozaduda1 &w = openWindow();
     w.Text6->setPlainText(QStringLiteral("Hallo Anna,\nbis bald"));
     w.Command32->click();
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), QByteArray("\"Hallo Anna,\r\nbis bald\"\r\n"));
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"Hallo Anna,\r\nbis bald\"\r\n"));
 }
 
 void TestLetterWorkspace::muteSilencesTheWordRoadOnly()
@@ -243,15 +214,15 @@ void TestLetterWorkspace::muteSilencesTheWordRoadOnly()
     w.Check4->setChecked(true);
     QTest::keyClicks(w.Text3, QStringLiteral("hallo"));
     for (QPushButton *b : {w.Command22, w.Command24, w.Command26, w.Command27, w.Command23}) {
-        QFile::remove(m_dir->file(QStringLiteral("hilfe.txt")));
+        QFile::remove(m_fixture->dir().file(QStringLiteral("hilfe.txt")));
         b->click();
-        QVERIFY2(QFile::exists(m_dir->file(QStringLiteral("hilfe.txt"))), qPrintable(b->objectName()));
+        QVERIFY2(QFile::exists(m_fixture->dir().file(QStringLiteral("hilfe.txt"))), qPrintable(b->objectName()));
         w.Text3->setText(QStringLiteral("hallo"));
     }
     QCOMPARE(m_clicks->size(), 0);
     w.Command32->click();
     QCOMPARE(m_clicks->size(), 1);
-    QVERIFY(m_messages->texts.isEmpty());
+    QVERIFY(m_fixture->messages().texts.isEmpty());
 }
 
 void TestLetterWorkspace::voiceList_data()
@@ -271,16 +242,16 @@ void TestLetterWorkspace::voiceList()
     QFETCH(bool, tick);
     QFETCH(QStringList, voices);
     vodozaduda1 &w = openWindow();
-    QCOMPARE(entries(w.List6), QStringList{"#Standard Sprecher#"});
+    QCOMPARE(itemsOf(w.List6), QStringList{"#Standard Sprecher#"});
     QCOMPARE(WordLookup::selectedText(w.List6), QString());
     if (!file.isEmpty())
-        m_dir->write(QStringLiteral("stimm2.txt"), file);
+        m_fixture->dir().write(QStringLiteral("stimm2.txt"), file);
     w.Check3->click();
     if (!tick)
         w.Check3->click();
     QCOMPARE(Twips::backColor(w.Check3), tick ? Twips::color(VbColor::White) : Twips::buttonFace());
     pause(0.05);
-    QCOMPARE(entries(w.List6), voices);
+    QCOMPARE(itemsOf(w.List6), voices);
     QCOMPARE(w.List6->selectedItems().size(), voices.isEmpty() ? 0 : 1);
     if (!voices.isEmpty())
         QCOMPARE(w.List6->currentRow(), 0);
@@ -308,7 +279,7 @@ void TestLetterWorkspace::descriptionRead()
 {
     vodozaduda1 &w = openWindow();
     QTest::mouseDClick(w.Label4, Qt::LeftButton);
-    QCOMPARE(m_dir->read(QStringLiteral("hilfe.txt")), quoted(vodozaduda1::kDescription));
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), quoted(vodozaduda1::kDescription));
     QCOMPARE(m_clicks->size(), 1);
     QCOMPARE(m_clicks->first().first().toString(), QStringLiteral("Hilfe"));
 }

@@ -13,14 +13,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-namespace {
-void hover(QWidget *w)
-{
-    QEnterEvent enter(QPointF(2, 2), w->mapTo(w->window(), QPointF(2, 2)), w->mapToGlobal(QPointF(2, 2)));
-    QApplication::sendEvent(w, &enter);
-}
-}
-
 class TestSpeakerWindow : public QObject
 {
     Q_OBJECT
@@ -40,32 +32,23 @@ private slots:
 private:
     Form1 &openSpeaker();
 
-    std::unique_ptr<TestProgramDirectory> m_dir;
-    std::unique_ptr<WindowSandbox> m_sandbox;
-    std::unique_ptr<MessageRecorder> m_messages;
+    std::unique_ptr<MainWindowFixture> m_fixture;
 };
 
 void TestSpeakerWindow::init()
 {
-    m_dir = std::make_unique<TestProgramDirectory>();
-    m_sandbox = std::make_unique<WindowSandbox>();
-    m_messages = std::make_unique<MessageRecorder>();
+    m_fixture = std::make_unique<MainWindowFixture>();
 }
 
 void TestSpeakerWindow::cleanup()
 {
-    m_sandbox.reset();
-    m_messages.reset();
-    m_dir.reset();
+    m_fixture.reset();
 }
 
 Form1 &TestSpeakerWindow::openSpeaker()
 {
     Form1 &f = form<Form1>();
-    f.show();
-    f.activateWindow();
-    if (!QTest::qWaitForWindowActive(&f))
-        qWarning("speaker window not active");
+    showAndActivate(f);
     return f;
 }
 
@@ -102,7 +85,7 @@ void TestSpeakerWindow::closeEndsTheProgram()
         QTest::keyClick(f.focusWidget() ? f.focusWidget() : &f, Qt::Key_Escape);
     else
         f.Command2->click();
-    QVERIFY(m_sandbox->programEnded());
+    QVERIFY(m_fixture->sandbox().programEnded());
     QVERIFY(!isLoaded<Form1>());
     QVERIFY(!isLoaded<vodozaduda1>());
 }
@@ -113,7 +96,7 @@ void TestSpeakerWindow::hidingKeepsSpeaking()
     f.Command3->click();
     QVERIFY(!f.isVisible());
     QVERIFY(isLoaded<Form1>());
-    QVERIFY(!m_sandbox->programEnded());
+    QVERIFY(!m_fixture->sandbox().programEnded());
     QVERIFY(f.clickPageElement(QStringLiteral("Hilfex")));
 }
 
@@ -158,7 +141,7 @@ void TestSpeakerWindow::helpKeys()
     f.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f));
     QTest::keyClick(f.focusWidget() ? f.focusWidget() : &f, Qt::Key_F2);
-    QVERIFY(m_dir->read(QStringLiteral("hilfe.txt")).endsWith("lies\r\n"));
+    QVERIFY(m_fixture->dir().read(QStringLiteral("hilfe.txt")).endsWith("lies\r\n"));
     QCOMPARE(form<hilfe1>().helpText(), QString());
 }
 
@@ -167,7 +150,7 @@ void TestSpeakerWindow::mainWindowCloseEndsThroughTheSpeaker()
     vodozaduda1 &main = form<vodozaduda1>();
     QVERIFY(isLoaded<Form1>());
     main.Command2->click();
-    QVERIFY(m_sandbox->programEnded());
+    QVERIFY(m_fixture->sandbox().programEnded());
     QVERIFY(!isLoaded<Form1>());
     QVERIFY(!isLoaded<vodozaduda1>());
 }
