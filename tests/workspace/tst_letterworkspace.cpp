@@ -49,6 +49,8 @@ private slots:
     void windowWidths();
     void descriptionRead();
     void clearLetter();
+    void handOffNotWritable_data();
+    void handOffNotWritable();
 
 private:
     vodozaduda1 &openWindow();
@@ -291,6 +293,40 @@ void TestLetterWorkspace::clearLetter()
     w.Command33->click();
     QCOMPARE(w.Text6->toPlainText(), QString());
     QCOMPARE(QApplication::focusWidget(), w.Text6);
+}
+
+void TestLetterWorkspace::handOffNotWritable_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("Lesen") << "Command32" << "Text3";
+    QTest::newRow("F7") << "F7" << "";
+    QTest::newRow("second field") << "Command24" << "Text3";
+    QTest::newRow("description") << "Label4" << "";
+}
+
+void TestLetterWorkspace::handOffNotWritable()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, focus);
+    // A folder in the way makes the hand-off file unwritable, for root as well.
+    QVERIFY(QDir(m_fixture->dir().path()).mkdir(QStringLiteral("hilfe.txt")));
+    vodozaduda1 &w = openWindow();
+    QTest::keyClicks(w.Text3, QStringLiteral("hallo"));
+    w.Text6->setPlainText(QStringLiteral("Brief"));
+    w.Text6->setFocus();
+    if (how == QLatin1String("F7"))
+        press(Qt::Key_F7);
+    else if (how == QLatin1String("Label4"))
+        QTest::mouseDClick(w.Label4, Qt::LeftButton);
+    else
+        w.findChild<QPushButton *>(how)->click();
+    QCOMPARE(m_fixture->messages().texts, QStringList{LetterWorkspace::kWriteProtected});
+    QCOMPARE(m_clicks->size(), 0);
+    if (!focus.isEmpty())
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    // The letter itself is never touched by a failed hand-off.
+    QCOMPARE(w.Text6->toPlainText(), QStringLiteral("Brief"));
 }
 
 QTEST_MAIN(TestLetterWorkspace)
