@@ -294,18 +294,11 @@ void vodozaduda1::unloadStep()
 
 void vodozaduda1::keyDown(int key)
 {
+    if (hilfe1::commonKey(key))
+        return;
     switch (key) {
     case Qt::Key_Escape:
         close();
-        break;
-    case Qt::Key_F1:
-        form<hilfe1>().showPlaced();
-        break;
-    case Qt::Key_F2:
-        form<hilfe1>().playAndClear();
-        break;
-    case Qt::Key_F3:
-        form<Form1>().clickPageElement(QStringLiteral("stop"));
         break;
     case Qt::Key_F7:
         m_letter->readLetterKey();

@@ -321,6 +321,23 @@ void hilfe1::playAndClear()
     setHelpText(QString());
 }
 
+bool hilfe1::commonKey(int key)
+{
+    switch (key) {
+    case Qt::Key_F1:
+        form<hilfe1>().showPlaced();
+        return true;
+    case Qt::Key_F2:
+        form<hilfe1>().playAndClear();
+        return true;
+    case Qt::Key_F3:
+        SpeechHandOff::click(QStringLiteral("stop"));
+        return true;
+    default:
+        return false;
+    }
+}
+
 void hilfe1::place()
 {
     Timer1->stop();

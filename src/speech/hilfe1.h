@@ -38,6 +38,9 @@ public:
     // What F1 and F2 do in every window: show the help placed, and play the help text once.
     void showPlaced();
     void playAndClear();
+    // The keys every window shares: F1 help, F2 read the help text, F3 stop speaking.
+    // False for any other key.
+    static bool commonKey(int key);
 
     void speak();
     void pla();

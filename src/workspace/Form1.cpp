@@ -93,22 +93,10 @@ void Form1::load()
 
 void Form1::keyDown(int key)
 {
-    switch (key) {
-    case Qt::Key_Escape:
+    if (key == Qt::Key_Escape)
         unload<Form1>();
-        break;
-    case Qt::Key_F1:
-        form<hilfe1>().showPlaced();
-        break;
-    case Qt::Key_F2:
-        form<hilfe1>().playAndClear();
-        break;
-    case Qt::Key_F3:
-        clickPageElement(QStringLiteral("stop"));
-        break;
-    default:
-        break;
-    }
+    else
+        hilfe1::commonKey(key);
 }
 
 void Form1::unloadStep()
