@@ -19,16 +19,19 @@ void Twips::setBackColor(QWidget *w, const QColor &color)
     if (backColor(w) == color)
         return;
     QPalette p = w->palette();
-    p.setColor(QPalette::Base, color);
     p.setColor(QPalette::Window, color);
-    p.setColor(QPalette::Button, color);
+    // A window's colour is its background only; set on every role, its controls inherit it.
+    if (!w->isWindow()) {
+        p.setColor(QPalette::Base, color);
+        p.setColor(QPalette::Button, color);
+    }
     w->setPalette(p);
     w->setAutoFillBackground(true);
 }
 
 QColor Twips::backColor(const QWidget *w)
 {
-    return w->palette().color(QPalette::Base);
+    return w->palette().color(w->isWindow() ? QPalette::Window : QPalette::Base);
 }
 
 void Twips::setForeColor(QWidget *w, const QColor &color)

@@ -29,7 +29,6 @@ DictionaryCatalogue::DictionaryCatalogue(Form &window, const CatalogueControls &
     connect(m_c.command18, &QPushButton::clicked, this, &DictionaryCatalogue::Command18_Click);
     connect(m_c.command14, &QPushButton::clicked, this, &DictionaryCatalogue::Command14_Click);
     connect(m_c.command44, &QPushButton::clicked, this, &DictionaryCatalogue::Command44_Click);
-    connect(m_c.command45, &QPushButton::clicked, this, &DictionaryCatalogue::Command45_Click);
     connect(m_c.file1, &FileListBox::fileClicked, this, &DictionaryCatalogue::File1_Click);
     connect(m_c.file1, &FileListBox::fileDoubleClicked, this, &DictionaryCatalogue::File1_DblClick);
     connect(m_c.file1, &FileListBox::enterPressed, this, &DictionaryCatalogue::File1_Enter);
@@ -136,12 +135,6 @@ void DictionaryCatalogue::Command44_Click()
 {
     // Without a marked file the editor gets the folder.
     Shell::openFile(QDir(folder()).filePath(m_c.file1->fileName()));
-}
-
-void DictionaryCatalogue::Command45_Click()
-{
-    if (m_country)
-        m_country();
 }
 
 void DictionaryCatalogue::Text2_Change()

@@ -2,7 +2,6 @@
 
 #include <QObject>
 
-#include <functional>
 
 class DictionaryLoading;
 class FileListBox;
@@ -24,7 +23,6 @@ struct CatalogueControls
     QPushButton *command17 = nullptr; // open the panel
     QPushButton *command18 = nullptr; // close the panel
     QPushButton *command44 = nullptr; // open the marked file in the text editor
-    QPushButton *command45 = nullptr; // country selection
     QProgressBar *progressBar1 = nullptr;
     QLineEdit *text3 = nullptr;
 };
@@ -43,13 +41,10 @@ public:
     // The language pair shown for a dictionary name; "Land" for names not known.
     static QString languagePair(const QString &name);
 
-    void setCountryAction(std::function<void()> action) { m_country = std::move(action); }
-
     void Command17_Click();
     void Command18_Click();
     void Command14_Click();
     void Command44_Click();
-    void Command45_Click();
     void File1_Click();
     void File1_DblClick();
     void File1_Enter();
@@ -62,5 +57,4 @@ private:
     Form &m_window;
     CatalogueControls m_c;
     DictionaryLoading &m_loading;
-    std::function<void()> m_country;
 };

@@ -93,7 +93,6 @@ vodozaduda1::vodozaduda1(QWidget *parent) : Form(parent)
     cc.command17 = Command17;
     cc.command18 = Command18;
     cc.command44 = Command44;
-    cc.command45 = Command45;
     cc.progressBar1 = ProgressBar1;
     cc.text3 = Text3;
     m_catalogue = new DictionaryCatalogue(*this, cc, *m_loading, this);

@@ -37,7 +37,6 @@ QPushButton *picture(QWidget *parent, const char *name, QStyle::StandardPixmap i
     b->setIcon(parent->style()->standardIcon(icon));
     b->setToolTip(tip);
     b->setFocusPolicy(Qt::NoFocus);
-    Twips::useDesktopColors(b);
     Twips::place(b, left, top, 435, 405);
     return b;
 }
@@ -145,8 +144,7 @@ void hilfe1::buildControls()
     Check1 = new QCheckBox(QStringLiteral("Automatisch Maus lesen"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Twips::place(Check1, 5760, 1920, 2055, 255);
-    // White caption on the black window, the box itself in the desktop's colours.
-    Twips::useDesktopColors(Check1);
+    // White caption on the black window; the box keeps the desktop's colours.
     QPalette caption = Check1->palette();
     caption.setColor(QPalette::WindowText, Twips::color(VbColor::White));
     Check1->setPalette(caption);
@@ -164,7 +162,6 @@ void hilfe1::buildControls()
     beende3 = new QPushButton(QStringLiteral("&X"), this);
     beende3->setObjectName(QStringLiteral("beende3"));
     Twips::place(beende3, 8040, 1920, 360, 255);
-    Twips::useDesktopColors(beende3);
 
     // Outside the visible area: the description path and the buttons other windows press.
     const int below = kClientHeight + 600;
@@ -248,7 +245,7 @@ void hilfe1::textChanged()
         autoRead->start();
 }
 
-void hilfe1::writeAndClick()
+void hilfe1::writeHandOff()
 {
     SpeechHandOff::writeLines({VoiceMarkup::kHelpPattern, HLabel1->text()});
 }
@@ -256,14 +253,14 @@ void hilfe1::writeAndClick()
 void hilfe1::speak()
 {
     autoRead->stop();
-    writeAndClick();
+    writeHandOff();
     SpeechHandOff::click(QStringLiteral("Hilfe"));
 }
 
 void hilfe1::pla()
 {
     autoRead->stop();
-    writeAndClick();
+    writeHandOff();
     // Pressed by other windows on every F2, so it keeps playing while shown disabled.
     plaButton->setEnabled(false);
     SpeechHandOff::click(QStringLiteral("Hilfe"));

@@ -76,5 +76,5 @@ private:
     void buildControls();
     void textChanged();
     void place();
-    void writeAndClick();
+    void writeHandOff();
 };

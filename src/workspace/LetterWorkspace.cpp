@@ -31,8 +31,7 @@ void LetterWorkspace::Check2_Click()
 {
     const bool wide = m_c.check2->isChecked();
     const int width = wide ? kWideWidth : kNarrowWidth;
-    // Widths count the frame; the design client area is 120 twips narrower.
-    m_window.setFixedWidth(Twips::toPixels(width - (kNarrowWidth - 5805)));
+    m_window.setFixedWidth(Twips::toPixels(width - kFrameWidth));
     Twips::setBackColor(m_c.check2, wide ? Twips::color(VbColor::White) : Twips::buttonFace());
     focusControl(m_c.text3);
     if (wide)
@@ -218,15 +217,6 @@ void LetterWorkspace::reloadVoices(const QStringList &entries)
     QPointer<QListWidget> list = m_c.list6;
     QTimer::singleShot(0, list, [list] { WordLookup::selectRow(list, 0); });
     m_c.timer4->start();
-}
-
-void LetterWorkspace::Command12_Click()
-{
-    const QStringList lines = VoicePattern::read(ProgramDirectory::file(VoicePattern::fileName())).value_or(QStringList());
-    m_c.list6->addItems(lines);
-    focusControl(m_c.list6);
-    QPointer<QListWidget> list = m_c.list6;
-    QTimer::singleShot(0, list, [list] { WordLookup::selectRow(list, 0); });
 }
 
 void LetterWorkspace::Command42_Click()

@@ -37,6 +37,8 @@ public:
     static constexpr int kNarrowWidth = 5925;
     static constexpr int kWideWidth = 11565;
     static constexpr int kWideLeft = 500;
+    // Widths count the window's frame: the design client area is this much narrower.
+    static constexpr int kFrameWidth = 120;
     static inline const QString kWriteProtected = QStringLiteral("Achtung : Schreibschutz entfernen [hilfe.txt]!");
 
     LetterWorkspace(Form &window, const LetterControls &controls, WordLookup &lookup, QObject *parent = nullptr);
@@ -54,7 +56,6 @@ public:
     void Command27_Click();
     void Command23_Click();
     void Label4_DblClick();
-    void Command12_Click();
     void Command42_Click();
     void Command21_Click();
     void Command25_Click();
