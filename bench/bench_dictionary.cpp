@@ -1,5 +1,6 @@
 #include "DictionaryGenerator.h"
 
+#include "app/Controls.h"
 #include "app/FormRegistry.h"
 #include "app/MessageBox.h"
 #include "app/ProgramDirectory.h"
@@ -16,6 +17,8 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <array>
 
 namespace {
 // One program directory for the whole run: the generated dictionary (or the one named by
@@ -40,10 +43,13 @@ struct Fixture
         QFile::copy(path, QDir(dir.path()).filePath(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt")));
         ProgramDirectory::setPath(dir.path());
         MessageBox::setHandler([this](const QString &text) { messages << text; });
-        window = &form<vodozaduda1>();
+        window = form<vodozaduda1>();
         window->show();
-        window->Text2->setText(QStringLiteral("Bench"));
-        window->loading().WoerterbuchLaden();
+        input = Controls::find<QLineEdit>(*window, QStringLiteral("Text3"));
+        for (int k = 0; k < 4; ++k)
+            lists[k] = Controls::find<PartList>(*window, QStringLiteral("List%1").arg(k + 1));
+        Controls::find<QLineEdit>(*window, QStringLiteral("Text2"))->setText(QStringLiteral("Bench"));
+        window->Command5();
     }
 
     QTemporaryDir dir;
@@ -51,6 +57,8 @@ struct Fixture
     QString lastWord;
     QStringList messages;
     vodozaduda1 *window = nullptr;
+    QLineEdit *input = nullptr;
+    std::array<PartList *, 4> lists{};
 };
 
 Fixture &fixture()
@@ -63,9 +71,9 @@ void BM_LoadDictionary(benchmark::State &state)
 {
     Fixture &f = fixture();
     for (auto _ : state)
-        f.window->loading().WoerterbuchLaden();
+        f.window->Command5();
     int lines = 0;
-    for (PartList *list : f.window->Lists)
+    for (PartList *list : f.lists)
         lines += list->listCount();
     state.counters["lines"] = lines;
     state.counters["messages"] = double(f.messages.size());
@@ -92,7 +100,7 @@ void keystrokes(benchmark::State &state, const QString &first, const QString &se
     Fixture &f = fixture();
     bool flip = false;
     for (auto _ : state) {
-        f.window->Text3->setText(flip ? first : second);
+        f.input->setText(flip ? first : second);
         flip = !flip;
     }
 }
@@ -102,7 +110,7 @@ void BM_KeystrokeHit(benchmark::State &state)
     Fixture &f = fixture();
     // The match lies in the last line of part 4; the two spellings differ only in letter case.
     keystrokes(state, f.lastWord, f.lastWord.toUpper());
-    state.counters["hit"] = f.window->Lists[3]->isVisible() ? 1 : 0;
+    state.counters["hit"] = f.lists[3]->isVisible() ? 1 : 0;
 }
 BENCHMARK(BM_KeystrokeHit)->Unit(benchmark::kMicrosecond);
 

@@ -10,6 +10,8 @@ Form::Form(QWidget *parent) : QWidget(parent)
     FormRegistry::instance();
 }
 
+Form::~Form() = default;
+
 bool Form::pause(double seconds)
 {
     ::pause(seconds);

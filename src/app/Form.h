@@ -8,22 +8,33 @@ class Form : public QWidget
 {
     Q_OBJECT
 public:
-    // Why a window is unloaded: by its close box or by code.
-    enum UnloadMode { FromControlMenu = 0, FromCode = 1 };
+    // Why a window is unloaded: by its close box, by code, or by the desktop session ending.
+    enum UnloadMode { FromControlMenu = 0, FromCode = 1, FromSession = 2 };
+
+    // The keys every window shares; the shell handles them before the window's own keyDown.
+    enum SharedKey { NoSharedKeys = 0, HelpKey = 1, ReadKey = 2, StopKey = 4, AllSharedKeys = 7 };
+    Q_DECLARE_FLAGS(SharedKeys, SharedKey)
 
     explicit Form(QWidget *parent = nullptr);
+    ~Form() override;
 
     virtual void load() {}
     // Sees every key of the window before the focused control does; the key still reaches
     // the control afterwards.
     virtual void keyDown(int key) { Q_UNUSED(key); }
-    virtual bool queryUnload(int unloadMode) { Q_UNUSED(unloadMode); return true; }
+    virtual bool queryUnload(int unloadMode)
+    {
+        Q_UNUSED(unloadMode);
+        return true;
+    }
     virtual void unloadStep() {}
+    // Which of F1 (help), F2 (read the help text) and F3 (stop) the shell handles here.
+    virtual SharedKeys sharedKeys() const { return AllSharedKeys; }
 
     bool isUnloaded() const { return m_unloaded; }
     // Waits as pause() does. False when this window was unloaded during the wait: the
     // waiting handler must then stop.
-    bool pause(double seconds);
+    [[nodiscard]] bool pause(double seconds);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -32,3 +43,5 @@ private:
     friend class FormRegistry;
     bool m_unloaded = false;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(Form::SharedKeys)

@@ -8,26 +8,63 @@
 
 FormRegistry &FormRegistry::instance()
 {
+    // Owned by the application object, so it goes with it and never outlives Qt.
     static FormRegistry *registry = new FormRegistry(QCoreApplication::instance());
     return *registry;
 }
 
-FormRegistry::FormRegistry(QObject *parent)
-    : QObject(parent), m_quit([] { QCoreApplication::quit(); })
+FormRegistry::FormRegistry(QObject *parent) : QObject(parent), m_quit([] { QCoreApplication::quit(); })
 {
     if (auto *app = QCoreApplication::instance())
         app->installEventFilter(new KeyPreview(this));
 }
 
-Form *FormRegistry::find(std::type_index type) const
+void FormRegistry::registerWindow(const QString &name, Factory factory)
 {
-    const auto it = m_forms.find(type);
-    return it == m_forms.end() ? nullptr : it->second.data();
+    m_factories.insert(name, std::move(factory));
 }
 
-void FormRegistry::add(std::type_index type, Form *form)
+bool FormRegistry::isRegistered(const QString &name) const
 {
-    m_forms[type] = form;
+    return m_factories.contains(name);
+}
+
+QStringList FormRegistry::registeredNames() const
+{
+    QStringList names = m_factories.keys();
+    names.sort();
+    return names;
+}
+
+Form *FormRegistry::find(const QString &name) const
+{
+    for (const auto &[loadedName, form] : m_loaded)
+        if (loadedName == name && form)
+            return form;
+    return nullptr;
+}
+
+Form *FormRegistry::load(const QString &name)
+{
+    if (Form *existing = find(name))
+        return existing;
+    if (m_ended)
+        return nullptr;
+    const auto factory = m_factories.constFind(name);
+    if (factory == m_factories.cend())
+        return nullptr;
+    Form *window = (*factory)();
+    window->setObjectName(name);
+    // Known before its load step runs, which may refer to it again.
+    m_loaded.emplace_back(name, window);
+    window->load();
+    emit windowLoaded(window);
+    return window;
+}
+
+void FormRegistry::forget(Form *form)
+{
+    std::erase_if(m_loaded, [form](const auto &entry) { return entry.second == form || !entry.second; });
 }
 
 bool FormRegistry::unload(Form *form, int unloadMode)
@@ -37,34 +74,85 @@ bool FormRegistry::unload(Form *form, int unloadMode)
     if (!form->queryUnload(unloadMode))
         return false;
     form->m_unloaded = true;
-    for (auto it = m_forms.begin(); it != m_forms.end(); ++it) {
-        if (it->second == form) {
-            m_forms.erase(it);
-            break;
-        }
-    }
+    forget(form);
     form->unloadStep();
     form->hide();
     bury(form);
     return true;
 }
 
+bool FormRegistry::unload(const QString &name)
+{
+    Form *loaded = find(name);
+    return !loaded || unload(loaded, Form::FromCode);
+}
+
+QList<Form *> FormRegistry::loadedWindows() const
+{
+    QList<Form *> windows;
+    for (const auto &[name, form] : m_loaded)
+        if (form)
+            windows.append(form);
+    return windows;
+}
+
 void FormRegistry::endProgram()
 {
-    auto forms = std::move(m_forms);
-    m_forms.clear();
-    for (auto &[type, form] : forms) {
-        if (!form)
+    const auto loaded = std::move(m_loaded);
+    m_loaded.clear();
+    const bool first = !m_ended;
+    m_ended = true;
+    for (const auto &[name, form] : loaded) {
+        if (!form || form->m_unloaded)
             continue;
         form->m_unloaded = true;
         form->hide();
         bury(form);
     }
-    if (!m_ended) {
-        m_ended = true;
-        if (m_quit)
-            m_quit();
+    if (first && m_quit)
+        m_quit();
+}
+
+void FormRegistry::shutdown()
+{
+    m_ended = true;
+    auto loaded = std::move(m_loaded);
+    m_loaded.clear();
+    for (auto it = loaded.rbegin(); it != loaded.rend(); ++it)
+        m_graveyard.push_back(it->second);
+    auto graves = std::move(m_graveyard);
+    m_graveyard.clear();
+    for (auto &form : graves) {
+        if (form)
+            form->m_unloaded = true;
+        delete form.data();
     }
+}
+
+QWidget *FormRegistry::anchor() const
+{
+    return m_anchor.isEmpty() ? nullptr : find(m_anchor);
+}
+
+bool FormRegistry::handleSharedKey(Form &window, int key)
+{
+    Form::SharedKey which = Form::NoSharedKeys;
+    switch (key) {
+    case Qt::Key_F1:
+        which = Form::HelpKey;
+        break;
+    case Qt::Key_F2:
+        which = Form::ReadKey;
+        break;
+    case Qt::Key_F3:
+        which = Form::StopKey;
+        break;
+    default:
+        return false;
+    }
+    if (!window.sharedKeys().testFlag(which) || !m_sharedKeys)
+        return false;
+    return m_sharedKeys(window, key);
 }
 
 void FormRegistry::setQuitHandler(std::function<void()> handler)
@@ -74,13 +162,10 @@ void FormRegistry::setQuitHandler(std::function<void()> handler)
 
 void FormRegistry::reset()
 {
-    auto forms = std::move(m_forms);
-    m_forms.clear();
-    for (auto &[type, form] : forms)
-        delete form.data();
-    for (auto &form : m_graveyard)
-        delete form.data();
-    m_graveyard.clear();
+    shutdown();
+    m_factories.clear();
+    m_sharedKeys = {};
+    m_anchor.clear();
     m_ended = false;
 }
 

@@ -1,6 +1,7 @@
 #include "app/KeyPreview.h"
 
 #include "app/Form.h"
+#include "app/FormRegistry.h"
 
 #include <QKeyEvent>
 #include <QPointer>
@@ -18,6 +19,10 @@ bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
     QWidget *focus = form->focusWidget();
     if (focus ? widget != focus : widget != form)
         return false;
-    form->keyDown(static_cast<QKeyEvent *>(event)->key());
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    QPointer<Form> alive = form;
+    FormRegistry::instance().handleSharedKey(*form, key);
+    if (alive && !alive->isUnloaded())
+        alive->keyDown(key);
     return false;
 }

@@ -1,6 +1,7 @@
 #include "dictionary/vodozaduda1.h"
 
 #include "app/ClickLabel.h"
+#include "app/ControlFactory.h"
 #include "app/ControlActions.h"
 #include "app/FormRegistry.h"
 #include "app/Twips.h"
@@ -28,114 +29,89 @@
 #include <QTimer>
 
 namespace {
-template <class W>
-W *make(QWidget *parent, const char *name, int left, int top, int width, int height)
-{
-    auto *w = new W(parent);
-    w->setObjectName(QLatin1String(name));
-    Twips::place(w, left, top, width, height);
-    return w;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, int left, int top, int width,
-                    int height)
-{
-    auto *b = make<QPushButton>(parent, name, left, top, width, height);
-    b->setText(caption);
-    return b;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &caption, int left, int top, int width, int height)
-{
-    auto *l = make<QLabel>(parent, name, left, top, width, height);
-    l->setText(caption);
-    return l;
-}
-
-ClickLabel *clickLabel(QWidget *parent, const char *name, const QString &caption, int left, int top, int width,
-                       int height)
-{
-    auto *l = make<ClickLabel>(parent, name, left, top, width, height);
-    l->setText(caption);
-    return l;
-}
+using F = ControlFactory;
 }
 
 vodozaduda1::vodozaduda1(QWidget *parent) : Form(parent)
 {
-    setObjectName(QStringLiteral("vodozaduda1"));
     setWindowTitle(QStringLiteral("HX-Tolkarin"));
     buildControls();
 
     LookupControls c;
-    c.text3 = Text3;
-    c.text1 = Text1;
-    c.text4 = Text4;
-    c.text5 = Text5;
-    c.lists = Lists;
-    c.list5 = List5;
-    c.list6 = List6;
-    c.check1 = Check1;
-    c.check2 = Check2;
-    c.check4 = Check4;
-    c.label10 = Label10;
-    c.label11 = Label11;
+    c.text3 = m_Text3;
+    c.text1 = m_Text1;
+    c.text4 = m_Text4;
+    c.text5 = m_Text5;
+    c.lists = m_Lists;
+    c.list5 = m_List5;
+    c.list6 = m_List6;
+    c.check1 = m_Check1;
+    c.check2 = m_Check2;
+    c.check4 = m_Check4;
+    c.label10 = m_Label10;
+    c.label11 = m_Label11;
     m_lookup = new WordLookup(*this, c, this);
-    m_loading = new DictionaryLoading(Text2, Lists, ProgressBar1, this);
-    m_browsing = new ListBrowsing(*this, *m_lookup, Text3, Lists, this);
+    m_loading = new DictionaryLoading(m_Text2, m_Lists, m_ProgressBar1, this);
+    m_browsing = new ListBrowsing(*this, *m_lookup, m_Text3, m_Lists, this);
 
     CatalogueControls cc;
-    cc.text2 = Text2;
-    cc.label3 = Label3;
-    cc.frame1 = Frame1;
-    cc.file1 = File1;
-    cc.command14 = Command14;
-    cc.command17 = Command17;
-    cc.command18 = Command18;
-    cc.command44 = Command44;
-    cc.progressBar1 = ProgressBar1;
-    cc.text3 = Text3;
+    cc.text2 = m_Text2;
+    cc.label3 = m_Label3;
+    cc.frame1 = m_Frame1;
+    cc.file1 = m_File1;
+    cc.command14 = m_Command14;
+    cc.command17 = m_Command17;
+    cc.command18 = m_Command18;
+    cc.command44 = m_Command44;
+    cc.progressBar1 = m_ProgressBar1;
+    cc.text3 = m_Text3;
     m_catalogue = new DictionaryCatalogue(*this, cc, *m_loading, this);
 
     LetterControls lc;
-    lc.text6 = Text6;
-    lc.check2 = Check2;
-    lc.check3 = Check3;
-    lc.check4 = Check4;
-    lc.text3 = Text3;
-    lc.text4 = Text4;
-    lc.text5 = Text5;
-    lc.list5 = List5;
-    lc.list6 = List6;
-    lc.label4 = Label4;
-    lc.timer4 = Timer4;
+    lc.text6 = m_Text6;
+    lc.check2 = m_Check2;
+    lc.check3 = m_Check3;
+    lc.check4 = m_Check4;
+    lc.text3 = m_Text3;
+    lc.text4 = m_Text4;
+    lc.text5 = m_Text5;
+    lc.list5 = m_List5;
+    lc.list6 = m_List6;
+    lc.label4 = m_Label4;
+    lc.timer4 = m_Timer4;
     m_letter = new LetterWorkspace(*this, lc, *m_lookup, this);
-    connect(Command32, &QPushButton::clicked, m_letter, &LetterWorkspace::Command32_Click);
-    connect(Command47, &QPushButton::clicked, m_letter, &LetterWorkspace::Command47_Click);
-    connect(Command33, &QPushButton::clicked, m_letter, &LetterWorkspace::Command33_Click);
-    connect(Command22, &QPushButton::clicked, m_letter, &LetterWorkspace::Command22_Click);
-    connect(Command24, &QPushButton::clicked, m_letter, &LetterWorkspace::Command24_Click);
-    connect(Command26, &QPushButton::clicked, m_letter, &LetterWorkspace::Command26_Click);
-    connect(Command27, &QPushButton::clicked, m_letter, &LetterWorkspace::Command27_Click);
-    connect(Command23, &QPushButton::clicked, m_letter, &LetterWorkspace::Command23_Click);
-    connect(Label4, &ClickLabel::doubleClicked, m_letter, &LetterWorkspace::Label4_DblClick);
-    connect(Command41, &QPushButton::clicked, this, [] { form<Form1>().show(); });
-    connect(Command46, &QPushButton::clicked, this, [] { form<hilfe1>().showPlaced(); });
-
-    connect(Command29, &QPushButton::clicked, m_lookup, &WordLookup::Command29_Click);
-    connect(Label9, &ClickLabel::clicked, m_browsing, &ListBrowsing::Label9_Click);
-    connect(Command19, &QPushButton::clicked, m_browsing, &ListBrowsing::Command19_Click);
-    connect(Command20, &QPushButton::clicked, m_browsing, &ListBrowsing::Command20_Click);
-    for (PartList *list : Lists)
-        connect(list, &PartList::hovered, this, [this] { showHelpText(Text5->text()); });
-    connect(File1, &FileListBox::hovered, this, [this] {
-        showHelpText(QStringLiteral("Mit Doppelklick markiertes Wörterbuch laden..") + File1->fileName());
+    connect(m_Command32, &QPushButton::clicked, m_letter, &LetterWorkspace::Command32_Click);
+    connect(m_Command47, &QPushButton::clicked, m_letter, &LetterWorkspace::Command47_Click);
+    connect(m_Command33, &QPushButton::clicked, m_letter, &LetterWorkspace::Command33_Click);
+    connect(m_Command22, &QPushButton::clicked, m_letter, &LetterWorkspace::Command22_Click);
+    connect(m_Command24, &QPushButton::clicked, m_letter, &LetterWorkspace::Command24_Click);
+    connect(m_Command26, &QPushButton::clicked, m_letter, &LetterWorkspace::Command26_Click);
+    connect(m_Command27, &QPushButton::clicked, m_letter, &LetterWorkspace::Command27_Click);
+    connect(m_Command23, &QPushButton::clicked, m_letter, &LetterWorkspace::Command23_Click);
+    connect(m_Label4, &ClickLabel::doubleClicked, m_letter, &LetterWorkspace::Label4_DblClick);
+    connect(m_Command41, &QPushButton::clicked, this, [] {
+        if (Form1 *speaker = form<Form1>())
+            speaker->show();
     });
-    connect(Command2, &QPushButton::clicked, this, [this] { close(); });
-    connect(Command43, &QPushButton::clicked, this, [this] { hide(); });
-    connect(Timer4, &QTimer::timeout, this, [this] {
-        focusControl(Text3);
-        Timer4->stop();
+    connect(m_Command46, &QPushButton::clicked, this, [] {
+        if (hilfe1 *help = form<hilfe1>())
+            help->showPlaced();
+    });
+
+    connect(m_Command29, &QPushButton::clicked, m_lookup, &WordLookup::Command29_Click);
+    connect(m_Label9, &ClickLabel::clicked, m_browsing, &ListBrowsing::Label9_Click);
+    connect(m_Command19, &QPushButton::clicked, m_browsing, &ListBrowsing::Command19_Click);
+    connect(m_Command20, &QPushButton::clicked, m_browsing, &ListBrowsing::Command20_Click);
+    for (PartList *list : m_Lists)
+        connect(list, &PartList::hovered, this, [this] { showHelpText(m_Text5->text()); });
+    connect(m_File1, &FileListBox::hovered, this, [this] {
+        showHelpText(QStringLiteral("Mit Doppelklick markiertes Wörterbuch laden..") + m_File1->fileName());
+    });
+    connect(m_Command2, &QPushButton::clicked, this, &vodozaduda1::Command2);
+    connect(m_Command43, &QPushButton::clicked, this, [this] { hide(); });
+    connect(m_Timer4, &QTimer::timeout, this, [this] {
+        focusControl(m_Text3);
+        m_Timer4->stop();
     });
 }
 
@@ -145,156 +121,182 @@ void vodozaduda1::buildControls()
 {
     setFixedSize(Twips::toPixels(kClientWidth), Twips::toPixels(kClientHeight));
 
-    Label3 = label(this, "Label3", QStringLiteral("Land"), 240, 0, 2415, 255);
-    Text2 = make<QLineEdit>(this, "Text2", 240, 180, 2415, 255);
-    Text2->setText(QStringLiteral("Woerterbuch-Muster"));
-    Text2->setToolTip(QStringLiteral("Geladenes Woerterbuch-Anzeige"));
-    Command17 = button(this, "Command17", QStringLiteral("Wörterbuch.."), 2880, 120, 1575, 375);
-    Command17->setToolTip(QStringLiteral("Land:.. Neues Wörterbuch laden  klicken Sie."));
-    Command18 = button(this, "Command18", QStringLiteral("&Auswahl zu"), 2760, 120, 1695, 375);
-    Command18->setToolTip(QStringLiteral("Auswahl zu"));
-    Command18->hide();
-    ProgressBar1 = make<QProgressBar>(this, "ProgressBar1", 240, 480, 2880, 210);
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setToolTip(QStringLiteral("Lade Balken"));
-    ProgressBar1->hide();
-    Label9 = clickLabel(this, "Label9", QStringLiteral("X"), 3240, 480, 255, 255);
-    Label9->setAlignment(Qt::AlignCenter);
-    Check4 = make<QCheckBox>(this, "Check4", 3600, 480, 855, 255);
-    Check4->setText(QStringLiteral("Ton"));
+    m_Label3 = F::label(this, "Label3", QStringLiteral("Land"), 240, 0, 2415, 255);
+    m_Text2 = F::make<QLineEdit>(this, "Text2", 240, 180, 2415, 255);
+    m_Text2->setText(QStringLiteral("Woerterbuch-Muster"));
+    m_Text2->setToolTip(QStringLiteral("Geladenes Woerterbuch-Anzeige"));
+    m_Command17 = F::button(this, "Command17", QStringLiteral("Wörterbuch.."), 2880, 120, 1575, 375);
+    m_Command17->setToolTip(QStringLiteral("Land:.. Neues Wörterbuch laden  klicken Sie."));
+    m_Command18 = F::button(this, "Command18", QStringLiteral("&Auswahl zu"), 2760, 120, 1695, 375);
+    m_Command18->setToolTip(QStringLiteral("Auswahl zu"));
+    m_Command18->hide();
+    m_ProgressBar1 = F::make<QProgressBar>(this, "ProgressBar1", 240, 480, 2880, 210);
+    m_ProgressBar1->setRange(0, 100);
+    m_ProgressBar1->setValue(0);
+    m_ProgressBar1->setTextVisible(false);
+    m_ProgressBar1->setToolTip(QStringLiteral("Lade Balken"));
+    m_ProgressBar1->hide();
+    m_Label9 = F::clickLabel(this, "Label9", QStringLiteral("X"), 3240, 480, 255, 255);
+    m_Label9->setAlignment(Qt::AlignCenter);
+    m_Check4 = F::make<QCheckBox>(this, "Check4", 3600, 480, 855, 255);
+    m_Check4->setText(QStringLiteral("Ton"));
 
-    Label4 = clickLabel(this, "Label4", QString(), 120, 840, 4335, 2415);
-    Label4->setWordWrap(true);
-    Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label4->setToolTip(QStringLiteral("Mit Doppelklick Hilfetext vorlesen lassen"));
+    m_Label4 = F::clickLabel(this, "Label4", QString(), 120, 840, 4335, 2415);
+    m_Label4->setWordWrap(true);
+    m_Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_Label4->setToolTip(QStringLiteral("Mit Doppelklick Hilfetext vorlesen lassen"));
     for (int k = 0; k < 4; ++k) {
-        Lists[k] = make<PartList>(this, "", 120, 720, 4335, 2790);
-        Lists[k]->setObjectName(QStringLiteral("List%1").arg(k + 1));
+        m_Lists[k] = F::make<PartList>(this, "", 120, 720, 4335, 2790);
+        m_Lists[k]->setObjectName(QStringLiteral("List%1").arg(k + 1));
     }
-    Frame1 = make<QGroupBox>(this, "Frame1", 120, 720, 4335, 2775);
-    Frame1->setTitle(QStringLiteral("Wörterbuch - Länder Auswahl"));
-    Frame1->hide();
-    File1 = make<FileListBox>(Frame1, "File1", 120, 240, 2535, 2250);
-    File1->setPattern(QStringLiteral("*.txt"));
-    Label2 = label(Frame1, "Label2",
+    m_Frame1 = F::make<QGroupBox>(this, "Frame1", 120, 720, 4335, 2775);
+    m_Frame1->setTitle(QStringLiteral("Wörterbuch - Länder Auswahl"));
+    m_Frame1->hide();
+    m_File1 = F::make<FileListBox>(m_Frame1, "File1", 120, 240, 2535, 2250);
+    m_File1->setPattern(QStringLiteral("*.txt"));
+    m_Label2 = F::label(m_Frame1, "Label2",
                    QStringLiteral("Worterbuch markieren und  mit Doppelklick laden. Oder nach markieren übernehmen  klicken !"),
                    2760, 240, 1455, 1335);
-    Label2->setWordWrap(true);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Command44 = button(Frame1, "Command44", QStringLiteral("<< [ öffnen ]"), 2760, 1600, 1455, 300);
-    Command14 = button(Frame1, "Command14", QStringLiteral("< < <  OK ]"), 2760, 1920, 1455, 375);
-    Command14->setToolTip(QStringLiteral("lade...OK"));
-    Command14->hide();
-    Command45 = button(Frame1, "Command45", QStringLiteral("Land-Einstellung"), 2760, 2280, 1455, 255);
+    m_Label2->setWordWrap(true);
+    m_Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_Command44 = F::button(m_Frame1, "Command44", QStringLiteral("<< [ öffnen ]"), 2760, 1600, 1455, 300);
+    m_Command14 = F::button(m_Frame1, "Command14", QStringLiteral("< < <  OK ]"), 2760, 1920, 1455, 375);
+    m_Command14->setToolTip(QStringLiteral("lade...OK"));
+    m_Command14->hide();
+    m_Command45 = F::button(m_Frame1, "Command45", QStringLiteral("Land-Einstellung"), 2760, 2280, 1455, 255);
 
-    Label10 = label(this, "Label10", QStringLiteral("1"), 0, 3480, 255, 375);
-    Text3 = make<QLineEdit>(this, "Text3", 120, 3480, 4335, 375);
-    Text3->setToolTip(QStringLiteral("Mit Enter übersetzen"));
-    Twips::setBackColor(Text3, Twips::color(VbColor::Yellow));
-    Check1 = make<QCheckBox>(this, "Check1", 4560, 3480, 1215, 375);
-    Check1->setText(QStringLiteral("< Focus"));
-    Check1->setChecked(true);
-    Label11 = label(this, "Label11", QStringLiteral("2"), 0, 3960, 255, 375);
-    Text1 = make<QLineEdit>(this, "Text1", 120, 3960, 4335, 375);
-    Text1->setToolTip(QStringLiteral("Mit Enter übersetzen"));
-    Twips::setBackColor(Text1, Twips::color(VbColor::LightGrey));
-    Command2 = button(this, "Command2", QStringLiteral("&EXIT"), 4560, 3960, 1215, 375);
-    Command2->setToolTip(QStringLiteral("[EXIT].. Fenster schließen"));
-    Text5 = make<QLineEdit>(this, "Text5", 120, 4440, 4335, 375);
-    Text5->setReadOnly(true);
-    Command43 = button(this, "Command43", QStringLiteral("verstecken"), 4560, 4440, 1215, 375);
+    m_Label10 = F::label(this, "Label10", QStringLiteral("1"), 0, 3480, 255, 375);
+    m_Text3 = F::make<QLineEdit>(this, "Text3", 120, 3480, 4335, 375);
+    m_Text3->setToolTip(QStringLiteral("Mit Enter übersetzen"));
+    Twips::setBackColor(m_Text3, Twips::color(VbColor::Yellow));
+    m_Check1 = F::make<QCheckBox>(this, "Check1", 4560, 3480, 1215, 375);
+    m_Check1->setText(QStringLiteral("< Focus"));
+    m_Check1->setChecked(true);
+    m_Label11 = F::label(this, "Label11", QStringLiteral("2"), 0, 3960, 255, 375);
+    m_Text1 = F::make<QLineEdit>(this, "Text1", 120, 3960, 4335, 375);
+    m_Text1->setToolTip(QStringLiteral("Mit Enter übersetzen"));
+    Twips::setBackColor(m_Text1, Twips::color(VbColor::LightGrey));
+    m_Command2 = F::button(this, "Command2", QStringLiteral("&EXIT"), 4560, 3960, 1215, 375);
+    m_Command2->setToolTip(QStringLiteral("[EXIT].. Fenster schließen"));
+    m_Text5 = F::make<QLineEdit>(this, "Text5", 120, 4440, 4335, 375);
+    m_Text5->setReadOnly(true);
+    m_Command43 = F::button(this, "Command43", QStringLiteral("verstecken"), 4560, 4440, 1215, 375);
 
     // The letter side, seen only in the wide window.
-    Command29 = button(this, "Command29", QStringLiteral("< &Auswahl aufnehmen"), 5880, 4440, 2295, 375);
-    Command29->setToolTip(QStringLiteral("Liste Auswahl in Brief-Textfeld übernehmen"));
-    Check2 = make<QCheckBox>(this, "Check2", 4560, 120, 1215, 255);
-    Check2->setText(QStringLiteral("schreiben"));
-    Check2->setToolTip(QStringLiteral("Übersetzte Worte sammeln um einen Brief zu schreiben"));
-    Check3 = make<QCheckBox>(this, "Check3", 4560, 480, 1215, 255);
-    Check3->setText(QStringLiteral("&Stimme   "));
-    Command28 = button(this, "Command28", QStringLiteral("S&timme     "), 4560, 840, 1215, 315);
-    Command28->setToolTip(QStringLiteral("Neues Stimmuster erstellen "));
-    Command41 = button(this, "Command41", QStringLiteral("Sprecher   "), 4560, 1200, 1215, 315);
-    Command41->setToolTip(QStringLiteral("Sprecher"));
-    Command46 = button(this, "Command46", QStringLiteral("Hilfe"), 4560, 1560, 1215, 315);
-    Combo1 = make<QComboBox>(this, "Combo1", 4560, 3000, 1215, 315);
-    Combo1->setEditable(true);
-    Combo1->setToolTip(QStringLiteral("Schrift Type auswählen"));
-    Twips::setBackColor(Combo1, Twips::color(VbColor::LightYellow));
+    m_Command29 = F::button(this, "Command29", QStringLiteral("< &Auswahl aufnehmen"), 5880, 4440, 2295, 375);
+    m_Command29->setToolTip(QStringLiteral("Liste Auswahl in Brief-Textfeld übernehmen"));
+    m_Check2 = F::make<QCheckBox>(this, "Check2", 4560, 120, 1215, 255);
+    m_Check2->setText(QStringLiteral("schreiben"));
+    m_Check2->setToolTip(QStringLiteral("Übersetzte Worte sammeln um einen Brief zu schreiben"));
+    m_Check3 = F::make<QCheckBox>(this, "Check3", 4560, 480, 1215, 255);
+    m_Check3->setText(QStringLiteral("&Stimme   "));
+    m_Command28 = F::button(this, "Command28", QStringLiteral("S&timme     "), 4560, 840, 1215, 315);
+    m_Command28->setToolTip(QStringLiteral("Neues Stimmuster erstellen "));
+    m_Command41 = F::button(this, "Command41", QStringLiteral("Sprecher   "), 4560, 1200, 1215, 315);
+    m_Command41->setToolTip(QStringLiteral("Sprecher"));
+    m_Command46 = F::button(this, "Command46", QStringLiteral("Hilfe"), 4560, 1560, 1215, 315);
+    m_Combo1 = F::make<QComboBox>(this, "Combo1", 4560, 3000, 1215, 315);
+    m_Combo1->setEditable(true);
+    m_Combo1->setToolTip(QStringLiteral("Schrift Type auswählen"));
+    Twips::setBackColor(m_Combo1, Twips::color(VbColor::LightYellow));
 
     // The letter side, right half of the wide window.
-    Text6 = make<QPlainTextEdit>(this, "Text6", 5880, 480, 5535, 3975);
-    Text6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text6->setFont(QFont(QStringLiteral("MS Sans Serif"), 12));
-    Twips::setBackColor(Text6, Twips::color(VbColor::Yellow));
-    Command22 = button(this, "Command22", QStringLiteral("&1;"), 5880, 60, 495, 375);
-    Command22->setToolTip(QStringLiteral("Liest erstes Wort der Auswahl. "));
-    Command24 = button(this, "Command24", QStringLiteral("&2;"), 6435, 60, 495, 375);
-    Command24->setToolTip(QStringLiteral("Liest zweites Wort der Auswahl. Oder Pfeiltaste rechts."));
-    Command26 = button(this, "Command26", QStringLiteral("&3"), 6990, 60, 495, 375);
-    Command26->setToolTip(QStringLiteral("Liest drittes Wort"));
-    Command27 = button(this, "Command27", QStringLiteral("< 1&+2"), 7545, 60, 855, 375);
-    Command27->setToolTip(QStringLiteral("Liest erstes und zweites Wort der Auswahl"));
-    Command23 = button(this, "Command23", QStringLiteral("< lese"), 8460, 60, 855, 375);
-    Command23->setToolTip(QStringLiteral("Liest gesamte Auswahl"));
-    Command33 = button(this, "Command33", QString(), 9375, 60, 375, 375);
-    Command33->setToolTip(QStringLiteral("Lösche Brief-Textfeld"));
-    Twips::setBackColor(Command33, Twips::color(VbColor::Red));
-    Command32 = button(this, "Command32", QStringLiteral("Lesen"), 8235, 4440, 1095, 375);
-    Command32->setToolTip(QStringLiteral("Brief-Textfeld vorlesen lassen [F7]."));
-    Command47 = button(this, "Command47", QStringLiteral("Stop"), 9390, 4440, 975, 375);
-    Command19 = button(this, "Command19", QStringLiteral("<< hoch"), 4560, 2040, 1215, 375);
-    Command19->setToolTip(QStringLiteral("Auswahl hoch. Oder Pfeiltaste hoch."));
-    Command20 = button(this, "Command20", QStringLiteral("<< runter"), 4560, 2520, 1215, 375);
-    Command20->setToolTip(QStringLiteral("Auswahl runter. Oder Pfeiltaste runter."));
+    m_Text6 = F::make<QPlainTextEdit>(this, "Text6", 5880, 480, 5535, 3975);
+    m_Text6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_Text6->setFont(QFont(QStringLiteral("MS Sans Serif"), 12));
+    Twips::setBackColor(m_Text6, Twips::color(VbColor::Yellow));
+    m_Command22 = F::button(this, "Command22", QStringLiteral("&1;"), 5880, 60, 495, 375);
+    m_Command22->setToolTip(QStringLiteral("Liest erstes Wort der Auswahl. "));
+    m_Command24 = F::button(this, "Command24", QStringLiteral("&2;"), 6435, 60, 495, 375);
+    m_Command24->setToolTip(QStringLiteral("Liest zweites Wort der Auswahl. Oder Pfeiltaste rechts."));
+    m_Command26 = F::button(this, "Command26", QStringLiteral("&3"), 6990, 60, 495, 375);
+    m_Command26->setToolTip(QStringLiteral("Liest drittes Wort"));
+    m_Command27 = F::button(this, "Command27", QStringLiteral("< 1&+2"), 7545, 60, 855, 375);
+    m_Command27->setToolTip(QStringLiteral("Liest erstes und zweites Wort der Auswahl"));
+    m_Command23 = F::button(this, "Command23", QStringLiteral("< lese"), 8460, 60, 855, 375);
+    m_Command23->setToolTip(QStringLiteral("Liest gesamte Auswahl"));
+    m_Command33 = F::button(this, "Command33", QString(), 9375, 60, 375, 375);
+    m_Command33->setToolTip(QStringLiteral("Lösche Brief-Textfeld"));
+    Twips::setBackColor(m_Command33, Twips::color(VbColor::Red));
+    m_Command32 = F::button(this, "Command32", QStringLiteral("Lesen"), 8235, 4440, 1095, 375);
+    m_Command32->setToolTip(QStringLiteral("Brief-Textfeld vorlesen lassen [F7]."));
+    m_Command47 = F::button(this, "Command47", QStringLiteral("Stop"), 9390, 4440, 975, 375);
+    m_Command19 = F::button(this, "Command19", QStringLiteral("<< hoch"), 4560, 2040, 1215, 375);
+    m_Command19->setToolTip(QStringLiteral("Auswahl hoch. Oder Pfeiltaste hoch."));
+    m_Command20 = F::button(this, "Command20", QStringLiteral("<< runter"), 4560, 2520, 1215, 375);
+    m_Command20->setToolTip(QStringLiteral("Auswahl runter. Oder Pfeiltaste runter."));
 
     // Stores below the visible area: they exist and can take the focus, the user never sees them.
     const int below = kClientHeight + 600;
-    Text4 = make<QLineEdit>(this, "Text4", 120, below, 2000, 285);
-    List5 = make<QListWidget>(this, "List5", 2200, below, 1500, 600);
-    List6 = make<QListWidget>(this, "List6", 3800, below, 1500, 600);
+    m_Text4 = F::make<QLineEdit>(this, "Text4", 120, below, 2000, 285);
+    m_List5 = F::make<QListWidget>(this, "List5", 2200, below, 1500, 600);
+    m_List6 = F::make<QListWidget>(this, "List6", 3800, below, 1500, 600);
 
-    Timer4 = new QTimer(this);
-    Timer4->setObjectName(QStringLiteral("Timer4"));
-    Timer4->setInterval(1000);
-    Timer4->setSingleShot(true);
+    m_Timer4 = new QTimer(this);
+    m_Timer4->setObjectName(QStringLiteral("Timer4"));
+    m_Timer4->setInterval(1000);
+    m_Timer4->setSingleShot(true);
 
-    setTabOrder(Text3, Text1);
+    setTabOrder(m_Text3, m_Text1);
 }
 
 void vodozaduda1::load()
 {
-    Combo1->addItems(QFontDatabase::families());
-    Combo1->setEditText(QStringLiteral("Schrift wählen >"));
+    m_Combo1->addItems(QFontDatabase::families());
+    m_Combo1->setEditText(QStringLiteral("Schrift wählen >"));
     m_loading->Command5_Click();
-    for (PartList *list : Lists)
+    for (PartList *list : m_Lists)
         list->hide();
-    File1->setPath(DictionaryCatalogue::folder());
-    Frame1->hide();
-    List6->addItem(QStringLiteral("#Standard Sprecher#"));
-    Label4->setText(kDescription);
-    form<Form1>().show();
-    Timer4->start();
+    m_File1->setPath(DictionaryCatalogue::folder());
+    m_Frame1->hide();
+    m_List6->addItem(QStringLiteral("#Standard Sprecher#"));
+    m_Label4->setText(kDescription);
+    if (Form1 *speaker = form<Form1>())
+        speaker->show();
+    m_Timer4->start();
 }
 
 void vodozaduda1::showHelpText(const QString &text)
 {
-    form<hilfe1>().setHelpText(text);
+    if (hilfe1 *help = form<hilfe1>())
+        help->setHelpText(text);
 }
 
 void vodozaduda1::unloadStep()
 {
     // Closing the main window ends the program, through the speaker window's end button.
-    form<Form1>().Command2_Click();
+    if (Form1 *speaker = form<Form1>())
+        speaker->Command2_Click();
     endProgram();
+}
+
+void vodozaduda1::Command5()
+{
+    m_loading->Command5_Click();
+}
+
+void vodozaduda1::Command42()
+{
+    m_letter->Command42_Click();
+}
+
+void vodozaduda1::Command2()
+{
+    close();
+}
+
+bool vodozaduda1::isMuted() const
+{
+    return m_Check4->isChecked();
+}
+
+void vodozaduda1::setMuted(bool muted)
+{
+    m_Check4->setChecked(muted);
 }
 
 void vodozaduda1::keyDown(int key)
 {
-    if (hilfe1::commonKey(key))
-        return;
     switch (key) {
     case Qt::Key_Escape:
         close();

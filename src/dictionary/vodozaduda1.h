@@ -29,6 +29,7 @@ class vodozaduda1 : public Form
 {
     Q_OBJECT
 public:
+    static constexpr const char *kName = "vodozaduda1";
     static constexpr int kClientWidth = 5805;
     static constexpr int kClientHeight = 4890;
     static inline const QString kDescription = QStringLiteral(
@@ -44,64 +45,69 @@ public:
     void keyDown(int key) override;
     void unloadStep() override;
 
-    WordLookup &lookup() { return *m_lookup; }
-    DictionaryLoading &loading() { return *m_loading; }
-    DictionaryCatalogue &catalogue() { return *m_catalogue; }
-    ListBrowsing &browsing() { return *m_browsing; }
-    LetterWorkspace &letter() { return *m_letter; }
-
     // A help text for the help line of the help window (the control under the mouse).
     void showHelpText(const QString &text);
 
-    // Controls reached by other windows and by tests.
-    QLineEdit *Text1 = nullptr;
-    QLineEdit *Text2 = nullptr;
-    QLineEdit *Text3 = nullptr;
-    QLineEdit *Text4 = nullptr;
-    QLineEdit *Text5 = nullptr;
-    std::array<PartList *, 4> Lists{};
-    QListWidget *List5 = nullptr;
-    QListWidget *List6 = nullptr;
-    QCheckBox *Check1 = nullptr;
-    QCheckBox *Check2 = nullptr;
-    QCheckBox *Check3 = nullptr;
-    QCheckBox *Check4 = nullptr;
-    QPlainTextEdit *Text6 = nullptr;
-    QComboBox *Combo1 = nullptr;
-    QLabel *Label3 = nullptr;
-    ClickLabel *Label4 = nullptr;
-    ClickLabel *Label9 = nullptr;
-    QLabel *Label10 = nullptr;
-    QLabel *Label11 = nullptr;
-    QGroupBox *Frame1 = nullptr;
-    FileListBox *File1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QProgressBar *ProgressBar1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command14 = nullptr;
-    QPushButton *Command17 = nullptr;
-    QPushButton *Command18 = nullptr;
-    QPushButton *Command19 = nullptr;
-    QPushButton *Command20 = nullptr;
-    QPushButton *Command22 = nullptr;
-    QPushButton *Command23 = nullptr;
-    QPushButton *Command24 = nullptr;
-    QPushButton *Command26 = nullptr;
-    QPushButton *Command27 = nullptr;
-    QPushButton *Command28 = nullptr;
-    QPushButton *Command29 = nullptr;
-    QPushButton *Command32 = nullptr;
-    QPushButton *Command33 = nullptr;
-    QPushButton *Command41 = nullptr;
-    QPushButton *Command46 = nullptr;
-    QPushButton *Command47 = nullptr;
-    QPushButton *Command43 = nullptr;
-    QPushButton *Command44 = nullptr;
-    QPushButton *Command45 = nullptr;
-    QTimer *Timer4 = nullptr;
+    // What other windows press.
+    // "< wörterbuch Start": loads the dictionary named in the name field.
+    void Command5();
+    // "stimme uebernehmen": reloads the voice list from the pattern file.
+    void Command42();
+    // "&EXIT": ends the program.
+    void Command2();
+    // "Ton": sound off when ticked.
+    bool isMuted() const;
+    void setMuted(bool muted);
 
 private:
     void buildControls();
+
+    QLineEdit *m_Text1 = nullptr;
+    QLineEdit *m_Text2 = nullptr;
+    QLineEdit *m_Text3 = nullptr;
+    QLineEdit *m_Text4 = nullptr;
+    QLineEdit *m_Text5 = nullptr;
+    std::array<PartList *, 4> m_Lists{};
+    QListWidget *m_List5 = nullptr;
+    QListWidget *m_List6 = nullptr;
+    QCheckBox *m_Check1 = nullptr;
+    QCheckBox *m_Check2 = nullptr;
+    QCheckBox *m_Check3 = nullptr;
+    QCheckBox *m_Check4 = nullptr;
+    QPlainTextEdit *m_Text6 = nullptr;
+    QComboBox *m_Combo1 = nullptr;
+    QLabel *m_Label3 = nullptr;
+    ClickLabel *m_Label4 = nullptr;
+    ClickLabel *m_Label9 = nullptr;
+    QLabel *m_Label10 = nullptr;
+    QLabel *m_Label11 = nullptr;
+    QGroupBox *m_Frame1 = nullptr;
+    FileListBox *m_File1 = nullptr;
+    QLabel *m_Label2 = nullptr;
+    QProgressBar *m_ProgressBar1 = nullptr;
+    QPushButton *m_Command2 = nullptr;
+    QPushButton *m_Command14 = nullptr;
+    QPushButton *m_Command17 = nullptr;
+    QPushButton *m_Command18 = nullptr;
+    QPushButton *m_Command19 = nullptr;
+    QPushButton *m_Command20 = nullptr;
+    QPushButton *m_Command22 = nullptr;
+    QPushButton *m_Command23 = nullptr;
+    QPushButton *m_Command24 = nullptr;
+    QPushButton *m_Command26 = nullptr;
+    QPushButton *m_Command27 = nullptr;
+    QPushButton *m_Command28 = nullptr;
+    QPushButton *m_Command29 = nullptr;
+    QPushButton *m_Command32 = nullptr;
+    QPushButton *m_Command33 = nullptr;
+    QPushButton *m_Command41 = nullptr;
+    QPushButton *m_Command46 = nullptr;
+    QPushButton *m_Command47 = nullptr;
+    QPushButton *m_Command43 = nullptr;
+    QPushButton *m_Command44 = nullptr;
+    QPushButton *m_Command45 = nullptr;
+    QTimer *m_Timer4 = nullptr;
+
 
     WordLookup *m_lookup = nullptr;
     DictionaryLoading *m_loading = nullptr;

@@ -2,12 +2,13 @@
 
 #include "app/Twips.h"
 #include "speech/SpeechPage.h"
+#include "speech/SpeechService.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-PageView::PageView(SpeechPage *page, QWidget *parent) : QWidget(parent), m_page(page)
+PageView::PageView(SpeechHandOff::Page page, QWidget *parent) : QWidget(parent), m_page(page)
 {
     // The page keeps the desktop's own look, whatever the hosting window's colours are.
     Twips::useDesktopColors(this);
@@ -25,18 +26,21 @@ void PageView::refresh()
         delete item->widget();
         delete item;
     }
-    if (!m_page || !m_page->isLoaded()) {
+    SpeechService *service = SpeechService::current();
+    const SpeechPage *page = service ? &service->page(m_page) : nullptr;
+    if (!page || !page->isLoaded()) {
         auto *missing = new QLabel(tr("Seite nicht gefunden"), this);
+        missing->setObjectName(QStringLiteral("missing"));
         missing->setWordWrap(true);
         layout->addWidget(missing);
         return;
     }
-    for (const SpeechPage::Element &element : m_page->elements()) {
+    for (const SpeechPage::Element &element : page->elements()) {
         auto *button = new QPushButton(element.caption, this);
         button->setObjectName(element.name);
         button->setFocusPolicy(Qt::NoFocus);
         const QString name = element.name;
-        connect(button, &QPushButton::clicked, this, [this, name] { m_page->click(name); });
+        connect(button, &QPushButton::clicked, this, [this, name] { SpeechHandOff::click(m_page, name); });
         layout->addWidget(button);
     }
 }

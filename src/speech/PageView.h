@@ -1,5 +1,7 @@
 #pragma once
 
+#include "speech/SpeechHandOff.h"
+
 #include <QWidget>
 
 class SpeechPage;
@@ -9,11 +11,11 @@ class PageView : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PageView(SpeechPage *page, QWidget *parent = nullptr);
+    explicit PageView(SpeechHandOff::Page page, QWidget *parent = nullptr);
 
-    // Rebuilds the buttons after the page was (re)loaded.
+    // Rebuilds the buttons from the page as the speech service has it now.
     void refresh();
 
 private:
-    SpeechPage *m_page = nullptr;
+    SpeechHandOff::Page m_page = SpeechHandOff::Page::Speaker;
 };

@@ -1,9 +1,16 @@
 #include "speech/SpeechHandOff.h"
 
-#include "app/FormRegistry.h"
 #include "app/ProgramDirectory.h"
 #include "app/TextFile.h"
-#include "workspace/Form1.h"
+#include "speech/SpeechService.h"
+
+namespace {
+SpeechHandOff::ClickHandler &handler()
+{
+    static SpeechHandOff::ClickHandler h;
+    return h;
+}
+}
 
 QString SpeechHandOff::path()
 {
@@ -20,7 +27,15 @@ bool SpeechHandOff::writeLines(const QStringList &lines)
     return TextFile::writeLines(path(), lines);
 }
 
-bool SpeechHandOff::click(const QString &element)
+bool SpeechHandOff::click(Page page, const QString &element, const QString &language)
 {
-    return form<Form1>().clickPageElement(element);
+    if (handler())
+        return handler()(page, element, language);
+    SpeechService *service = SpeechService::current();
+    return service && service->click(page, element, language);
+}
+
+void SpeechHandOff::setClickHandler(ClickHandler h)
+{
+    handler() = std::move(h);
 }

@@ -1,12 +1,12 @@
 #include "speech/hilfe1.h"
 
 #include "app/ClickLabel.h"
+#include "app/ControlFactory.h"
 #include "app/FormRegistry.h"
 #include "app/MouseOver.h"
 #include "app/ProgramDirectory.h"
 #include "app/Shell.h"
 #include "app/Twips.h"
-#include "dictionary/vodozaduda1.h"
 #include "speech/SpeechHandOff.h"
 #include "speech/VoiceMarkup.h"
 
@@ -21,23 +21,13 @@
 #include <algorithm>
 
 namespace {
-ClickLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top, int width, int height)
-{
-    auto *l = new ClickLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    Twips::place(l, left, top, width, height);
-    return l;
-}
-
 QPushButton *picture(QWidget *parent, const char *name, QStyle::StandardPixmap icon, const QString &tip, int left,
                      int top)
 {
-    auto *b = new QPushButton(parent);
-    b->setObjectName(QLatin1String(name));
+    auto *b = ControlFactory::button(parent, name, QString(), left, top, 435, 405);
     b->setIcon(parent->style()->standardIcon(icon));
     b->setToolTip(tip);
     b->setFocusPolicy(Qt::NoFocus);
-    Twips::place(b, left, top, 435, 405);
     return b;
 }
 
@@ -65,37 +55,36 @@ private:
 
 hilfe1::hilfe1(QWidget *parent) : Form(parent)
 {
-    setObjectName(QStringLiteral("hilfe1"));
     setWindowTitle(QStringLiteral("Hilfe:"));
     buildControls();
 
-    connect(Picture1S, &QPushButton::clicked, this, &hilfe1::speak);
-    connect(plaButton, &QPushButton::clicked, this, &hilfe1::pla);
-    connect(Image1, &QPushButton::clicked, this, &hilfe1::stop);
-    connect(Image3, &QPushButton::clicked, this, &hilfe1::pauseSpeech);
-    connect(Image4, &QPushButton::clicked, this, &hilfe1::resume);
-    connect(Image5, &QPushButton::clicked, this, &hilfe1::again);
-    connect(Check1, &QCheckBox::clicked, this, [this] {
-        if (Check1->isChecked())
+    connect(m_Picture1S, &QPushButton::clicked, this, &hilfe1::speak);
+    connect(m_pla, &QPushButton::clicked, this, &hilfe1::pla);
+    connect(m_Image1, &QPushButton::clicked, this, &hilfe1::stop);
+    connect(m_Image3, &QPushButton::clicked, this, &hilfe1::pauseSpeech);
+    connect(m_Image4, &QPushButton::clicked, this, &hilfe1::resume);
+    connect(m_Image5, &QPushButton::clicked, this, &hilfe1::again);
+    connect(m_Check1, &QCheckBox::clicked, this, [this] {
+        if (m_Check1->isChecked())
             speak();
     });
-    connect(beende3, &QPushButton::clicked, this, &QWidget::hide);
-    connect(Label3, &ClickLabel::clicked, this, [this] { largePrint(true); });
-    connect(HLabel1, &ClickLabel::clicked, this, [this] { largePrint(true); });
-    connect(Label4, &ClickLabel::clicked, this, [this] { largePrint(false); });
-    connect(Label2, &ClickLabel::clicked, this, [this] { largePrint(false); });
-    connect(Label1, &ClickLabel::clicked, this, [this] { setHelpText(kKeyText); });
-    connect(Label6, &ClickLabel::clicked, this, [this] { Shell::openFile(ProgramDirectory::file(Text1->text())); });
-    connect(Label5, &ClickLabel::clicked, this, [] { Shell::openUrl(QUrl(kMakerAddress)); });
-    connect(Timer1, &QTimer::timeout, this, &hilfe1::place);
-    connect(autoRead, &QTimer::timeout, this, &hilfe1::speak);
+    connect(m_beende3, &QPushButton::clicked, this, &QWidget::hide);
+    connect(m_Label3, &ClickLabel::clicked, this, [this] { largePrint(true); });
+    connect(m_HLabel1, &ClickLabel::clicked, this, [this] { largePrint(true); });
+    connect(m_Label4, &ClickLabel::clicked, this, [this] { largePrint(false); });
+    connect(m_Label2, &ClickLabel::clicked, this, [this] { largePrint(false); });
+    connect(m_Label1, &ClickLabel::clicked, this, [this] { setHelpText(kKeyText); });
+    connect(m_Label6, &ClickLabel::clicked, this, [this] { Shell::openFile(ProgramDirectory::file(m_Text1->text())); });
+    connect(m_Label5, &ClickLabel::clicked, this, [] { Shell::openUrl(QUrl(kMakerAddress)); });
+    connect(m_Timer1, &QTimer::timeout, this, &hilfe1::place);
+    connect(m_autoRead, &QTimer::timeout, this, &hilfe1::speak);
 
-    MouseOver::watch(beende3, [this] { setHelpText(QStringLiteral("Hilfe Fenster schließen!!")); });
-    MouseOver::watch(Label3, [this] { setHelpText(QStringLiteral("Schrift größer machen!")); });
-    MouseOver::watch(Label4, [this] { setHelpText(QStringLiteral("Schrift kleiner machen!")); });
-    MouseOver::watch(Check1, [this] { setHelpText(Check1->toolTip()); });
-    MouseOver::watch(Label6, [this] { setHelpText(Label6->toolTip() + Text1->text()); });
-    new FocusNotice(Command1, [this] { setHelpText(QStringLiteral("Programm Beschreibung:")); });
+    MouseOver::watch(m_beende3, [this] { setHelpText(QStringLiteral("Hilfe Fenster schließen!!")); });
+    MouseOver::watch(m_Label3, [this] { setHelpText(QStringLiteral("Schrift größer machen!")); });
+    MouseOver::watch(m_Label4, [this] { setHelpText(QStringLiteral("Schrift kleiner machen!")); });
+    MouseOver::watch(m_Check1, [this] { setHelpText(m_Check1->toolTip()); });
+    MouseOver::watch(m_Label6, [this] { setHelpText(m_Label6->toolTip() + m_Text1->text()); });
+    new FocusNotice(m_Command1, [this] { setHelpText(QStringLiteral("Programm Beschreibung:")); });
 }
 
 void hilfe1::buildControls()
@@ -104,89 +93,80 @@ void hilfe1::buildControls()
     Twips::setBackColor(this, Twips::color(VbColor::Black));
     const QColor yellow = Twips::color(VbColor::Yellow);
 
-    HLabel1 = label(this, "HLabel1", kInitialText, 120, 120, 8265, 1335);
+    m_HLabel1 = ControlFactory::clickLabel(this, "HLabel1", kInitialText, 120, 120, 8265, 1335);
     QFont normal(QStringLiteral("Tahoma"));
     normal.setPointSizeF(11.25);
     normal.setBold(true);
-    HLabel1->setFont(normal);
-    HLabel1->setWordWrap(true);
-    HLabel1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Twips::setBackColor(HLabel1, yellow);
-    Twips::setForeColor(HLabel1, Twips::color(VbColor::Black));
+    m_HLabel1->setFont(normal);
+    m_HLabel1->setWordWrap(true);
+    m_HLabel1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Twips::setBackColor(m_HLabel1, yellow);
+    Twips::setForeColor(m_HLabel1, Twips::color(VbColor::Black));
 
-    Label2 = label(this, "Label2", kInitialText, 120, 120, 10200, 1335);
+    m_Label2 = ControlFactory::clickLabel(this, "Label2", kInitialText, 120, 120, 10200, 1335);
     QFont large(QStringLiteral("Tahoma"));
     large.setPointSize(18);
-    Label2->setFont(large);
-    Label2->setWordWrap(true);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Twips::setBackColor(Label2, yellow);
-    Twips::setForeColor(Label2, Twips::color(VbColor::Black));
-    Label2->hide();
+    m_Label2->setFont(large);
+    m_Label2->setWordWrap(true);
+    m_Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Twips::setBackColor(m_Label2, yellow);
+    Twips::setForeColor(m_Label2, Twips::color(VbColor::Black));
+    m_Label2->hide();
 
-    Label1 = label(this, "Label1", QStringLiteral("F2       F3           F4          F5              F6 "), 270, 1455, 3300,
+    m_Label1 = ControlFactory::clickLabel(this, "Label1", QStringLiteral("F2       F3           F4          F5              F6 "), 270, 1455, 3300,
                    150);
-    QFont small = Label1->font();
+    QFont small = m_Label1->font();
     small.setPointSize(7);
-    Label1->setFont(small);
-    Twips::setForeColor(Label1, Twips::color(VbColor::White));
+    m_Label1->setFont(small);
+    Twips::setForeColor(m_Label1, Twips::color(VbColor::White));
 
-    Picture1S = picture(this, "Picture1S", QStyle::SP_MediaPlay, QString(), 120, 1575);
-    Image1 = picture(this, "Image1", QStyle::SP_MediaStop, QStringLiteral("Stop Sprache"), 600, 1560);
-    Image3 = picture(this, "Image3", QStyle::SP_MediaPause, QStringLiteral("Pause Sprache"), 1200, 1560);
-    Image4 = picture(this, "Image4", QStyle::SP_MediaSeekForward, QStringLiteral("Weiter sprechen"), 1920, 1560);
-    Image5 = picture(this, "Image5", QStyle::SP_BrowserReload, QStringLiteral("Nochmal sprechen"), 2640, 1560);
+    m_Picture1S = picture(this, "Picture1S", QStyle::SP_MediaPlay, QString(), 120, 1575);
+    m_Image1 = picture(this, "Image1", QStyle::SP_MediaStop, QStringLiteral("Stop Sprache"), 600, 1560);
+    m_Image3 = picture(this, "Image3", QStyle::SP_MediaPause, QStringLiteral("Pause Sprache"), 1200, 1560);
+    m_Image4 = picture(this, "Image4", QStyle::SP_MediaSeekForward, QStringLiteral("Weiter sprechen"), 1920, 1560);
+    m_Image5 = picture(this, "Image5", QStyle::SP_BrowserReload, QStringLiteral("Nochmal sprechen"), 2640, 1560);
 
-    Label5 = label(this, "Label5", kMakerAddress, 3720, 1920, 1935, 255);
-    Twips::setForeColor(Label5, yellow);
-    Label6 = label(this, "Label6", QStringLiteral("&Beschreibung:"), 5760, 1560, 1935, 255);
-    Twips::setForeColor(Label6, yellow);
-    Check1 = new QCheckBox(QStringLiteral("Automatisch Maus lesen"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Twips::place(Check1, 5760, 1920, 2055, 255);
+    m_Label5 = ControlFactory::clickLabel(this, "Label5", kMakerAddress, 3720, 1920, 1935, 255);
+    Twips::setForeColor(m_Label5, yellow);
+    m_Label6 = ControlFactory::clickLabel(this, "Label6", QStringLiteral("&Beschreibung:"), 5760, 1560, 1935, 255);
+    Twips::setForeColor(m_Label6, yellow);
+    m_Check1 = ControlFactory::checkBox(this, "Check1", QStringLiteral("Automatisch Maus lesen"), 5760, 1920, 2055, 255);
     // White caption on the black window; the box keeps the desktop's colours.
-    QPalette caption = Check1->palette();
+    QPalette caption = m_Check1->palette();
     caption.setColor(QPalette::WindowText, Twips::color(VbColor::White));
-    Check1->setPalette(caption);
+    m_Check1->setPalette(caption);
 
-    Label3 = label(this, "Label3", QStringLiteral("[+]"), 7920, 1440, 480, 435);
-    Label4 = label(this, "Label4", QStringLiteral("[-]"), 7920, 1440, 480, 435);
+    m_Label3 = ControlFactory::clickLabel(this, "Label3", QStringLiteral("[+]"), 7920, 1440, 480, 435);
+    m_Label4 = ControlFactory::clickLabel(this, "Label4", QStringLiteral("[-]"), 7920, 1440, 480, 435);
     QFont sign = large;
     sign.setPointSize(14);
-    for (ClickLabel *l : {Label3, Label4}) {
+    for (ClickLabel *l : {m_Label3, m_Label4}) {
         l->setFont(sign);
         l->setAlignment(Qt::AlignCenter);
         Twips::setForeColor(l, yellow);
     }
-    Label4->hide();
-    beende3 = new QPushButton(QStringLiteral("&X"), this);
-    beende3->setObjectName(QStringLiteral("beende3"));
-    Twips::place(beende3, 8040, 1920, 360, 255);
+    m_Label4->hide();
+    m_beende3 = ControlFactory::button(this, "beende3", QStringLiteral("&X"), 8040, 1920, 360, 255);
 
     // Outside the visible area: the description path and the buttons other windows press.
     const int below = kClientHeight + 600;
-    Text1 = new QLineEdit(QStringLiteral("\\hilfe-vq\\index.htm"), this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Twips::place(Text1, 120, below, 3000, 285);
-    plaButton = new QPushButton(QStringLiteral("pla"), this);
-    plaButton->setObjectName(QStringLiteral("pla"));
-    Twips::place(plaButton, 3240, below, 600, 285);
-    Command1 = new QPushButton(QStringLiteral("B"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Twips::place(Command1, 3960, below, 600, 285);
+    m_Text1 = ControlFactory::field(this, "Text1", QStringLiteral("\\hilfe-vq\\index.htm"), 120, below, 3000, 285);
+    m_pla = ControlFactory::button(this, "pla", QStringLiteral("pla"), 3240, below, 600, 285);
+    m_Command1 = ControlFactory::button(this, "Command1", QStringLiteral("B"), 3960, below, 600, 285);
     // The access key of "&Beschreibung:" leads to the description button.
-    Label6->setBuddy(Command1);
+    m_Label6->setBuddy(m_Command1);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(500);
-    autoRead = new QTimer(this);
-    autoRead->setSingleShot(true);
-    autoRead->setInterval(150);
+    m_Timer1 = new QTimer(this);
+    m_Timer1->setObjectName(QStringLiteral("Timer1"));
+    m_Timer1->setInterval(500);
+    m_autoRead = new QTimer(this);
+    m_autoRead->setSingleShot(true);
+    m_autoRead->setInterval(150);
 }
 
 void hilfe1::load()
 {
-    Timer1->start();
+    m_Timer1->start();
 }
 
 void hilfe1::keyDown(int key)
@@ -208,11 +188,11 @@ void hilfe1::keyDown(int key)
         again();
         break;
     case Qt::Key_F8:
-        Check1->setChecked(false);
+        m_Check1->setChecked(false);
         break;
     case Qt::Key_F11:
-        if (!Check1->isChecked()) {
-            Check1->setChecked(true);
+        if (!m_Check1->isChecked()) {
+            m_Check1->setChecked(true);
             speak();
         }
         break;
@@ -226,43 +206,44 @@ void hilfe1::keyDown(int key)
 
 void hilfe1::setHelpText(const QString &text)
 {
-    if (text == HLabel1->text())
+    if (text == m_HLabel1->text())
         return;
-    HLabel1->setText(text);
+    m_HLabel1->setText(text);
     textChanged();
 }
 
 QString hilfe1::helpText() const
 {
-    return HLabel1->text();
+    return m_HLabel1->text();
 }
 
 void hilfe1::textChanged()
 {
-    Label2->setText(HLabel1->text());
+    m_Label2->setText(m_HLabel1->text());
     // A newer text replaces the one waiting to be read, and speaking replaces what is spoken.
-    if (Check1->isChecked())
-        autoRead->start();
+    if (m_Check1->isChecked())
+        m_autoRead->start();
 }
 
 void hilfe1::writeHandOff()
 {
-    SpeechHandOff::writeLines({VoiceMarkup::kHelpPattern, HLabel1->text()});
+    // A hand-off that cannot be written is skipped; the page then speaks what the file holds.
+    (void)SpeechHandOff::writeLines({VoiceMarkup::kHelpPattern, m_HLabel1->text()});
 }
 
 void hilfe1::speak()
 {
-    autoRead->stop();
+    m_autoRead->stop();
     writeHandOff();
     SpeechHandOff::click(QStringLiteral("Hilfe"));
 }
 
 void hilfe1::pla()
 {
-    autoRead->stop();
+    m_autoRead->stop();
     writeHandOff();
     // Pressed by other windows on every F2, so it keeps playing while shown disabled.
-    plaButton->setEnabled(false);
+    m_pla->setEnabled(false);
     SpeechHandOff::click(QStringLiteral("Hilfe"));
 }
 
@@ -288,22 +269,22 @@ void hilfe1::again()
 
 void hilfe1::largePrint(bool on)
 {
-    Label2->setText(HLabel1->text());
-    HLabel1->setVisible(!on);
-    Label2->setVisible(on);
-    Label4->setVisible(on);
-    Label3->setVisible(!on);
+    m_Label2->setText(m_HLabel1->text());
+    m_HLabel1->setVisible(!on);
+    m_Label2->setVisible(on);
+    m_Label4->setVisible(on);
+    m_Label3->setVisible(!on);
     resize(Twips::toPixels((on ? kLargeWidth : kNormalWidth) - kFrameWidth), height());
 }
 
 bool hilfe1::isLargePrint() const
 {
-    return Label2->isVisibleTo(this);
+    return m_Label2->isVisibleTo(this);
 }
 
 void hilfe1::startPlacing()
 {
-    Timer1->start();
+    m_Timer1->start();
 }
 
 void hilfe1::showPlaced()
@@ -318,36 +299,24 @@ void hilfe1::playAndClear()
     setHelpText(QString());
 }
 
-bool hilfe1::commonKey(int key)
+QString hilfe1::descriptionPath() const
 {
-    switch (key) {
-    case Qt::Key_F1:
-        form<hilfe1>().showPlaced();
-        return true;
-    case Qt::Key_F2:
-        form<hilfe1>().playAndClear();
-        return true;
-    case Qt::Key_F3:
-        SpeechHandOff::click(QStringLiteral("stop"));
-        return true;
-    default:
-        return false;
-    }
+    return m_Text1->text();
 }
 
 void hilfe1::place()
 {
-    Timer1->stop();
+    m_Timer1->stop();
     // Placed against the main window only while it exists; placing must not load it.
-    if (!isLoaded<vodozaduda1>())
+    const QWidget *main = FormRegistry::instance().anchor();
+    if (!main)
         return;
-    const vodozaduda1 &main = form<vodozaduda1>();
-    QPoint target(main.x(), main.y() - Twips::toPixels(2600));
+    QPoint target(main->x(), main->y() - Twips::toPixels(2600));
     // Above the main window, unless that leaves the screen: then below it, and never off screen.
-    if (const QScreen *s = main.screen()) {
+    if (const QScreen *s = main->screen()) {
         const QRect area = s->availableGeometry();
         if (target.y() < area.top())
-            target.setY(main.frameGeometry().bottom() + 1);
+            target.setY(main->frameGeometry().bottom() + 1);
         target.setX(std::clamp(target.x(), area.left(), std::max(area.left(), area.right() - frameGeometry().width())));
         target.setY(std::clamp(target.y(), area.top(), std::max(area.top(), area.bottom() - frameGeometry().height())));
     }

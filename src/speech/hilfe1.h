@@ -14,6 +14,7 @@ class hilfe1 : public Form
 {
     Q_OBJECT
 public:
+    static constexpr const char *kName = "hilfe1";
     static constexpr int kClientWidth = 8430;
     static constexpr int kClientHeight = 2205;
     static constexpr int kNormalWidth = 8595;
@@ -28,6 +29,8 @@ public:
 
     void load() override;
     void keyDown(int key) override;
+    // F1 as everywhere; F2 and F3 are this window's own read and stop.
+    SharedKeys sharedKeys() const override { return HelpKey; }
 
     // Sets the help line; a changed text is copied into the large print and, with auto-read
     // ticked, spoken.
@@ -38,9 +41,8 @@ public:
     // What F1 and F2 do in every window: show the help placed, and play the help text once.
     void showPlaced();
     void playAndClear();
-    // The keys every window shares: F1 help, F2 read the help text, F3 stop speaking.
-    // False for any other key.
-    static bool commonKey(int key);
+    // The program description page, relative to the program directory.
+    QString descriptionPath() const;
 
     void speak();
     void pla();
@@ -51,30 +53,30 @@ public:
     void largePrint(bool on);
     bool isLargePrint() const;
 
-    ClickLabel *HLabel1 = nullptr;
-    ClickLabel *Label2 = nullptr;
-    ClickLabel *Label1 = nullptr;
-    ClickLabel *Label3 = nullptr;
-    ClickLabel *Label4 = nullptr;
-    ClickLabel *Label5 = nullptr;
-    ClickLabel *Label6 = nullptr;
-    QCheckBox *Check1 = nullptr;
-    QPushButton *Picture1S = nullptr;
-    QPushButton *Image1 = nullptr;
-    QPushButton *Image3 = nullptr;
-    QPushButton *Image4 = nullptr;
-    QPushButton *Image5 = nullptr;
-    QPushButton *beende3 = nullptr;
-    QPushButton *plaButton = nullptr;
-    QPushButton *Command1 = nullptr;
-    QLineEdit *Text1 = nullptr;
-    QTimer *Timer1 = nullptr;
-    // Lets a burst of new help texts (a mouse sweeping over controls) settle before reading.
-    QTimer *autoRead = nullptr;
-
 private:
     void buildControls();
     void textChanged();
     void place();
     void writeHandOff();
+
+    ClickLabel *m_HLabel1 = nullptr;
+    ClickLabel *m_Label2 = nullptr;
+    ClickLabel *m_Label1 = nullptr;
+    ClickLabel *m_Label3 = nullptr;
+    ClickLabel *m_Label4 = nullptr;
+    ClickLabel *m_Label5 = nullptr;
+    ClickLabel *m_Label6 = nullptr;
+    QCheckBox *m_Check1 = nullptr;
+    QPushButton *m_Picture1S = nullptr;
+    QPushButton *m_Image1 = nullptr;
+    QPushButton *m_Image3 = nullptr;
+    QPushButton *m_Image4 = nullptr;
+    QPushButton *m_Image5 = nullptr;
+    QPushButton *m_beende3 = nullptr;
+    QPushButton *m_pla = nullptr;
+    QPushButton *m_Command1 = nullptr;
+    QLineEdit *m_Text1 = nullptr;
+    QTimer *m_Timer1 = nullptr;
+    // Lets a burst of new help texts (a mouse sweeping over controls) settle before reading.
+    QTimer *m_autoRead = nullptr;
 };

@@ -5,15 +5,14 @@
 class PageView;
 class QGroupBox;
 class QPushButton;
-class SpeechEngine;
-class SpeechPage;
 
-// The speaker window "Sprecher": hosts the speech page through which every text is spoken.
-// Hiding it keeps the page; closing it ends the program.
+// The speaker window "Sprecher": shows the speech page through which every text is spoken.
+// Hiding it keeps speech going; closing it ends the program.
 class Form1 : public Form
 {
     Q_OBJECT
 public:
+    static constexpr const char *kName = "Form1";
     static constexpr int kClientWidth = 1575;
     static constexpr int kClientHeight = 1935;
 
@@ -24,24 +23,16 @@ public:
     void keyDown(int key) override;
     void unloadStep() override;
 
-    // Clicks a named element of form 0 of the page. False when the page or element is missing.
-    bool clickPageElement(const QString &name);
     // "beende": unloads the window, which ends the program.
     void Command2_Click();
-
-    SpeechPage &page() { return *m_page; }
-    SpeechEngine &engine() { return *m_engine; }
-
-    PageView *Browser = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command3 = nullptr;
-    QGroupBox *Frame1 = nullptr;
-    QGroupBox *Frame2 = nullptr;
 
 private:
     void buildControls();
 
-    SpeechEngine *m_engine = nullptr;
-    SpeechPage *m_page = nullptr;
+    PageView *m_Browser = nullptr;
+    QPushButton *m_Command1 = nullptr;
+    QPushButton *m_Command2 = nullptr;
+    QPushButton *m_Command3 = nullptr;
+    QGroupBox *m_Frame1 = nullptr;
+    QGroupBox *m_Frame2 = nullptr;
 };

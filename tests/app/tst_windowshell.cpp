@@ -1,6 +1,7 @@
 #include "app/ControlActions.h"
 #include "app/FormRegistry.h"
 #include "app/Pause.h"
+#include "app/Program.h"
 
 #include "TestSupport.h"
 
@@ -16,9 +17,11 @@ int g_loads = 0;
 class Window : public Form
 {
 public:
+    static constexpr const char *kName = "Window";
     Window()
     {
         edit = new QLineEdit(this);
+        edit->setObjectName(QStringLiteral("field"));
         list = new QListWidget(this);
         list->addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
         list->move(0, 40);
@@ -53,13 +56,19 @@ public:
 
 class Other : public Form
 {
+public:
+    static constexpr const char *kName = "Other";
+    Other() { (new QLineEdit(this))->setObjectName(QStringLiteral("field")); }
+    SharedKeys sharedKeys() const override { return HelpKey; }
+    void keyDown(int key) override { previewed << key; }
+    QList<int> previewed;
 };
 
-void showActive(QWidget &w)
+[[nodiscard]] bool showActive(QWidget &w)
 {
     w.show();
     w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
+    return QTest::qWaitForWindowActive(&w);
 }
 }
 
@@ -78,15 +87,21 @@ private slots:
     void focusFailsOnHiddenOrDisabled();
     void sentKeysAreQueued();
     void pauseProcessesEvents();
+    void windowsByName();
+    void noWindowAfterTheEnd();
+    void shutdownDeletesLastLoadedFirst();
+    void sharedKeysWhereTheWindowTakesThem_data();
+    void sharedKeysWhereTheWindowTakesThem();
+    void everyControlHasAName();
 };
 
 void TestWindowShell::loadOnFirstReference()
 {
     WindowSandbox sandbox;
     QVERIFY(!isLoaded<Window>());
-    Window &w = form<Window>();
+    Window &w = *form<Window>();
     QVERIFY(isLoaded<Window>());
-    QCOMPARE(&form<Window>(), &w);
+    QCOMPARE(form<Window>(), &w);
     QCOMPARE(g_loads, 1);
     QCOMPARE(w.state, QStringLiteral("loaded"));
     QVERIFY(!w.isVisible());
@@ -95,14 +110,14 @@ void TestWindowShell::loadOnFirstReference()
 void TestWindowShell::unloadGivesAFreshWindow()
 {
     WindowSandbox sandbox;
-    QPointer<Window> first = &form<Window>();
+    QPointer<Window> first = form<Window>();
     first->state = QStringLiteral("changed");
     QVERIFY(unload<Window>());
     QCOMPARE(first->unloadSteps, 1);
     QCOMPARE(first->modes, QList<int>{Form::FromCode});
     QVERIFY(!isLoaded<Window>());
     QTRY_VERIFY(first.isNull());
-    Window &second = form<Window>();
+    Window &second = *form<Window>();
     QCOMPARE(second.state, QStringLiteral("loaded"));
     QCOMPARE(g_loads, 2);
 }
@@ -110,8 +125,8 @@ void TestWindowShell::unloadGivesAFreshWindow()
 void TestWindowShell::closeRequestCanBeRefused()
 {
     WindowSandbox sandbox;
-    Window &w = form<Window>();
-    showActive(w);
+    Window &w = *form<Window>();
+    QVERIFY(showActive(w));
     w.allowUnload = false;
     w.close();
     QVERIFY(isLoaded<Window>());
@@ -126,7 +141,7 @@ void TestWindowShell::closeRequestCanBeRefused()
 void TestWindowShell::unloadWhileWaitingInPause()
 {
     WindowSandbox sandbox;
-    QPointer<Window> w = &form<Window>();
+    QPointer<Window> w = form<Window>();
     QTimer::singleShot(30, [] { unload<Window>(); });
     const bool alive = w->pause(0.2);
     QVERIFY(!alive);
@@ -139,7 +154,7 @@ void TestWindowShell::unloadWhileWaitingInPause()
 void TestWindowShell::endProgramUnloadsEverything()
 {
     WindowSandbox sandbox;
-    QPointer<Window> w = &form<Window>();
+    QPointer<Window> w = form<Window>();
     form<Other>();
     endProgram();
     QVERIFY(sandbox.programEnded());
@@ -151,8 +166,8 @@ void TestWindowShell::endProgramUnloadsEverything()
 void TestWindowShell::keyPreviewSeesKeysFirst()
 {
     WindowSandbox sandbox;
-    Window &w = form<Window>();
-    showActive(w);
+    Window &w = *form<Window>();
+    QVERIFY(showActive(w));
     w.edit->setFocus();
     QTest::keyClick(w.edit, Qt::Key_A);
     QCOMPARE(w.previewed, QList<int>{Qt::Key_A});
@@ -163,8 +178,8 @@ void TestWindowShell::keyPreviewSeesKeysFirst()
 void TestWindowShell::keyPreviewOncePerKey()
 {
     WindowSandbox sandbox;
-    Window &w = form<Window>();
-    showActive(w);
+    Window &w = *form<Window>();
+    QVERIFY(showActive(w));
     w.edit->setFocus();
     // The line edit ignores F1, so the key travels on to the window: still one preview.
     QTest::keyClick(w.edit, Qt::Key_F1);
@@ -174,8 +189,8 @@ void TestWindowShell::keyPreviewOncePerKey()
 void TestWindowShell::focusFailsOnHiddenOrDisabled()
 {
     WindowSandbox sandbox;
-    Window &w = form<Window>();
-    showActive(w);
+    Window &w = *form<Window>();
+    QVERIFY(showActive(w));
     QVERIFY(focusControl(w.list));
     QCOMPARE(QApplication::focusWidget(), w.list);
     w.edit->setEnabled(false);
@@ -190,8 +205,8 @@ void TestWindowShell::focusFailsOnHiddenOrDisabled()
 void TestWindowShell::sentKeysAreQueued()
 {
     WindowSandbox sandbox;
-    Window &w = form<Window>();
-    showActive(w);
+    Window &w = *form<Window>();
+    QVERIFY(showActive(w));
     QVERIFY(focusControl(w.list));
     w.list->setCurrentRow(0);
     sendKey(&w, Qt::Key_Down);
@@ -213,6 +228,93 @@ void TestWindowShell::pauseProcessesEvents()
     QVERIFY(fired);
     QVERIFY(clock.elapsed() >= 100);
     QCOMPARE(NestedLoopGuard::depth(), 0);
+}
+
+void TestWindowShell::windowsByName()
+{
+    WindowSandbox sandbox;
+    FormRegistry &registry = FormRegistry::instance();
+    QCOMPARE(registry.load(QStringLiteral("keines")), nullptr);
+    registry.registerWindow(QStringLiteral("Window"), [] { return new Window(); });
+    QCOMPARE(registry.find(QStringLiteral("Window")), nullptr);
+    Form *byName = registry.load(QStringLiteral("Window"));
+    QVERIFY(byName);
+    QCOMPARE(g_loads, 1);
+    QVERIFY(!byName->isVisible());
+    QCOMPARE(byName, form<Window>());
+    QCOMPARE(Controls::find<QLineEdit>(QStringLiteral("Window"), QStringLiteral("field")), form<Window>()->edit);
+    QVERIFY(registry.unload(QStringLiteral("Window")));
+    QCOMPARE(registry.find(QStringLiteral("Window")), nullptr);
+}
+
+void TestWindowShell::noWindowAfterTheEnd()
+{
+    WindowSandbox sandbox;
+    form<Window>();
+    endProgram();
+    QCOMPARE(form<Window>(), nullptr);
+    QCOMPARE(form<Other>(), nullptr);
+    QCOMPARE(g_loads, 1);
+}
+
+void TestWindowShell::shutdownDeletesLastLoadedFirst()
+{
+    WindowSandbox sandbox;
+    QStringList deleted;
+    QObject::connect(form<Window>(), &QObject::destroyed, [&] { deleted << QStringLiteral("Window"); });
+    QObject::connect(form<Other>(), &QObject::destroyed, [&] { deleted << QStringLiteral("Other"); });
+    FormRegistry::instance().shutdown();
+    QCOMPARE(deleted, (QStringList{QStringLiteral("Other"), QStringLiteral("Window")}));
+    QCOMPARE(form<Window>(), nullptr);
+}
+
+void TestWindowShell::sharedKeysWhereTheWindowTakesThem_data()
+{
+    QTest::addColumn<bool>("other");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("shared");
+    QTest::newRow("F1 everywhere") << false << int(Qt::Key_F1) << true;
+    QTest::newRow("F2 everywhere") << false << int(Qt::Key_F2) << true;
+    QTest::newRow("F3 everywhere") << false << int(Qt::Key_F3) << true;
+    QTest::newRow("F4 nowhere") << false << int(Qt::Key_F4) << false;
+    QTest::newRow("F1 where only F1 is shared") << true << int(Qt::Key_F1) << true;
+    QTest::newRow("F2 kept by the window") << true << int(Qt::Key_F2) << false;
+}
+
+void TestWindowShell::sharedKeysWhereTheWindowTakesThem()
+{
+    QFETCH(bool, other);
+    QFETCH(int, key);
+    QFETCH(bool, shared);
+    WindowSandbox sandbox;
+    QList<int> handled;
+    FormRegistry::instance().setSharedKeyHandler([&](Form &, int k) {
+        handled << k;
+        return true;
+    });
+    Form *w = other ? static_cast<Form *>(form<Other>()) : form<Window>();
+    QVERIFY(showActive(*w));
+    QVERIFY(press(Qt::Key(key)));
+    QCOMPARE(handled, shared ? QList<int>{key} : QList<int>{});
+    // The window's own key handling sees every key afterwards.
+    const QList<int> previewed = other ? static_cast<Other *>(w)->previewed : static_cast<Window *>(w)->previewed;
+    QCOMPARE(previewed, QList<int>{key});
+}
+
+void TestWindowShell::everyControlHasAName()
+{
+    MainWindowFixture fixture;
+    FormRegistry &registry = FormRegistry::instance();
+    const QStringList names = registry.registeredNames();
+    QVERIFY(names.contains(QStringLiteral("vodozaduda1")));
+    for (const QString &name : names) {
+        const Form *window = registry.load(name);
+        QVERIFY2(window, qPrintable(name));
+        QCOMPARE(window->objectName(), name);
+        for (const QWidget *control : Controls::of(*window))
+            QVERIFY2(!control->objectName().isEmpty(),
+                     qPrintable(name + QLatin1String(": ") + control->metaObject()->className()));
+    }
 }
 
 QTEST_MAIN(TestWindowShell)

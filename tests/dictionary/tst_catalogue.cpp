@@ -53,14 +53,14 @@ void TestCatalogue::cleanup()
 vodozaduda1 &TestCatalogue::openPanel()
 {
     vodozaduda1 &w = m_fixture->open();
-    w.Command17->click();
+    ctl<QPushButton>(w, "Command17")->click();
     pause(0.05);
     return w;
 }
 
 void TestCatalogue::mark(const QString &name)
 {
-    FileListBox *files = m_fixture->window()->File1;
+    FileListBox *files = ctl<FileListBox>(*m_fixture->window(), "File1");
     const QList<QListWidgetItem *> found = files->findItems(name, Qt::MatchExactly);
     QVERIFY(!found.isEmpty());
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found.first()).center());
@@ -72,14 +72,14 @@ void TestCatalogue::openingMarksAFile()
     m_fixture->dir().write(QStringLiteral("TranslateDeGb/Andere.TXT"), "a;b;\r\n");
     m_fixture->dir().write(QStringLiteral("TranslateDeGb/notiz.md"), "nein");
     vodozaduda1 &w = openPanel();
-    QVERIFY(w.Frame1->isVisible());
-    QVERIFY(!w.Command17->isVisible());
-    QVERIFY(w.Command18->isVisible());
-    QCOMPARE(itemsOf(w.File1), (QStringList{"Andere.TXT", "DeEn.txt", "Woerterbuch-Muster.txt"}));
+    QVERIFY(ctl<QGroupBox>(w, "Frame1")->isVisible());
+    QVERIFY(!ctl<QPushButton>(w, "Command17")->isVisible());
+    QVERIFY(ctl<QPushButton>(w, "Command18")->isVisible());
+    QCOMPARE(itemsOf(ctl<FileListBox>(w, "File1")), (QStringList{"Andere.TXT", "DeEn.txt", "Woerterbuch-Muster.txt"}));
     // Down and Up mark the first file, and marking shows the OK button.
-    QCOMPARE(w.File1->fileName(), QStringLiteral("Andere.TXT"));
-    QVERIFY(w.Command14->isVisible());
-    QCOMPARE(QApplication::focusWidget(), w.File1);
+    QCOMPARE(ctl<FileListBox>(w, "File1")->fileName(), QStringLiteral("Andere.TXT"));
+    QVERIFY(ctl<QPushButton>(w, "Command14")->isVisible());
+    QCOMPARE(QApplication::focusWidget(), ctl<FileListBox>(w, "File1"));
 }
 
 void TestCatalogue::load_data()
@@ -96,22 +96,22 @@ void TestCatalogue::load()
     vodozaduda1 &w = openPanel();
     mark(QStringLiteral("DeEn.txt"));
     if (how == QLatin1String("ok"))
-        w.Command14->click();
+        ctl<QPushButton>(w, "Command14")->click();
     else if (how == QLatin1String("double"))
-        QTest::mouseDClick(w.File1->viewport(), Qt::LeftButton, {},
-                           w.File1->visualItemRect(w.File1->currentItem()).center());
+        QTest::mouseDClick(ctl<FileListBox>(w, "File1")->viewport(), Qt::LeftButton, {},
+                           ctl<FileListBox>(w, "File1")->visualItemRect(ctl<FileListBox>(w, "File1")->currentItem()).center());
     else
-        QTest::keyClick(w.File1, Qt::Key_Return);
-    QCOMPARE(w.Text2->text(), QStringLiteral("DeEn"));
-    QCOMPARE(w.Label3->text(), QStringLiteral("Deutsch-Englisch"));
+        QTest::keyClick(ctl<FileListBox>(w, "File1"), Qt::Key_Return);
+    QCOMPARE(ctl<QLineEdit>(w, "Text2")->text(), QStringLiteral("DeEn"));
+    QCOMPARE(ctl<QLabel>(w, "Label3")->text(), QStringLiteral("Deutsch-Englisch"));
     QVERIFY(m_fixture->messages().texts.isEmpty());
-    QVERIFY(w.Lists[0]->items().findFirstPrefix(u"arbeit;") >= 0);
-    QVERIFY(!w.Frame1->isVisible());
-    QVERIFY(!w.Command14->isVisible());
-    QVERIFY(w.Command17->isVisible());
-    QVERIFY(!w.ProgressBar1->isVisible());
-    QCOMPARE(w.ProgressBar1->value(), 0);
-    QCOMPARE(QApplication::focusWidget(), w.Text3);
+    QVERIFY(partList(w, 0)->items().findFirstPrefix(u"arbeit;") >= 0);
+    QVERIFY(!ctl<QGroupBox>(w, "Frame1")->isVisible());
+    QVERIFY(!ctl<QPushButton>(w, "Command14")->isVisible());
+    QVERIFY(ctl<QPushButton>(w, "Command17")->isVisible());
+    QVERIFY(!ctl<QProgressBar>(w, "ProgressBar1")->isVisible());
+    QCOMPARE(ctl<QProgressBar>(w, "ProgressBar1")->value(), 0);
+    QCOMPARE(QApplication::focusWidget(), ctl<QLineEdit>(w, "Text3"));
 }
 
 void TestCatalogue::languagePairs_data()
@@ -130,21 +130,26 @@ void TestCatalogue::languagePairs()
 {
     QFETCH(QString, name);
     QFETCH(QString, label);
-    vodozaduda1 &w = form<vodozaduda1>();
-    w.Text2->setText(name);
-    QCOMPARE(w.Label3->text(), label);
-    QVERIFY(!w.Text2->text().contains(QLatin1String(".txt")));
+    vodozaduda1 &w = *form<vodozaduda1>();
+    ctl<QLineEdit>(w, "Text2")->setText(name);
+    QCOMPARE(ctl<QLabel>(w, "Label3")->text(), label);
+    QVERIFY(!ctl<QLineEdit>(w, "Text2")->text().contains(QLatin1String(".txt")));
 }
 
 void TestCatalogue::exampleShowsItsMessageTwice()
 {
-    vodozaduda1 &w = form<vodozaduda1>();
-    w.Text2->setText(QStringLiteral("Woerterbuch-Muster.txt"));
-    QCOMPARE(m_fixture->messages().texts,
-             (QStringList{DictionaryCatalogue::exampleMessage(), DictionaryCatalogue::exampleMessage()}));
-    QCOMPARE(w.Label3->text(), QStringLiteral("Beispiel-Woerterbuch"));
-    QVERIFY(m_fixture->messages().texts.first().contains(QString(8, QLatin1Char('\\'))
-                                                         + QStringLiteral(" Trennlinie ]")));
+    vodozaduda1 &w = *form<vodozaduda1>();
+    ctl<QLineEdit>(w, "Text2")->setText(QStringLiteral("Woerterbuch-Muster.txt"));
+    const QString example = QStringList{
+        QStringLiteral("Das Wörterbuch ist mit 3 Trennlinien eingeteilt"),
+        QStringLiteral("z.B. [1\\\\\\\\\\\\\\\\ Trennlinie ]  [2\\\\\\\\\\\\\\\\ Trennlinie ]  "
+                       "[3\\\\\\\\\\\\\\\\ Trennlinie ]."),
+        QStringLiteral("Grosse umfangreiche Wörterbücher müssen so aufgeteilt werden,"),
+        QStringLiteral("ansonsten ist der Listenspeicher überladen."),
+        QStringLiteral("Und eine Fehler Meldung wird angezeigt."),
+    }.join(QStringLiteral("\r\n"));
+    QCOMPARE(m_fixture->messages().texts, (QStringList{example, example}));
+    QCOMPARE(ctl<QLabel>(w, "Label3")->text(), QStringLiteral("Beispiel-Woerterbuch"));
 }
 
 void TestCatalogue::upperCaseExtensionFails()
@@ -153,12 +158,30 @@ void TestCatalogue::upperCaseExtensionFails()
                            m_fixture->dir().read(QStringLiteral("TranslateDeGb/DeEn.txt")));
     vodozaduda1 &w = openPanel();
     mark(QStringLiteral("DeEn.TXT"));
-    w.Command14->click();
-    QCOMPARE(w.Text2->text(), QStringLiteral("DeEn.TXT"));
-    QCOMPARE(w.Label3->text(), QStringLiteral("Land"));
+    ctl<QPushButton>(w, "Command14")->click();
+    QCOMPARE(ctl<QLineEdit>(w, "Text2")->text(), QStringLiteral("DeEn.TXT"));
+    QCOMPARE(ctl<QLabel>(w, "Label3")->text(), QStringLiteral("Land"));
     QCOMPARE(m_fixture->messages().texts,
-             (QStringList{DictionaryLoading::faultyDictionaryMessage(), DictionaryLoading::layoutMessage()}));
-    for (PartList *list : w.Lists)
+             (QStringList{QStringLiteral("Achtung: Im Woerterbuch sind Fehler"), QStringList{
+        QStringLiteral("Das Wörterbuch sollte mit 3 Trennlinien eingeteilt werden"),
+        QStringLiteral("z.B.:"),
+        QStringLiteral("ab und zu;every now and then;"),
+        QStringLiteral("1\\\\\\\\\\\\\\\\ Trennlinie"),
+        QStringLiteral("auto;car;"),
+        QStringLiteral("2\\\\\\\\\\\\\\\\ Trennlinie"),
+        QStringLiteral("süssigkeit;sweetness;"),
+        QStringLiteral("süssigkeiten;sweets;"),
+        QStringLiteral("süsskartoffel;sweetpotato;"),
+        QStringLiteral("3\\\\\\\\\\\\\\\\ Trennlinie"),
+        QStringLiteral("versuch;trial;"),
+        QStringLiteral("xyz;yxz;TEST;"),
+        QStringLiteral(" "),
+        QStringLiteral("Grosse umfangreiche Wörterbücher müssen so aufgeteilt werden,"),
+        QStringLiteral("ansonsten ist der Listenspeicher überladen."),
+        QStringLiteral("Es müssen immer Drei Trennlinien im Wörterbuch vorhanden sein!"),
+        QStringLiteral("Eine Trennlinien besteht aus folgenden Zeichen:  \\\\\\\\\\\\\\\\"),
+    }.join(QStringLiteral("\r\n"))}));
+    for (PartList *list : partLists(w))
         QCOMPARE(list->listCount(), 0);
 }
 
@@ -167,28 +190,28 @@ void TestCatalogue::editorGetsTheMarkedFile()
     ShellRecorder shell;
     vodozaduda1 &w = openPanel();
     mark(QStringLiteral("Woerterbuch-Muster.txt"));
-    w.Command44->click();
+    ctl<QPushButton>(w, "Command44")->click();
     QCOMPARE(shell.urls.size(), 1);
     QCOMPARE(shell.urls.first(),
              QUrl::fromLocalFile(m_fixture->dir().file(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"))));
     // Opening does not load it.
-    QCOMPARE(w.Text2->text(), QStringLiteral("Woerterbuch-Muster"));
-    w.File1->clearSelection();
-    w.Command44->click();
+    QCOMPARE(ctl<QLineEdit>(w, "Text2")->text(), QStringLiteral("Woerterbuch-Muster"));
+    ctl<FileListBox>(w, "File1")->clearSelection();
+    ctl<QPushButton>(w, "Command44")->click();
     QCOMPARE(QDir(shell.urls.last().toLocalFile()), QDir(m_fixture->dir().file(QStringLiteral("TranslateDeGb"))));
 }
 
 void TestCatalogue::closingResetsTheProgressBar()
 {
     vodozaduda1 &w = openPanel();
-    w.ProgressBar1->show();
-    w.ProgressBar1->setValue(80);
-    w.Command18->click();
-    QVERIFY(!w.Frame1->isVisible());
-    QVERIFY(!w.ProgressBar1->isVisible());
-    QCOMPARE(w.ProgressBar1->value(), 0);
-    QVERIFY(w.Command17->isVisible());
-    QVERIFY(!w.Command18->isVisible());
+    ctl<QProgressBar>(w, "ProgressBar1")->show();
+    ctl<QProgressBar>(w, "ProgressBar1")->setValue(80);
+    ctl<QPushButton>(w, "Command18")->click();
+    QVERIFY(!ctl<QGroupBox>(w, "Frame1")->isVisible());
+    QVERIFY(!ctl<QProgressBar>(w, "ProgressBar1")->isVisible());
+    QCOMPARE(ctl<QProgressBar>(w, "ProgressBar1")->value(), 0);
+    QVERIFY(ctl<QPushButton>(w, "Command17")->isVisible());
+    QVERIFY(!ctl<QPushButton>(w, "Command18")->isVisible());
 }
 
 QTEST_MAIN(TestCatalogue)

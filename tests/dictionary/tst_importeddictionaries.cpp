@@ -48,15 +48,15 @@ void TestImportedDictionaries::lookUp()
     ProgramDirectory::setPath(programDirectory);
     WindowSandbox sandbox;
     MessageRecorder messages;
-    vodozaduda1 &w = form<vodozaduda1>();
-    w.Text2->setText(name + QStringLiteral(".txt"));
-    w.loading().Command5_Click();
+    vodozaduda1 &w = *form<vodozaduda1>();
+    ctl<QLineEdit>(w, "Text2")->setText(name + QStringLiteral(".txt"));
+    w.Command5();
     QCOMPARE(messages.texts, QStringList());
-    QCOMPARE(w.Label3->text(), pair);
-    w.Text3->setText(word);
-    QCOMPARE(Twips::backColor(w.Text3), Twips::color(VbColor::Yellow));
-    QVERIFY2(w.Text4->text().startsWith(word + QLatin1Char(';'), Qt::CaseInsensitive), qPrintable(w.Text4->text()));
-    QVERIFY2(w.Text4->text().section(QLatin1Char(';'), 1, 1).contains(translation), qPrintable(w.Text4->text()));
+    QCOMPARE(ctl<QLabel>(w, "Label3")->text(), pair);
+    ctl<QLineEdit>(w, "Text3")->setText(word);
+    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(VbColor::Yellow));
+    QVERIFY2(ctl<QLineEdit>(w, "Text4")->text().startsWith(word + QLatin1Char(';'), Qt::CaseInsensitive), qPrintable(ctl<QLineEdit>(w, "Text4")->text()));
+    QVERIFY2(ctl<QLineEdit>(w, "Text4")->text().section(QLatin1Char(';'), 1, 1).contains(translation), qPrintable(ctl<QLineEdit>(w, "Text4")->text()));
 }
 
 QTEST_MAIN(TestImportedDictionaries)

@@ -59,37 +59,41 @@ void TestMainWindow::cleanup()
 
 void TestMainWindow::startSequence()
 {
-    vodozaduda1 &w = form<vodozaduda1>();
+    vodozaduda1 &w = *form<vodozaduda1>();
     // Loaded before it is shown: the sample dictionary, all lists hidden.
     QVERIFY(!w.isVisible());
-    QCOMPARE(w.Text2->text(), QStringLiteral("Woerterbuch-Muster"));
-    QVERIFY(w.Lists[1]->items().findFirstPrefix(u"hallo;") >= 0);
-    for (PartList *list : w.Lists)
+    QCOMPARE(ctl<QLineEdit>(w, "Text2")->text(), QStringLiteral("Woerterbuch-Muster"));
+    QVERIFY(partList(w, 1)->items().findFirstPrefix(u"hallo;") >= 0);
+    for (PartList *list : partLists(w))
         QVERIFY(list->isHidden());
-    QVERIFY(w.Frame1->isHidden());
-    QCOMPARE(w.List6->count(), 1);
-    QCOMPARE(w.List6->item(0)->text(), QStringLiteral("#Standard Sprecher#"));
-    QVERIFY(w.List6->selectedItems().isEmpty());
-    QCOMPARE(w.Label4->text(), vodozaduda1::kDescription);
-    QVERIFY(w.Combo1->count() > 0);
-    QVERIFY(isLoaded<Form1>() && form<Form1>().isVisible());
+    QVERIFY(ctl<QGroupBox>(w, "Frame1")->isHidden());
+    QCOMPARE(ctl<QListWidget>(w, "List6")->count(), 1);
+    QCOMPARE(ctl<QListWidget>(w, "List6")->item(0)->text(), QStringLiteral("#Standard Sprecher#"));
+    QVERIFY(ctl<QListWidget>(w, "List6")->selectedItems().isEmpty());
+    QCOMPARE(ctl<QLabel>(w, "Label4")->text(), QStringLiteral(
+        "Beispiel: [Woerterbuch-Muster.txt] Schreiben Sie in das gelb markierte Textfeld [hallo] danach "
+        "drücken Sie auf die [Entertaste]! Nun wird das geschriebene Wort [hallo] hier im Beispiel Englisch "
+        "also [hello] übersetzt und ausgesprochen! Gleichzeitig wird eine Liste angezeigt mit folgenden "
+        "Einträgen: [hallo;hello;Gruss]."));
+    QVERIFY(ctl<QComboBox>(w, "Combo1")->count() > 0);
+    QVERIFY(isLoaded<Form1>() && form<Form1>()->isVisible());
     QVERIFY(m_fixture->messages().texts.isEmpty());
 
     w.show();
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    w.Command2->setFocus();
+    ctl<QPushButton>(w, "Command2")->setFocus();
     pause(0.5);
-    QCOMPARE(QApplication::focusWidget(), w.Command2);
-    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), w.Text3, 1500);
+    QCOMPARE(QApplication::focusWidget(), ctl<QPushButton>(w, "Command2"));
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), ctl<QLineEdit>(w, "Text3"), 1500);
 }
 
 void TestMainWindow::faultySampleAtStart()
 {
     m_fixture->dir().write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"), "nur;eine;\r\nZeile;\r\n");
-    vodozaduda1 &w = form<vodozaduda1>();
+    vodozaduda1 &w = *form<vodozaduda1>();
     QCOMPARE(m_fixture->messages().texts.size(), 2);
-    QCOMPARE(w.Lists[0]->listCount(), 2);
+    QCOMPARE(partList(w, 0)->listCount(), 2);
 }
 
 void TestMainWindow::layoutFollowsTheDesign_data()
@@ -117,7 +121,7 @@ void TestMainWindow::layoutFollowsTheDesign()
 {
     QFETCH(QString, control);
     QFETCH(QRect, twips);
-    vodozaduda1 &w = form<vodozaduda1>();
+    vodozaduda1 &w = *form<vodozaduda1>();
     auto *c = w.findChild<QWidget *>(control);
     QVERIFY(c);
     // One pixel of rounding either way.
@@ -126,8 +130,8 @@ void TestMainWindow::layoutFollowsTheDesign()
     QVERIFY2(qAbs(g.width() * 15 - twips.width()) <= 15 && qAbs(g.height() * 15 - twips.height()) <= 15,
              qPrintable(control));
     // The stores lie below the client area.
-    QVERIFY(w.List5->y() >= w.height());
-    QVERIFY(w.Text4->y() >= w.height());
+    QVERIFY(ctl<QListWidget>(w, "List5")->y() >= w.height());
+    QVERIFY(ctl<QLineEdit>(w, "Text4")->y() >= w.height());
 }
 
 void TestMainWindow::arrowKeysFocusTheShownList_data()
@@ -148,13 +152,13 @@ void TestMainWindow::arrowKeysFocusTheShownList()
     m_fixture->dir().write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
                            dictionaryFile({{"x;y;"}, {"aal;eel;", "haus;house;"}, {"auto;car;"}}));
     vodozaduda1 &w = openWindow();
-    w.Text1->setText(search);
-    w.Text1->setFocus();
-    press(Qt::Key(key));
+    ctl<QLineEdit>(w, "Text1")->setText(search);
+    ctl<QLineEdit>(w, "Text1")->setFocus();
+    QVERIFY(press(Qt::Key(key)));
     if (focusedList == 0)
-        QCOMPARE(QApplication::focusWidget(), w.Text1);
+        QCOMPARE(QApplication::focusWidget(), ctl<QLineEdit>(w, "Text1"));
     else
-        QCOMPARE(QApplication::focusWidget(), w.Lists[focusedList - 1]);
+        QCOMPARE(QApplication::focusWidget(), partList(w, focusedList - 1));
 }
 
 void TestMainWindow::leftAndRightReadAndKeepTheSelection_data()
@@ -172,18 +176,19 @@ void TestMainWindow::leftAndRightReadAndKeepTheSelection()
     m_fixture->dir().write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
                            dictionaryFile({{"x;y;"}, {"aal;eel;", "haus;house;", "hut;hat;"}, {"z;z;"}}));
     vodozaduda1 &w = openWindow();
-    QSignalSpy clicks(&form<Form1>().page(), &SpeechPage::clicked);
-    w.Text1->setText(QStringLiteral("haus"));
-    press(Qt::Key_Down);
-    PartList *list = w.Lists[1];
+    SpeechRecorder &clicks = m_fixture->speech();
+    clicks.clicks.clear();
+    ctl<QLineEdit>(w, "Text1")->setText(QStringLiteral("haus"));
+    QVERIFY(press(Qt::Key_Down));
+    PartList *list = partList(w, 1);
     QCOMPARE(QApplication::focusWidget(), list);
     pause(0.05);
     const int row = list->listIndex();
     QCOMPARE(list->text(), QStringLiteral("haus;house;"));
-    press(Qt::Key(key));
+    QVERIFY(press(Qt::Key(key)));
     pause(0.1);
     QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), handedOver);
-    QCOMPARE(clicks.size(), 1);
+    QCOMPARE(clicks.clicks.size(), 1);
     QCOMPARE(list->listIndex(), row);
     QCOMPARE(QApplication::focusWidget(), list);
 }
@@ -191,7 +196,7 @@ void TestMainWindow::leftAndRightReadAndKeepTheSelection()
 void TestMainWindow::escapeEndsTheProgram()
 {
     openWindow();
-    press(Qt::Key_Escape);
+    QVERIFY(press(Qt::Key_Escape));
     QVERIFY(m_fixture->sandbox().programEnded());
     QVERIFY(!isLoaded<vodozaduda1>());
     QVERIFY(!isLoaded<Form1>());
@@ -201,10 +206,10 @@ void TestMainWindow::escapeDuringATranslation()
 {
     vodozaduda1 &w = openWindow();
     QPointer<vodozaduda1> alive = &w;
-    QTest::keyClicks(w.Text3, QStringLiteral("hallo"));
+    QTest::keyClicks(ctl<QLineEdit>(w, "Text3"), QStringLiteral("hallo"));
     // Esc arrives while Enter's handler waits between its steps.
-    QTimer::singleShot(100, [] { press(Qt::Key_Escape); });
-    QTest::keyClick(w.Text3, Qt::Key_Return);
+    QTimer::singleShot(100, [] { (void)press(Qt::Key_Escape); });
+    QTest::keyClick(ctl<QLineEdit>(w, "Text3"), Qt::Key_Return);
     QVERIFY(m_fixture->sandbox().programEnded());
     QVERIFY(!isLoaded<vodozaduda1>());
     // The interrupted handler stopped: nothing was spoken after the end.
@@ -215,12 +220,13 @@ void TestMainWindow::escapeDuringATranslation()
 void TestMainWindow::secondEnterDuringATranslation()
 {
     vodozaduda1 &w = openWindow();
-    QSignalSpy clicks(&form<Form1>().page(), &SpeechPage::clicked);
-    QTest::keyClicks(w.Text3, QStringLiteral("hallo"));
-    QTimer::singleShot(50, [&w] { QTest::keyClick(w.Text3, Qt::Key_Return); });
-    QTest::keyClick(w.Text3, Qt::Key_Return);
+    SpeechRecorder &clicks = m_fixture->speech();
+    clicks.clicks.clear();
+    QTest::keyClicks(ctl<QLineEdit>(w, "Text3"), QStringLiteral("hallo"));
+    QTimer::singleShot(50, [&w] { QTest::keyClick(ctl<QLineEdit>(w, "Text3"), Qt::Key_Return); });
+    QTest::keyClick(ctl<QLineEdit>(w, "Text3"), Qt::Key_Return);
     pause(0.5);
-    QCOMPARE(clicks.size(), 2);
+    QCOMPARE(clicks.clicks.size(), 2);
     QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"hello\"\r\n"));
     QVERIFY(!m_fixture->sandbox().programEnded());
 }

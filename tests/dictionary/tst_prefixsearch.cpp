@@ -81,12 +81,12 @@ void TestPrefixSearch::search()
     vodozaduda1 &w = openWindow();
     // Typed letter by letter: every step searches.
     for (int i = 1; i <= typed.size(); ++i)
-        w.Text1->setText(typed.left(i));
+        ctl<QLineEdit>(w, "Text1")->setText(typed.left(i));
     QCOMPARE(shownLists(w), shown);
-    QCOMPARE(w.Text4->text(), entry);
-    QCOMPARE(Twips::backColor(w.Text3), Twips::color(shown.isEmpty() ? VbColor::White : VbColor::Yellow));
+    QCOMPARE(ctl<QLineEdit>(w, "Text4")->text(), entry);
+    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(shown.isEmpty() ? VbColor::White : VbColor::Yellow));
     if (!shown.isEmpty()) {
-        PartList *list = w.Lists[shown.last() - 1];
+        PartList *list = partList(w, shown.last() - 1);
         QCOMPARE(list->text(), entry);
     }
 }
@@ -96,14 +96,14 @@ void TestPrefixSearch::prefixInTwoParts()
     m_fixture->dir().write(
         QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
         dictionaryFile({{"haus;house;", "hausboot;houseboat;"}, {"Hausarzt;family doctor;"}, {"x;y;"}, {"z;z;"}}));
-    vodozaduda1 &w = form<vodozaduda1>();
+    vodozaduda1 &w = *form<vodozaduda1>();
     w.show();
-    w.Text1->setText(QStringLiteral("haus"));
+    ctl<QLineEdit>(w, "Text1")->setText(QStringLiteral("haus"));
     QCOMPARE(shownLists(w), (QList<int>{1, 2}));
-    QCOMPARE(w.Lists[0]->text(), QStringLiteral("haus;house;"));
+    QCOMPARE(partList(w, 0)->text(), QStringLiteral("haus;house;"));
     // Both lists lie in the same place; the current entry is the higher part's match.
-    QCOMPARE(w.Lists[0]->geometry(), w.Lists[1]->geometry());
-    QCOMPARE(w.Text4->text(), QStringLiteral("Hausarzt;family doctor;"));
+    QCOMPARE(partList(w, 0)->geometry(), partList(w, 1)->geometry());
+    QCOMPARE(ctl<QLineEdit>(w, "Text4")->text(), QStringLiteral("Hausarzt;family doctor;"));
 }
 
 void TestPrefixSearch::upAndDown_data()
@@ -126,61 +126,62 @@ void TestPrefixSearch::upAndDown()
     QFETCH(bool, up);
     QFETCH(QString, entry);
     vodozaduda1 &w = openWindow();
-    w.Text1->setText(start);
+    ctl<QLineEdit>(w, "Text1")->setText(start);
     QCOMPARE(shownLists(w), QList<int>{part});
-    (up ? w.Command19 : w.Command20)->click();
-    QCOMPARE(QApplication::focusWidget(), w.Lists[part - 1]);
+    (up ? ctl<QPushButton>(w, "Command19") : ctl<QPushButton>(w, "Command20"))->click();
+    QCOMPARE(QApplication::focusWidget(), partList(w, part - 1));
     pause(0.1);
-    QCOMPARE(w.Lists[part - 1]->text(), entry);
-    QCOMPARE(w.Text4->text(), entry);
+    QCOMPARE(partList(w, part - 1)->text(), entry);
+    QCOMPARE(ctl<QLineEdit>(w, "Text4")->text(), entry);
 }
 
 void TestPrefixSearch::hideAndSearchAgain()
 {
     vodozaduda1 &w = openWindow();
-    w.Text1->setText(QStringLiteral("a"));
+    ctl<QLineEdit>(w, "Text1")->setText(QStringLiteral("a"));
     QCOMPARE(shownLists(w), (QList<int>{1, 2}));
-    const QString entry = w.Text4->text();
-    QTest::mouseClick(w.Label9, Qt::LeftButton);
+    const QString entry = ctl<QLineEdit>(w, "Text4")->text();
+    QTest::mouseClick(ctl<QLabel>(w, "Label9"), Qt::LeftButton);
     QCOMPARE(shownLists(w), QList<int>{});
     // Selections and the current entry stay.
-    QCOMPARE(w.Text4->text(), entry);
-    QCOMPARE(w.Lists[1]->text(), QStringLiteral("auto;car;"));
+    QCOMPARE(ctl<QLineEdit>(w, "Text4")->text(), entry);
+    QCOMPARE(partList(w, 1)->text(), QStringLiteral("auto;car;"));
     pause(0.05);
     QCOMPARE(shownLists(w), QList<int>{});
-    w.Text1->setText(QStringLiteral("x"));
+    ctl<QLineEdit>(w, "Text1")->setText(QStringLiteral("x"));
     QCOMPARE(shownLists(w), QList<int>{4});
 }
 
 void TestPrefixSearch::doubleClickSpeaks()
 {
     vodozaduda1 &w = openWindow();
-    QSignalSpy clicks(&form<Form1>().page(), &SpeechPage::clicked);
-    w.Text3->setText(QStringLiteral("auto"));
-    PartList *list = w.Lists[1];
+    SpeechRecorder &clicks = m_fixture->speech();
+    clicks.clicks.clear();
+    ctl<QLineEdit>(w, "Text3")->setText(QStringLiteral("auto"));
+    PartList *list = partList(w, 1);
     QCOMPARE(shownLists(w), QList<int>{2});
     const QRect first = list->visualRect(list->model()->index(0, 0));
     // The divider's rest, then the entry below it.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
-    QCOMPARE(w.Text4->text(), QStringLiteral(" Trennlinie"));
+    QCOMPARE(ctl<QLineEdit>(w, "Text4")->text(), QStringLiteral(" Trennlinie"));
     const QRect second = list->visualRect(list->model()->index(1, 0));
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second.center());
-    QCOMPARE(w.Text4->text(), QStringLiteral("auto;car;"));
+    QCOMPARE(ctl<QLineEdit>(w, "Text4")->text(), QStringLiteral("auto;car;"));
     QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"car\"\r\n"));
-    QCOMPARE(clicks.size(), 1);
-    QCOMPARE(w.Text3->text(), QString());
-    QCOMPARE(w.Text1->text(), QStringLiteral(";"));
+    QCOMPARE(clicks.clicks.size(), 1);
+    QCOMPARE(ctl<QLineEdit>(w, "Text3")->text(), QString());
+    QCOMPARE(ctl<QLineEdit>(w, "Text1")->text(), QStringLiteral(";"));
 }
 
 void TestPrefixSearch::listHoverShowsTheEntry()
 {
     vodozaduda1 &w = openWindow();
-    w.Text1->setText(QStringLiteral("ver"));
-    PartList *list = w.Lists[3];
+    ctl<QLineEdit>(w, "Text1")->setText(QStringLiteral("ver"));
+    PartList *list = partList(w, 3);
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), list->viewport()->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(list->viewport(), &move);
-    QCOMPARE(form<hilfe1>().helpText(), QStringLiteral("versuch  -  trial  -  "));
+    QCOMPARE(form<hilfe1>()->helpText(), QStringLiteral("versuch  -  trial  -  "));
 }
 
 QTEST_MAIN(TestPrefixSearch)

@@ -5,8 +5,6 @@
 #include "dictionary/PartListModel.h"
 #include "dictionary/WordLookup.h"
 #include "dictionary/vodozaduda1.h"
-#include "speech/SpeechPage.h"
-#include "workspace/Form1.h"
 
 #include "TestSupport.h"
 
@@ -14,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QSignalSpy>
 #include <QtTest>
 
 class TestWordLookup : public QObject
@@ -61,12 +58,12 @@ void TestWordLookup::cleanup()
 
 void TestWordLookup::type(const QString &text)
 {
-    QTest::keyClicks(m_fixture->window()->Text3, text);
+    QTest::keyClicks(ctl<QLineEdit>(*m_fixture->window(), "Text3"), text);
 }
 
 void TestWordLookup::pressEnter()
 {
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : m_fixture->window()->Text3,
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : ctl<QLineEdit>(*m_fixture->window(), "Text3"),
                     Qt::Key_Return);
 }
 
@@ -93,12 +90,12 @@ void TestWordLookup::typing()
     QFETCH(QString, display);
     vodozaduda1 &w = openWindow();
     type(typed);
-    QCOMPARE(w.Text1->text(), typed + QLatin1Char(';'));
-    QCOMPARE(Twips::backColor(w.Text3), Twips::color(found ? VbColor::Yellow : VbColor::White));
+    QCOMPARE(ctl<QLineEdit>(w, "Text1")->text(), typed + QLatin1Char(';'));
+    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(found ? VbColor::Yellow : VbColor::White));
     QCOMPARE(shownLists(w), shown);
-    QCOMPARE(w.Text5->text(), display);
+    QCOMPARE(ctl<QLineEdit>(w, "Text5")->text(), display);
     if (found) {
-        PartList *list = w.Lists[shown.first() - 1];
+        PartList *list = partList(w, shown.first() - 1);
         QVERIFY(list->text().startsWith(typed + QLatin1Char(';'), Qt::CaseInsensitive));
     }
 }
@@ -112,7 +109,7 @@ void TestWordLookup::matchIsTheTopRow()
                            dictionaryFile({{"a;b;"}, many, {}, {}}));
     vodozaduda1 &w = openWindow();
     type(QStringLiteral("w150"));
-    PartList *list = w.Lists[1];
+    PartList *list = partList(w, 1);
     QCOMPARE(list->listIndex(), 151);
     QTRY_COMPARE(list->topIndex(), 151);
     // Further rows show the entries that follow in the file.
@@ -122,22 +119,23 @@ void TestWordLookup::matchIsTheTopRow()
 void TestWordLookup::enterSpeaksTheTranslation()
 {
     vodozaduda1 &w = openWindow();
-    QSignalSpy clicks(&form<Form1>().page(), &SpeechPage::clicked);
+    SpeechRecorder &clicks = m_fixture->speech();
+    clicks.clicks.clear();
     type(QStringLiteral("hallo"));
     pressEnter();
     QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"hello\"\r\n"));
-    QCOMPARE(clicks.size(), 1);
-    QCOMPARE(clicks.first().first().toString(), QStringLiteral("Hilfex"));
-    QCOMPARE(itemsOf(w.List5), (QStringList{"hallo", "hello", "Gruss"}));
-    QCOMPARE(WordLookup::selectedText(w.List5), QStringLiteral("hello"));
+    QCOMPARE(clicks.clicks.size(), 1);
+    QCOMPARE(clicks.clicks.first().element, QStringLiteral("Hilfex"));
+    QCOMPARE(itemsOf(ctl<QListWidget>(w, "List5")), (QStringList{"hallo", "hello", "Gruss"}));
+    QCOMPARE(WordLookup::selectedText(ctl<QListWidget>(w, "List5")), QStringLiteral("hello"));
     // Ready for the next word.
-    QCOMPARE(w.Text3->text(), QString());
-    QCOMPARE(w.Text1->text(), QStringLiteral(";"));
+    QCOMPARE(ctl<QLineEdit>(w, "Text3")->text(), QString());
+    QCOMPARE(ctl<QLineEdit>(w, "Text1")->text(), QStringLiteral(";"));
     QCOMPARE(shownLists(w), QList<int>{});
-    QCOMPARE(Twips::backColor(w.Text3), Twips::color(VbColor::White));
-    QCOMPARE(Twips::backColor(w.Text1), Twips::buttonFace());
-    QCOMPARE(QApplication::focusWidget(), w.Text3);
-    QCOMPARE(w.Text5->text(), QStringLiteral("hallo  -  hello  -  Gruss"));
+    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(VbColor::White));
+    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text1")), Twips::buttonFace());
+    QCOMPARE(QApplication::focusWidget(), ctl<QLineEdit>(w, "Text3"));
+    QCOMPARE(ctl<QLineEdit>(w, "Text5")->text(), QStringLiteral("hallo  -  hello  -  Gruss"));
     QVERIFY(m_fixture->messages().texts.isEmpty());
 }
 
@@ -147,56 +145,57 @@ void TestWordLookup::enterOnAMissRepeatsTheLastEntry()
     type(QStringLiteral("auto"));
     pressEnter();
     type(QStringLiteral("nichtda"));
-    QCOMPARE(Twips::backColor(w.Text3), Twips::color(VbColor::White));
+    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(VbColor::White));
     m_fixture->dir().write(QStringLiteral("hilfe.txt"), QByteArray());
     pressEnter();
     QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"car\"\r\n"));
-    QCOMPARE(itemsOf(w.List5), (QStringList{"auto", "car", "auto", "car"}));
+    QCOMPARE(itemsOf(ctl<QListWidget>(w, "List5")), (QStringList{"auto", "car", "auto", "car"}));
 }
 
 void TestWordLookup::muteWritesButDoesNotSpeak()
 {
     vodozaduda1 &w = openWindow();
-    w.Check4->setChecked(true);
-    QSignalSpy clicks(&form<Form1>().page(), &SpeechPage::clicked);
+    ctl<QCheckBox>(w, "Check4")->setChecked(true);
+    SpeechRecorder &clicks = m_fixture->speech();
+    clicks.clicks.clear();
     type(QStringLiteral("versuch"));
     pressEnter();
     QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"trial\"\r\n"));
-    QCOMPARE(clicks.size(), 0);
+    QCOMPARE(clicks.clicks.size(), 0);
     QVERIFY(m_fixture->messages().texts.isEmpty());
 }
 
 void TestWordLookup::resetKeepsWordWithSecondFocus()
 {
     vodozaduda1 &w = openWindow();
-    w.Check1->click();
-    QVERIFY(!w.Check1->isChecked());
-    w.Text3->setFocus();
+    ctl<QCheckBox>(w, "Check1")->click();
+    QVERIFY(!ctl<QCheckBox>(w, "Check1")->isChecked());
+    ctl<QLineEdit>(w, "Text3")->setFocus();
     type(QStringLiteral("hallo"));
     pressEnter();
-    QCOMPARE(w.Text3->text(), QStringLiteral("hallo"));
-    QCOMPARE(w.Text1->text(), QString());
-    QCOMPARE(QApplication::focusWidget(), w.Text1);
-    QCOMPARE(Twips::backColor(w.Text1), Twips::color(VbColor::White));
+    QCOMPARE(ctl<QLineEdit>(w, "Text3")->text(), QStringLiteral("hallo"));
+    QCOMPARE(ctl<QLineEdit>(w, "Text1")->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), ctl<QLineEdit>(w, "Text1"));
+    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text1")), Twips::color(VbColor::White));
     // The emptied search field matches nothing.
     QCOMPARE(shownLists(w), QList<int>{});
-    QCOMPARE(Twips::backColor(w.Text3), Twips::color(VbColor::White));
+    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(VbColor::White));
 }
 
 void TestWordLookup::focusTargetColours()
 {
     vodozaduda1 &w = openWindow();
-    w.Check1->click();
-    QCOMPARE(w.Check1->text(), QStringLiteral("Focus 2"));
-    QCOMPARE(Twips::backColor(w.Label11), Twips::color(VbColor::Green));
-    QCOMPARE(Twips::backColor(w.Label10), Twips::buttonFace());
-    QCOMPARE(QApplication::focusWidget(), w.Text1);
-    w.Check1->click();
-    QCOMPARE(w.Check1->text(), QStringLiteral("Focus 1"));
-    QCOMPARE(Twips::backColor(w.Label10), Twips::color(VbColor::Green));
-    QCOMPARE(Twips::backColor(w.Label11), Twips::buttonFace());
-    QCOMPARE(Twips::backColor(w.Text1), Twips::buttonFace());
-    QCOMPARE(QApplication::focusWidget(), w.Text3);
+    ctl<QCheckBox>(w, "Check1")->click();
+    QCOMPARE(ctl<QCheckBox>(w, "Check1")->text(), QStringLiteral("Focus 2"));
+    QCOMPARE(Twips::backColor(ctl<QLabel>(w, "Label11")), Twips::color(VbColor::Green));
+    QCOMPARE(Twips::backColor(ctl<QLabel>(w, "Label10")), Twips::buttonFace());
+    QCOMPARE(QApplication::focusWidget(), ctl<QLineEdit>(w, "Text1"));
+    ctl<QCheckBox>(w, "Check1")->click();
+    QCOMPARE(ctl<QCheckBox>(w, "Check1")->text(), QStringLiteral("Focus 1"));
+    QCOMPARE(Twips::backColor(ctl<QLabel>(w, "Label10")), Twips::color(VbColor::Green));
+    QCOMPARE(Twips::backColor(ctl<QLabel>(w, "Label11")), Twips::buttonFace());
+    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text1")), Twips::buttonFace());
+    QCOMPARE(QApplication::focusWidget(), ctl<QLineEdit>(w, "Text3"));
 }
 
 void TestWordLookup::highestPartWins()
@@ -206,8 +205,8 @@ void TestWordLookup::highestPartWins()
     vodozaduda1 &w = openWindow();
     type(QStringLiteral("hallo"));
     QCOMPARE(shownLists(w), (QList<int>{1, 3}));
-    QCOMPARE(w.Lists[0]->text(), QStringLiteral("hallo;hello;"));
-    QCOMPARE(w.Text4->text(), QStringLiteral("Hallo;hi;"));
+    QCOMPARE(partList(w, 0)->text(), QStringLiteral("hallo;hello;"));
+    QCOMPARE(ctl<QLineEdit>(w, "Text4")->text(), QStringLiteral("Hallo;hi;"));
     pressEnter();
     QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"hi\"\r\n"));
 }
@@ -220,24 +219,24 @@ void TestWordLookup::singleFieldEntrySpeaksOnlyThePrefix()
     type(QStringLiteral("einzeln"));
     // No ";" after the word: the entry is not a whole first field followed by ";".
     QCOMPARE(shownLists(w), QList<int>{});
-    w.Text3->clear();
-    w.Text1->setText(QStringLiteral("einz"));
-    QCOMPARE(w.Text4->text(), QStringLiteral("einzeln"));
+    ctl<QLineEdit>(w, "Text3")->clear();
+    ctl<QLineEdit>(w, "Text1")->setText(QStringLiteral("einz"));
+    QCOMPARE(ctl<QLineEdit>(w, "Text4")->text(), QStringLiteral("einzeln"));
     // A single field: no translation to select, so only the (empty) voice prefix is spoken.
-    QTest::keyClick(w.Text1, Qt::Key_Return);
+    QTest::keyClick(ctl<QLineEdit>(w, "Text1"), Qt::Key_Return);
     QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"\"\r\n"));
 }
 
 void TestWordLookup::missingSpeechPage()
 {
-    QVERIFY(QFile::remove(m_fixture->dir().file(QStringLiteral("sp"))));
+    m_fixture->speech().setSucceed(false);
     vodozaduda1 &w = openWindow();
     type(QStringLiteral("hallo"));
     pressEnter();
-    QCOMPARE(m_fixture->messages().texts, QStringList{WordLookup::speechRuntimeMessage()});
-    QVERIFY(m_fixture->messages().texts.first().startsWith(
-        QStringLiteral("Achtung : Haben Sie webspeech installiert ? ")));
-    QVERIFY(w.Check4->isChecked());
+    QCOMPARE(m_fixture->messages().texts,
+             QStringList{QStringLiteral(
+                 "Achtung : Haben Sie webspeech installiert ? https://github.com/espeak-ng/espeak-ng/releases")});
+    QVERIFY(ctl<QCheckBox>(w, "Check4")->isChecked());
     // Silent from now on: no second message.
     type(QStringLiteral("auto"));
     pressEnter();
@@ -250,13 +249,14 @@ void TestWordLookup::handOffNotWritable()
     // A folder in the way makes the hand-off file unwritable, for root as well.
     QVERIFY(QDir(m_fixture->dir().path()).mkdir(QStringLiteral("hilfe.txt")));
     vodozaduda1 &w = openWindow();
-    QSignalSpy clicks(&form<Form1>().page(), &SpeechPage::clicked);
+    SpeechRecorder &clicks = m_fixture->speech();
+    clicks.clicks.clear();
     type(QStringLiteral("hallo"));
     pressEnter();
     QCOMPARE(m_fixture->messages().texts,
              QStringList{QStringLiteral("Achtung : Schreibschutz entfernen [hilfe.txt]!")});
-    QCOMPARE(clicks.size(), 0);
-    QVERIFY(!w.Check4->isChecked());
+    QCOMPARE(clicks.clicks.size(), 0);
+    QVERIFY(!ctl<QCheckBox>(w, "Check4")->isChecked());
 }
 
 void TestWordLookup::pathsIgnoreTheWorkingDirectory()
@@ -292,13 +292,31 @@ void TestWordLookup::loadFailures()
     QVERIFY(m_fixture->messages().texts.isEmpty());
     if (!content.isEmpty())
         m_fixture->dir().write(QStringLiteral("TranslateDeGb/Kaputt.txt"), content);
-    w.Text2->setText(QStringLiteral("Kaputt"));
-    w.loading().Command5_Click();
+    ctl<QLineEdit>(w, "Text2")->setText(QStringLiteral("Kaputt"));
+    w.Command5();
     QCOMPARE(m_fixture->messages().texts,
-             (QStringList{DictionaryLoading::faultyDictionaryMessage(), DictionaryLoading::layoutMessage()}));
+             (QStringList{QStringLiteral("Achtung: Im Woerterbuch sind Fehler"), QStringList{
+        QStringLiteral("Das Wörterbuch sollte mit 3 Trennlinien eingeteilt werden"),
+        QStringLiteral("z.B.:"),
+        QStringLiteral("ab und zu;every now and then;"),
+        QStringLiteral("1\\\\\\\\\\\\\\\\ Trennlinie"),
+        QStringLiteral("auto;car;"),
+        QStringLiteral("2\\\\\\\\\\\\\\\\ Trennlinie"),
+        QStringLiteral("süssigkeit;sweetness;"),
+        QStringLiteral("süssigkeiten;sweets;"),
+        QStringLiteral("süsskartoffel;sweetpotato;"),
+        QStringLiteral("3\\\\\\\\\\\\\\\\ Trennlinie"),
+        QStringLiteral("versuch;trial;"),
+        QStringLiteral("xyz;yxz;TEST;"),
+        QStringLiteral(" "),
+        QStringLiteral("Grosse umfangreiche Wörterbücher müssen so aufgeteilt werden,"),
+        QStringLiteral("ansonsten ist der Listenspeicher überladen."),
+        QStringLiteral("Es müssen immer Drei Trennlinien im Wörterbuch vorhanden sein!"),
+        QStringLiteral("Eine Trennlinien besteht aus folgenden Zeichen:  \\\\\\\\\\\\\\\\"),
+    }.join(QStringLiteral("\r\n"))}));
     QCOMPARE(m_fixture->messages().texts.at(1).split(QStringLiteral("\r\n")).size(), 17);
     QList<int> loaded;
-    for (PartList *list : w.Lists)
+    for (PartList *list : partLists(w))
         loaded << list->listCount();
     QCOMPARE(loaded, counts);
 }
@@ -306,13 +324,13 @@ void TestWordLookup::loadFailures()
 void TestWordLookup::missingDefaultDictionaryKeepsLists()
 {
     vodozaduda1 &w = openWindow();
-    const int before = w.Lists[1]->listCount();
+    const int before = partList(w, 1)->listCount();
     QVERIFY(before > 0);
     QVERIFY(QFile::remove(m_fixture->dir().file(QStringLiteral("TranslateDeGb/DeEn.txt"))));
-    w.Text2->setText(QStringLiteral("DeEn"));
-    w.loading().Command5_Click();
+    ctl<QLineEdit>(w, "Text2")->setText(QStringLiteral("DeEn"));
+    w.Command5();
     QCOMPARE(m_fixture->messages().texts, QStringList{QStringLiteral("Fehler im Wörterbuch")});
-    QCOMPARE(w.Lists[1]->listCount(), before);
+    QCOMPARE(partList(w, 1)->listCount(), before);
 }
 
 QTEST_MAIN(TestWordLookup)

@@ -1,6 +1,6 @@
 #include "speech/SpeechPage.h"
 
-#include "TestSupport.h"
+#include "SourceData.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,9 +1,13 @@
 #include "TestSupport.h"
 
+#include "RecordingOutput.h"
+
 #include "app/FormRegistry.h"
 #include "app/MessageBox.h"
+#include "app/Program.h"
 #include "app/ProgramDirectory.h"
 #include "app/Shell.h"
+#include "app/TextFile.h"
 #include "dictionary/PartList.h"
 #include "dictionary/vodozaduda1.h"
 
@@ -39,10 +43,33 @@ ShellRecorder::~ShellRecorder()
     Shell::setHandler({});
 }
 
-QString sourceDataDirectory()
+SpeechRecorder::SpeechRecorder(bool succeed) : m_succeed(succeed)
 {
-    const QString fromEnv = qEnvironmentVariable("TOLKARIN_DATA_DIR");
-    return fromEnv.isEmpty() ? QStringLiteral(TOLKARIN_SOURCE_DATA_DIR) : fromEnv;
+    SpeechHandOff::setClickHandler([this](SpeechHandOff::Page page, const QString &element, const QString &language) {
+        QFile handOff(SpeechHandOff::path());
+        clicks.append({page, element, language, handOff.open(QIODevice::ReadOnly) ? handOff.readAll() : QByteArray()});
+        return m_succeed;
+    });
+}
+
+SpeechRecorder::~SpeechRecorder()
+{
+    SpeechHandOff::setClickHandler({});
+}
+
+QStringList SpeechRecorder::elements() const
+{
+    QStringList names;
+    for (const Click &click : clicks)
+        names << click.element;
+    return names;
+}
+
+RecordingAudio::RecordingAudio() : m_previous(RecordingOutput::install(&m_latest)) {}
+
+RecordingAudio::~RecordingAudio()
+{
+    AudioOutput::setFactory(m_previous);
 }
 
 bool copyDirectory(const QString &from, const QString &to)
@@ -98,6 +125,7 @@ WindowSandbox::WindowSandbox()
 {
     FormRegistry::instance().reset();
     FormRegistry::instance().setQuitHandler([] {});
+    Program::registerWindows();
 }
 
 WindowSandbox::~WindowSandbox()
@@ -113,7 +141,8 @@ bool WindowSandbox::programEnded() const
 MainWindowFixture::MainWindowFixture()
     : m_dir(std::make_unique<TestProgramDirectory>()),
       m_sandbox(std::make_unique<WindowSandbox>()),
-      m_messages(std::make_unique<MessageRecorder>())
+      m_messages(std::make_unique<MessageRecorder>()),
+      m_speech(std::make_unique<SpeechRecorder>())
 {
 }
 
@@ -122,17 +151,18 @@ MainWindowFixture::~MainWindowFixture()
     // Windows first: unloading may still show messages or use the program directory.
     m_window = nullptr;
     m_sandbox.reset();
+    m_speech.reset();
     m_messages.reset();
     m_dir.reset();
 }
 
 vodozaduda1 &MainWindowFixture::open()
 {
-    m_window = &form<vodozaduda1>();
+    m_window = form<vodozaduda1>();
     showAndActivate(*m_window);
     // The start's focus return would land in the middle of a test.
-    m_window->Timer4->stop();
-    m_window->Text3->setFocus();
+    ctl<QTimer>(*m_window, "Timer4")->stop();
+    ctl<QLineEdit>(*m_window, "Text3")->setFocus();
     return *m_window;
 }
 
@@ -162,11 +192,24 @@ QByteArray dictionaryFile(const QList<QStringList> &parts)
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
-QList<int> shownLists(vodozaduda1 &w)
+PartList *partList(Form &window, int index)
+{
+    return Controls::find<PartList>(window, QStringLiteral("List%1").arg(index + 1));
+}
+
+QList<PartList *> partLists(Form &window)
+{
+    QList<PartList *> lists;
+    for (int k = 0; k < 4; ++k)
+        lists << partList(window, k);
+    return lists;
+}
+
+QList<int> shownLists(Form &w)
 {
     QList<int> shown;
     for (int k = 0; k < 4; ++k)
-        if (w.Lists[k]->isVisible())
+        if (partList(w, k)->isVisible())
             shown << k + 1;
     return shown;
 }
@@ -186,9 +229,11 @@ void hover(QWidget *widget)
     QApplication::sendEvent(widget, &enter);
 }
 
-void press(Qt::Key key)
+bool press(Qt::Key key)
 {
     QWidget *target = QApplication::focusWidget();
-    QVERIFY(target);
+    if (!target)
+        return false;
     QTest::keyClick(target, key);
+    return true;
 }

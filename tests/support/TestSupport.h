@@ -8,10 +8,17 @@
 #include <QUrl>
 #include <Qt>
 
+#include "SourceData.h"
+#include "app/Controls.h"
+#include "speech/SpeechHandOff.h"
+
 #include <memory>
 
+class Form;
+class PartList;
 class QListWidget;
 class QWidget;
+class RecordingOutput;
 class vodozaduda1;
 
 // Answers the message box: records each text instead of waiting for a person.
@@ -32,6 +39,44 @@ public:
     QList<QUrl> urls;
 };
 
+// Answers every click on a speech page: records it, with the hand-off file as it was at that
+// moment, instead of speaking.
+class SpeechRecorder
+{
+public:
+    struct Click
+    {
+        SpeechHandOff::Page page;
+        QString element;
+        QString language;
+        QByteArray handOff;
+    };
+    explicit SpeechRecorder(bool succeed = true);
+    ~SpeechRecorder();
+
+    void setSucceed(bool succeed) { m_succeed = succeed; }
+    // The names of the elements clicked, in order.
+    QStringList elements() const;
+    QList<Click> clicks;
+
+private:
+    bool m_succeed = true;
+};
+
+// Makes every audio output a recording one, so that no test opens a sound device.
+class RecordingAudio
+{
+public:
+    RecordingAudio();
+    ~RecordingAudio();
+    // The output made last; null before the first.
+    RecordingOutput *latest() const { return m_latest; }
+
+private:
+    RecordingOutput *m_latest = nullptr;
+    std::function<std::unique_ptr<class AudioOutput>()> m_previous;
+};
+
 // A program directory of the test's own, filled with a copy of data/.
 class TestProgramDirectory
 {
@@ -48,17 +93,19 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Every window unloaded and deleted; the end of the program is recorded, not carried out.
+// Every window of the program known by name, none loaded; every window deleted at the end;
+// the end of the program is recorded, not carried out; no sound device is opened.
 class WindowSandbox
 {
 public:
     WindowSandbox();
     ~WindowSandbox();
     bool programEnded() const;
+
+private:
+    RecordingAudio m_audio;
 };
 
-// The data/ folder of the source tree.
-QString sourceDataDirectory();
 bool copyDirectory(const QString &from, const QString &to);
 
 // The fixture of a window test: a program directory of its own, windows in a sandbox and
@@ -72,6 +119,7 @@ public:
     TestProgramDirectory &dir() { return *m_dir; }
     WindowSandbox &sandbox() { return *m_sandbox; }
     MessageRecorder &messages() { return *m_messages; }
+    SpeechRecorder &speech() { return *m_speech; }
 
     // The main window shown and active, its start's focus return stopped, the focus in the
     // input field: ready for keys.
@@ -83,6 +131,7 @@ private:
     std::unique_ptr<TestProgramDirectory> m_dir;
     std::unique_ptr<WindowSandbox> m_sandbox;
     std::unique_ptr<MessageRecorder> m_messages;
+    std::unique_ptr<SpeechRecorder> m_speech;
     vodozaduda1 *m_window = nullptr;
 };
 
@@ -97,11 +146,21 @@ QString dictionaryDivider(int part);
 // written, missing parts are empty.
 QByteArray dictionaryFile(const QList<QStringList> &parts);
 
+// A control of a window by its name; null when there is none.
+template <class T = QWidget>
+T *ctl(Form &window, const char *name)
+{
+    return Controls::find<T>(window, QLatin1String(name));
+}
+// The main window's part list of that index (0 to 3).
+PartList *partList(Form &window, int index);
+QList<PartList *> partLists(Form &window);
+
 // The part lists (1 to 4) the main window shows.
-QList<int> shownLists(vodozaduda1 &w);
+QList<int> shownLists(Form &w);
 // The texts of a list's items, top to bottom.
 QStringList itemsOf(const QListWidget *list);
 // The mouse entering a widget, as moving over it gives.
 void hover(QWidget *widget);
-// A key pressed where the focus is; fails the test if no widget has it.
-void press(Qt::Key key);
+// A key pressed where the focus is; false when no widget has the focus.
+[[nodiscard]] bool press(Qt::Key key);

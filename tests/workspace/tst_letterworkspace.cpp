@@ -4,7 +4,6 @@
 #include "app/Twips.h"
 #include "dictionary/WordLookup.h"
 #include "dictionary/vodozaduda1.h"
-#include "speech/SpeechPage.h"
 #include "workspace/Form1.h"
 #include "workspace/LetterWorkspace.h"
 
@@ -15,7 +14,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -55,10 +53,10 @@ private slots:
 private:
     vodozaduda1 &openWindow();
     void lookUp(const QString &word);
-    void useVoice(const QString &prefix);
+    [[nodiscard]] bool useVoice(const QString &prefix);
 
     std::unique_ptr<MainWindowFixture> m_fixture;
-    std::unique_ptr<QSignalSpy> m_clicks;
+    SpeechRecorder *m_clicks = nullptr;
 };
 
 void TestLetterWorkspace::init()
@@ -70,56 +68,53 @@ void TestLetterWorkspace::init()
 
 void TestLetterWorkspace::cleanup()
 {
-    // The spy watches the speaker window, which the fixture unloads.
-    m_clicks.reset();
+    m_clicks = nullptr;
     m_fixture.reset();
 }
 
 vodozaduda1 &TestLetterWorkspace::openWindow()
 {
-    // Loading the main window loads the speaker window; the spy is in place before either shows.
-    form<vodozaduda1>();
-    m_clicks = std::make_unique<QSignalSpy>(&form<Form1>().page(), &SpeechPage::clicked);
+    m_clicks = &m_fixture->speech();
     return m_fixture->open();
 }
 
 void TestLetterWorkspace::lookUp(const QString &word)
 {
-    QTest::keyClicks(m_fixture->window()->Text3, word);
-    QTest::keyClick(m_fixture->window()->Text3, Qt::Key_Return);
+    QTest::keyClicks(ctl<QLineEdit>(*m_fixture->window(), "Text3"), word);
+    QTest::keyClick(ctl<QLineEdit>(*m_fixture->window(), "Text3"), Qt::Key_Return);
 }
 
-void TestLetterWorkspace::useVoice(const QString &prefix)
+bool TestLetterWorkspace::useVoice(const QString &prefix)
 {
     m_fixture->dir().write(QStringLiteral("stimm2.txt"), (prefix + QStringLiteral("\r\n")).toUtf8());
-    m_fixture->window()->Check3->click();
+    ctl<QCheckBox>(*m_fixture->window(), "Check3")->click();
     pause(0.05);
-    QCOMPARE(WordLookup::selectedText(m_fixture->window()->List6), prefix);
+    return WordLookup::selectedText(ctl<QListWidget>(*m_fixture->window(), "List6")) == prefix;
 }
 
 void TestLetterWorkspace::collectsOnTheCaretLine()
 {
     vodozaduda1 &w = openWindow();
-    w.Check2->click();
+    ctl<QCheckBox>(w, "Check2")->click();
     for (const QString &word : {QStringLiteral("hallo"), QStringLiteral("auto"), QStringLiteral("versuch")})
         lookUp(word);
-    QCOMPARE(w.Text6->toPlainText(), QStringLiteral("hello car trial "));
+    QCOMPARE(ctl<QPlainTextEdit>(w, "Text6")->toPlainText(), QStringLiteral("hello car trial "));
     // Each word was also spoken, and the input field is ready for the next.
-    QCOMPARE(m_clicks->size(), 3);
-    QCOMPARE(w.Text3->text(), QString());
-    QCOMPARE(QApplication::focusWidget(), w.Text3);
+    QCOMPARE(m_clicks->clicks.size(), 3);
+    QCOMPARE(ctl<QLineEdit>(w, "Text3")->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), ctl<QLineEdit>(w, "Text3"));
 }
 
 void TestLetterWorkspace::collectsOnAnEarlierLine()
 {
     vodozaduda1 &w = openWindow();
-    w.Check2->click();
-    w.Text6->setPlainText(QStringLiteral("Liebe Anna,\nbis bald"));
-    QTextCursor caret = w.Text6->textCursor();
+    ctl<QCheckBox>(w, "Check2")->click();
+    ctl<QPlainTextEdit>(w, "Text6")->setPlainText(QStringLiteral("Liebe Anna,\nbis bald"));
+    QTextCursor caret = ctl<QPlainTextEdit>(w, "Text6")->textCursor();
     caret.setPosition(3);
-    w.Text6->setTextCursor(caret);
+    ctl<QPlainTextEdit>(w, "Text6")->setTextCursor(caret);
     lookUp(QStringLiteral("auto"));
-    QCOMPARE(w.Text6->toPlainText(), QStringLiteral("Liebe Anna,car \nbis bald"));
+    QCOMPARE(ctl<QPlainTextEdit>(w, "Text6")->toPlainText(), QStringLiteral("Liebe Anna,car \nbis bald"));
 }
 
 void TestLetterWorkspace::readFields_data()
@@ -139,34 +134,34 @@ void TestLetterWorkspace::readFields()
     QFETCH(QString, button);
     QFETCH(QString, handedOver);
     vodozaduda1 &w = openWindow();
-    useVoice(kBill);
-    QTest::keyClicks(w.Text3, word);
-    m_clicks->clear();
+    QVERIFY(useVoice(kBill));
+    QTest::keyClicks(ctl<QLineEdit>(w, "Text3"), word);
+    m_clicks->clicks.clear();
     w.findChild<QPushButton *>(button)->click();
     QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), quoted(handedOver));
-    QCOMPARE(m_clicks->size(), 1);
-    QCOMPARE(m_clicks->first().first().toString(), QStringLiteral("Hilfex"));
+    QCOMPARE(m_clicks->clicks.size(), 1);
+    QCOMPARE(m_clicks->clicks.first().element, QStringLiteral("Hilfex"));
     // The fields are taken afresh each time, not added up.
-    QCOMPARE(w.List5->count(), word == QLatin1String("paar") ? 2 : 3);
+    QCOMPARE(ctl<QListWidget>(w, "List5")->count(), word == QLatin1String("paar") ? 2 : 3);
 }
 
 void TestLetterWorkspace::firstAndSecond()
 {
     vodozaduda1 &w = openWindow();
-    QTest::keyClicks(w.Text3, QStringLiteral("auto"));
-    m_clicks->clear();
-    w.Command27->click();
-    QCOMPARE(m_clicks->size(), 2);
+    QTest::keyClicks(ctl<QLineEdit>(w, "Text3"), QStringLiteral("auto"));
+    m_clicks->clicks.clear();
+    ctl<QPushButton>(w, "Command27")->click();
+    QCOMPARE(m_clicks->clicks.size(), 2);
     QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), quoted(QStringLiteral("car")));
 }
 
 void TestLetterWorkspace::wholeEntry()
 {
     vodozaduda1 &w = openWindow();
-    QTest::keyClicks(w.Text3, QStringLiteral("hallo"));
-    w.Command23->click();
+    QTest::keyClicks(ctl<QLineEdit>(w, "Text3"), QStringLiteral("hallo"));
+    ctl<QPushButton>(w, "Command23")->click();
     QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), quoted(QStringLiteral("hallo  -  hello  -  Gruss")));
-    QCOMPARE(w.Text3->text(), QString());
+    QCOMPARE(ctl<QLineEdit>(w, "Text3")->text(), QString());
 }
 
 void TestLetterWorkspace::readLetter_data()
@@ -187,43 +182,43 @@ void TestLetterWorkspace::readLetter()
     QFETCH(bool, f7);
     vodozaduda1 &w = openWindow();
     if (!voice.isEmpty())
-        useVoice(voice);
-    w.Text6->setPlainText(letter);
-    m_clicks->clear();
+        QVERIFY(useVoice(voice));
+    ctl<QPlainTextEdit>(w, "Text6")->setPlainText(letter);
+    m_clicks->clicks.clear();
     if (f7)
-        press(Qt::Key_F7);
+        QVERIFY(press(Qt::Key_F7));
     else
-        w.Command32->click();
+        ctl<QPushButton>(w, "Command32")->click();
     QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), quoted(voice + letter));
-    QCOMPARE(m_clicks->size(), 1);
-    QCOMPARE(m_clicks->first().first().toString(), QStringLiteral("Hilfe"));
+    QCOMPARE(m_clicks->clicks.size(), 1);
+    QCOMPARE(m_clicks->clicks.first().element, QStringLiteral("Hilfe"));
     if (f7)
-        QCOMPARE(QApplication::focusWidget(), w.Text6);
+        QCOMPARE(QApplication::focusWidget(), ctl<QPlainTextEdit>(w, "Text6"));
     QVERIFY(m_fixture->messages().texts.isEmpty());
 }
 
 void TestLetterWorkspace::letterKeepsItsLines()
 {
     vodozaduda1 &w = openWindow();
-    w.Text6->setPlainText(QStringLiteral("Hallo Anna,\nbis bald"));
-    w.Command32->click();
+    ctl<QPlainTextEdit>(w, "Text6")->setPlainText(QStringLiteral("Hallo Anna,\nbis bald"));
+    ctl<QPushButton>(w, "Command32")->click();
     QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"Hallo Anna,\r\nbis bald\"\r\n"));
 }
 
 void TestLetterWorkspace::muteSilencesTheWordRoadOnly()
 {
     vodozaduda1 &w = openWindow();
-    w.Check4->setChecked(true);
-    QTest::keyClicks(w.Text3, QStringLiteral("hallo"));
-    for (QPushButton *b : {w.Command22, w.Command24, w.Command26, w.Command27, w.Command23}) {
+    ctl<QCheckBox>(w, "Check4")->setChecked(true);
+    QTest::keyClicks(ctl<QLineEdit>(w, "Text3"), QStringLiteral("hallo"));
+    for (QPushButton *b : {ctl<QPushButton>(w, "Command22"), ctl<QPushButton>(w, "Command24"), ctl<QPushButton>(w, "Command26"), ctl<QPushButton>(w, "Command27"), ctl<QPushButton>(w, "Command23")}) {
         QFile::remove(m_fixture->dir().file(QStringLiteral("hilfe.txt")));
         b->click();
         QVERIFY2(QFile::exists(m_fixture->dir().file(QStringLiteral("hilfe.txt"))), qPrintable(b->objectName()));
-        w.Text3->setText(QStringLiteral("hallo"));
+        ctl<QLineEdit>(w, "Text3")->setText(QStringLiteral("hallo"));
     }
-    QCOMPARE(m_clicks->size(), 0);
-    w.Command32->click();
-    QCOMPARE(m_clicks->size(), 1);
+    QCOMPARE(m_clicks->clicks.size(), 0);
+    ctl<QPushButton>(w, "Command32")->click();
+    QCOMPARE(m_clicks->clicks.size(), 1);
     QVERIFY(m_fixture->messages().texts.isEmpty());
 }
 
@@ -244,21 +239,21 @@ void TestLetterWorkspace::voiceList()
     QFETCH(bool, tick);
     QFETCH(QStringList, voices);
     vodozaduda1 &w = openWindow();
-    QCOMPARE(itemsOf(w.List6), QStringList{"#Standard Sprecher#"});
-    QCOMPARE(WordLookup::selectedText(w.List6), QString());
+    QCOMPARE(itemsOf(ctl<QListWidget>(w, "List6")), QStringList{"#Standard Sprecher#"});
+    QCOMPARE(WordLookup::selectedText(ctl<QListWidget>(w, "List6")), QString());
     if (!file.isEmpty())
         m_fixture->dir().write(QStringLiteral("stimm2.txt"), file);
-    w.Check3->click();
+    ctl<QCheckBox>(w, "Check3")->click();
     if (!tick)
-        w.Check3->click();
-    QCOMPARE(Twips::backColor(w.Check3), tick ? Twips::color(VbColor::White) : Twips::buttonFace());
+        ctl<QCheckBox>(w, "Check3")->click();
+    QCOMPARE(Twips::backColor(ctl<QCheckBox>(w, "Check3")), tick ? Twips::color(VbColor::White) : Twips::buttonFace());
     pause(0.05);
-    QCOMPARE(itemsOf(w.List6), voices);
-    QCOMPARE(w.List6->selectedItems().size(), voices.isEmpty() ? 0 : 1);
+    QCOMPARE(itemsOf(ctl<QListWidget>(w, "List6")), voices);
+    QCOMPARE(ctl<QListWidget>(w, "List6")->selectedItems().size(), voices.isEmpty() ? 0 : 1);
     if (!voices.isEmpty())
-        QCOMPARE(w.List6->currentRow(), 0);
+        QCOMPARE(ctl<QListWidget>(w, "List6")->currentRow(), 0);
     // A second later the focus is back in the input field.
-    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), w.Text3, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), ctl<QLineEdit>(w, "Text3"), 2000);
 }
 
 void TestLetterWorkspace::windowWidths()
@@ -266,33 +261,37 @@ void TestLetterWorkspace::windowWidths()
     vodozaduda1 &w = openWindow();
     const int frame = LetterWorkspace::kNarrowWidth - vodozaduda1::kClientWidth;
     QCOMPARE(Twips::fromPixels(w.width()) + frame, LetterWorkspace::kNarrowWidth);
-    w.Check2->click();
+    ctl<QCheckBox>(w, "Check2")->click();
     QCOMPARE(Twips::fromPixels(w.width()) + frame, LetterWorkspace::kWideWidth);
     QTRY_COMPARE(w.x(), Twips::toPixels(LetterWorkspace::kWideLeft));
-    QCOMPARE(Twips::backColor(w.Check2), Twips::color(VbColor::White));
-    QVERIFY(w.Text6->visibleRegion().boundingRect().width() > 0);
-    w.Check2->click();
+    QCOMPARE(Twips::backColor(ctl<QCheckBox>(w, "Check2")), Twips::color(VbColor::White));
+    QVERIFY(ctl<QPlainTextEdit>(w, "Text6")->visibleRegion().boundingRect().width() > 0);
+    ctl<QCheckBox>(w, "Check2")->click();
     QCOMPARE(Twips::fromPixels(w.width()) + frame, LetterWorkspace::kNarrowWidth);
-    QCOMPARE(Twips::backColor(w.Check2), Twips::buttonFace());
-    QCOMPARE(QApplication::focusWidget(), w.Text3);
+    QCOMPARE(Twips::backColor(ctl<QCheckBox>(w, "Check2")), Twips::buttonFace());
+    QCOMPARE(QApplication::focusWidget(), ctl<QLineEdit>(w, "Text3"));
 }
 
 void TestLetterWorkspace::descriptionRead()
 {
     vodozaduda1 &w = openWindow();
-    QTest::mouseDClick(w.Label4, Qt::LeftButton);
-    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), quoted(vodozaduda1::kDescription));
-    QCOMPARE(m_clicks->size(), 1);
-    QCOMPARE(m_clicks->first().first().toString(), QStringLiteral("Hilfe"));
+    QTest::mouseDClick(ctl<QLabel>(w, "Label4"), Qt::LeftButton);
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), quoted(QStringLiteral(
+        "Beispiel: [Woerterbuch-Muster.txt] Schreiben Sie in das gelb markierte Textfeld [hallo] danach "
+        "drücken Sie auf die [Entertaste]! Nun wird das geschriebene Wort [hallo] hier im Beispiel Englisch "
+        "also [hello] übersetzt und ausgesprochen! Gleichzeitig wird eine Liste angezeigt mit folgenden "
+        "Einträgen: [hallo;hello;Gruss].")));
+    QCOMPARE(m_clicks->clicks.size(), 1);
+    QCOMPARE(m_clicks->clicks.first().element, QStringLiteral("Hilfe"));
 }
 
 void TestLetterWorkspace::clearLetter()
 {
     vodozaduda1 &w = openWindow();
-    w.Text6->setPlainText(QStringLiteral("weg damit"));
-    w.Command33->click();
-    QCOMPARE(w.Text6->toPlainText(), QString());
-    QCOMPARE(QApplication::focusWidget(), w.Text6);
+    ctl<QPlainTextEdit>(w, "Text6")->setPlainText(QStringLiteral("weg damit"));
+    ctl<QPushButton>(w, "Command33")->click();
+    QCOMPARE(ctl<QPlainTextEdit>(w, "Text6")->toPlainText(), QString());
+    QCOMPARE(QApplication::focusWidget(), ctl<QPlainTextEdit>(w, "Text6"));
 }
 
 void TestLetterWorkspace::handOffNotWritable_data()
@@ -312,21 +311,21 @@ void TestLetterWorkspace::handOffNotWritable()
     // A folder in the way makes the hand-off file unwritable, for root as well.
     QVERIFY(QDir(m_fixture->dir().path()).mkdir(QStringLiteral("hilfe.txt")));
     vodozaduda1 &w = openWindow();
-    QTest::keyClicks(w.Text3, QStringLiteral("hallo"));
-    w.Text6->setPlainText(QStringLiteral("Brief"));
-    w.Text6->setFocus();
+    QTest::keyClicks(ctl<QLineEdit>(w, "Text3"), QStringLiteral("hallo"));
+    ctl<QPlainTextEdit>(w, "Text6")->setPlainText(QStringLiteral("Brief"));
+    ctl<QPlainTextEdit>(w, "Text6")->setFocus();
     if (how == QLatin1String("F7"))
-        press(Qt::Key_F7);
+        QVERIFY(press(Qt::Key_F7));
     else if (how == QLatin1String("Label4"))
-        QTest::mouseDClick(w.Label4, Qt::LeftButton);
+        QTest::mouseDClick(ctl<QLabel>(w, "Label4"), Qt::LeftButton);
     else
         w.findChild<QPushButton *>(how)->click();
-    QCOMPARE(m_fixture->messages().texts, QStringList{LetterWorkspace::kWriteProtected});
-    QCOMPARE(m_clicks->size(), 0);
+    QCOMPARE(m_fixture->messages().texts, QStringList{QStringLiteral("Achtung : Schreibschutz entfernen [hilfe.txt]!")});
+    QCOMPARE(m_clicks->clicks.size(), 0);
     if (!focus.isEmpty())
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     // The letter itself is never touched by a failed hand-off.
-    QCOMPARE(w.Text6->toPlainText(), QStringLiteral("Brief"));
+    QCOMPARE(ctl<QPlainTextEdit>(w, "Text6")->toPlainText(), QStringLiteral("Brief"));
 }
 
 QTEST_MAIN(TestLetterWorkspace)

@@ -2,7 +2,7 @@
 #include "app/Twips.h"
 #include "dictionary/vodozaduda1.h"
 #include "speech/PageView.h"
-#include "speech/SpeechPage.h"
+#include "speech/SpeechService.h"
 #include "speech/hilfe1.h"
 #include "workspace/Form1.h"
 
@@ -10,7 +10,6 @@
 
 #include <QGroupBox>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QtTest>
 
 class TestSpeakerWindow : public QObject
@@ -47,23 +46,23 @@ void TestSpeakerWindow::cleanup()
 
 Form1 &TestSpeakerWindow::openSpeaker()
 {
-    Form1 &f = form<Form1>();
+    Form1 &f = *form<Form1>();
     showAndActivate(f);
     return f;
 }
 
 void TestSpeakerWindow::showsThePage()
 {
+    // The page the speech service read from the program directory, shown as it has it.
+    SpeechService service(m_fixture->dir().path());
     Form1 &f = openSpeaker();
     QCOMPARE(f.windowTitle(), QStringLiteral("Sprecher"));
     QCOMPARE(Twips::backColor(&f), Twips::color(VbColor::Black));
-    QVERIFY(f.page().isLoaded());
     for (const QString &name : {QStringLiteral("Hilfe"), QStringLiteral("Hilfex"), QStringLiteral("stop"),
                                 QStringLiteral("pause"), QStringLiteral("Weiter"), QStringLiteral("Nochmal")})
-        QVERIFY2(f.Browser->findChild<QPushButton *>(name), qPrintable(name));
-    QSignalSpy clicks(&f.page(), &SpeechPage::clicked);
-    f.Browser->findChild<QPushButton *>(QStringLiteral("stop"))->click();
-    QCOMPARE(clicks.size(), 1);
+        QVERIFY2(ctl<QWidget>(f, "Browser")->findChild<QPushButton *>(name), qPrintable(name));
+    ctl<QWidget>(f, "Browser")->findChild<QPushButton *>(QStringLiteral("stop"))->click();
+    QCOMPARE(m_fixture->speech().elements(), QStringList{QStringLiteral("stop")});
 }
 
 void TestSpeakerWindow::closeEndsTheProgram_data()
@@ -84,7 +83,7 @@ void TestSpeakerWindow::closeEndsTheProgram()
     else if (how == QLatin1String("escape"))
         QTest::keyClick(f.focusWidget() ? f.focusWidget() : &f, Qt::Key_Escape);
     else
-        f.Command2->click();
+        ctl<QPushButton>(f, "Command2")->click();
     QVERIFY(m_fixture->sandbox().programEnded());
     QVERIFY(!isLoaded<Form1>());
     QVERIFY(!isLoaded<vodozaduda1>());
@@ -93,22 +92,20 @@ void TestSpeakerWindow::closeEndsTheProgram()
 void TestSpeakerWindow::hidingKeepsSpeaking()
 {
     Form1 &f = openSpeaker();
-    f.Command3->click();
+    ctl<QPushButton>(f, "Command3")->click();
     QVERIFY(!f.isVisible());
     QVERIFY(isLoaded<Form1>());
     QVERIFY(!m_fixture->sandbox().programEnded());
-    QVERIFY(f.clickPageElement(QStringLiteral("Hilfex")));
+    ctl<QPushButton>(f, "Command1")->click();
+    QCOMPARE(m_fixture->speech().elements(), QStringList{QStringLiteral("Hilfe")});
 }
 
 void TestSpeakerWindow::speakAgainAndStop()
 {
     Form1 &f = openSpeaker();
-    QSignalSpy clicks(&f.page(), &SpeechPage::clicked);
-    f.Command1->click();
+    ctl<QPushButton>(f, "Command1")->click();
     QTest::keyClick(f.focusWidget() ? f.focusWidget() : &f, Qt::Key_F3);
-    QCOMPARE(clicks.size(), 2);
-    QCOMPARE(clicks[0].first().toString(), QStringLiteral("Hilfe"));
-    QCOMPARE(clicks[1].first().toString(), QStringLiteral("stop"));
+    QCOMPARE(m_fixture->speech().elements(), (QStringList{QStringLiteral("Hilfe"), QStringLiteral("stop")}));
 }
 
 void TestSpeakerWindow::hoverColours()
@@ -116,40 +113,40 @@ void TestSpeakerWindow::hoverColours()
     Form1 &f = openSpeaker();
     const QColor white = Twips::color(VbColor::White);
     const QColor yellow = Twips::color(VbColor::Yellow);
-    hover(f.Command1);
-    QCOMPARE(Twips::backColor(f.Command1), yellow);
-    QCOMPARE(Twips::backColor(f.Command3), white);
-    QCOMPARE(form<hilfe1>().helpText(), QStringLiteral("xxx"));
-    hover(f.Command3);
-    QCOMPARE(Twips::backColor(f.Command1), white);
-    QCOMPARE(Twips::backColor(f.Command3), yellow);
+    hover(ctl<QPushButton>(f, "Command1"));
+    QCOMPARE(Twips::backColor(ctl<QPushButton>(f, "Command1")), yellow);
+    QCOMPARE(Twips::backColor(ctl<QPushButton>(f, "Command3")), white);
+    QCOMPARE(form<hilfe1>()->helpText(), QStringLiteral("xxx"));
+    hover(ctl<QPushButton>(f, "Command3"));
+    QCOMPARE(Twips::backColor(ctl<QPushButton>(f, "Command1")), white);
+    QCOMPARE(Twips::backColor(ctl<QPushButton>(f, "Command3")), yellow);
     // No tooltip of its own: the help line is emptied.
-    QCOMPARE(form<hilfe1>().helpText(), QString());
-    hover(f.Frame2);
-    QCOMPARE(Twips::backColor(f.Command3), white);
-    hover(f.Command1);
-    hover(f.Frame1);
-    QCOMPARE(Twips::backColor(f.Command1), white);
+    QCOMPARE(form<hilfe1>()->helpText(), QString());
+    hover(ctl<QGroupBox>(f, "Frame2"));
+    QCOMPARE(Twips::backColor(ctl<QPushButton>(f, "Command3")), white);
+    hover(ctl<QPushButton>(f, "Command1"));
+    hover(ctl<QGroupBox>(f, "Frame1"));
+    QCOMPARE(Twips::backColor(ctl<QPushButton>(f, "Command1")), white);
 }
 
 void TestSpeakerWindow::helpKeys()
 {
     Form1 &f = openSpeaker();
     QTest::keyClick(f.focusWidget() ? f.focusWidget() : &f, Qt::Key_F1);
-    QVERIFY(form<hilfe1>().isVisible());
-    form<hilfe1>().setHelpText(QStringLiteral("lies"));
+    QVERIFY(form<hilfe1>()->isVisible());
+    form<hilfe1>()->setHelpText(QStringLiteral("lies"));
     f.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f));
     QTest::keyClick(f.focusWidget() ? f.focusWidget() : &f, Qt::Key_F2);
     QVERIFY(m_fixture->dir().read(QStringLiteral("hilfe.txt")).endsWith("lies\r\n"));
-    QCOMPARE(form<hilfe1>().helpText(), QString());
+    QCOMPARE(form<hilfe1>()->helpText(), QString());
 }
 
 void TestSpeakerWindow::mainWindowCloseEndsThroughTheSpeaker()
 {
-    vodozaduda1 &main = form<vodozaduda1>();
+    vodozaduda1 &main = *form<vodozaduda1>();
     QVERIFY(isLoaded<Form1>());
-    main.Command2->click();
+    ctl<QPushButton>(main, "Command2")->click();
     QVERIFY(m_fixture->sandbox().programEnded());
     QVERIFY(!isLoaded<Form1>());
     QVERIFY(!isLoaded<vodozaduda1>());

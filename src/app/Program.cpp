@@ -1,0 +1,71 @@
+#include "app/Program.h"
+
+#include "app/FormRegistry.h"
+#include "app/ProgramDirectory.h"
+#include "dictionary/vodozaduda1.h"
+#include "speech/SpeechHandOff.h"
+#include "speech/SpeechService.h"
+#include "speech/hilfe1.h"
+#include "workspace/Form1.h"
+
+#include <QApplication>
+#include <QFont>
+
+namespace {
+template <class W>
+void add(FormRegistry &registry)
+{
+    registry.registerWindow(QLatin1String(W::kName), [] { return new W(); });
+}
+
+bool sharedKey(Form &window, int key)
+{
+    Q_UNUSED(window);
+    switch (key) {
+    case Qt::Key_F1:
+        if (hilfe1 *help = form<hilfe1>())
+            help->showPlaced();
+        return true;
+    case Qt::Key_F2:
+        if (hilfe1 *help = form<hilfe1>())
+            help->playAndClear();
+        return true;
+    case Qt::Key_F3:
+        SpeechHandOff::click(QStringLiteral("stop"));
+        return true;
+    default:
+        return false;
+    }
+}
+}
+
+void Program::registerWindows()
+{
+    FormRegistry &registry = FormRegistry::instance();
+    add<vodozaduda1>(registry);
+    add<Form1>(registry);
+    add<hilfe1>(registry);
+    registry.setAnchorName(QLatin1String(vodozaduda1::kName));
+    registry.setSharedKeyHandler(sharedKey);
+}
+
+int Program::run()
+{
+    QApplication::setApplicationName(QStringLiteral("HX-Tolkarin"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    // The windows are laid out in design measures made for a small 8-point face.
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
+
+    SpeechService speech(ProgramDirectory::path());
+    registerWindows();
+    FormRegistry &registry = FormRegistry::instance();
+    if (Form *start = registry.load(QLatin1String(kStartWindow)))
+        start->show();
+    // The program may have been ended while the start window loaded.
+    const int code = registry.programEnded() ? 0 : QApplication::exec();
+    // Windows first: their last steps may still hand something to speech.
+    registry.shutdown();
+    return code;
+}

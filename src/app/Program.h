@@ -1,0 +1,17 @@
+#pragma once
+
+// The composition root: the one place that knows every window. It registers them with the
+// window shell by name, wires the keys every window shares, and runs the program.
+class Program
+{
+public:
+    // The window that starts the program.
+    static constexpr const char *kStartWindow = "vodozaduda1";
+
+    // Every window by name, the main window as the anchor others place themselves against,
+    // and F1, F2 and F3 for every window.
+    static void registerWindows();
+    // Needs the application object. Makes the speech service, loads the start window, runs
+    // the event loop, then destroys every window and after them the speech service.
+    static int run();
+};
