@@ -2,6 +2,7 @@
 
 #include "app/KeyPreview.h"
 #include "app/Pause.h"
+#include "app/PlainToolTips.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -15,8 +16,10 @@ FormRegistry &FormRegistry::instance()
 
 FormRegistry::FormRegistry(QObject *parent) : QObject(parent), m_quit([] { QCoreApplication::quit(); })
 {
-    if (auto *app = QCoreApplication::instance())
+    if (auto *app = QCoreApplication::instance()) {
         app->installEventFilter(new KeyPreview(this));
+        app->installEventFilter(new PlainToolTips(this));
+    }
 }
 
 void FormRegistry::registerWindow(const QString &name, Factory factory)

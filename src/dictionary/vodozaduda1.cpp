@@ -28,6 +28,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <limits>
+
 namespace {
 using F = ControlFactory;
 }
@@ -121,6 +123,20 @@ void vodozaduda1::buildControls()
 {
     setFixedSize(Twips::toPixels(kClientWidth), Twips::toPixels(kClientHeight));
 
+    // The input field first: it is first in the tab order, so a word typed as soon as the
+    // window appears goes into it.
+    m_Label10 = F::label(this, "Label10", QStringLiteral("1"), 0, 3480, 255, 375);
+    m_Text3 = F::make<QLineEdit>(this, "Text3", 120, 3480, 4335, 375);
+    m_Text3->setToolTip(QStringLiteral("Mit Enter übersetzen"));
+    Twips::setBackColor(m_Text3, Twips::color(VbColor::Yellow));
+    m_Check1 = F::make<QCheckBox>(this, "Check1", 4560, 3480, 1215, 375);
+    m_Check1->setText(QStringLiteral("< Focus"));
+    m_Check1->setChecked(true);
+    m_Label11 = F::label(this, "Label11", QStringLiteral("2"), 0, 3960, 255, 375);
+    m_Text1 = F::make<QLineEdit>(this, "Text1", 120, 3960, 4335, 375);
+    m_Text1->setToolTip(QStringLiteral("Mit Enter übersetzen"));
+    Twips::setBackColor(m_Text1, Twips::color(VbColor::LightGrey));
+
     m_Label3 = F::label(this, "Label3", QStringLiteral("Land"), 240, 0, 2415, 255);
     m_Text2 = F::make<QLineEdit>(this, "Text2", 240, 180, 2415, 255);
     m_Text2->setText(QStringLiteral("Woerterbuch-Muster"));
@@ -151,6 +167,8 @@ void vodozaduda1::buildControls()
     }
     m_Frame1 = F::make<QGroupBox>(this, "Frame1", 120, 720, 4335, 2775);
     m_Frame1->setTitle(QStringLiteral("Wörterbuch - Länder Auswahl"));
+    // The panel lies over the part lists and must hide them.
+    m_Frame1->setAutoFillBackground(true);
     m_Frame1->hide();
     m_File1 = F::make<FileListBox>(m_Frame1, "File1", 120, 240, 2535, 2250);
     m_File1->setPattern(QStringLiteral("*.txt"));
@@ -165,21 +183,12 @@ void vodozaduda1::buildControls()
     m_Command14->hide();
     m_Command45 = F::button(m_Frame1, "Command45", QStringLiteral("Land-Einstellung"), 2760, 2280, 1455, 255);
 
-    m_Label10 = F::label(this, "Label10", QStringLiteral("1"), 0, 3480, 255, 375);
-    m_Text3 = F::make<QLineEdit>(this, "Text3", 120, 3480, 4335, 375);
-    m_Text3->setToolTip(QStringLiteral("Mit Enter übersetzen"));
-    Twips::setBackColor(m_Text3, Twips::color(VbColor::Yellow));
-    m_Check1 = F::make<QCheckBox>(this, "Check1", 4560, 3480, 1215, 375);
-    m_Check1->setText(QStringLiteral("< Focus"));
-    m_Check1->setChecked(true);
-    m_Label11 = F::label(this, "Label11", QStringLiteral("2"), 0, 3960, 255, 375);
-    m_Text1 = F::make<QLineEdit>(this, "Text1", 120, 3960, 4335, 375);
-    m_Text1->setToolTip(QStringLiteral("Mit Enter übersetzen"));
-    Twips::setBackColor(m_Text1, Twips::color(VbColor::LightGrey));
     m_Command2 = F::button(this, "Command2", QStringLiteral("&EXIT"), 4560, 3960, 1215, 375);
     m_Command2->setToolTip(QStringLiteral("[EXIT].. Fenster schließen"));
     m_Text5 = F::make<QLineEdit>(this, "Text5", 120, 4440, 4335, 375);
     m_Text5->setReadOnly(true);
+    // An entry of any length, so that the whole of it is split and spoken.
+    m_Text5->setMaxLength(std::numeric_limits<int>::max());
     m_Command43 = F::button(this, "Command43", QStringLiteral("verstecken"), 4560, 4440, 1215, 375);
 
     // The letter side, seen only in the wide window.
@@ -229,6 +238,7 @@ void vodozaduda1::buildControls()
     // Stores below the visible area: they exist and can take the focus, the user never sees them.
     const int below = kClientHeight + 600;
     m_Text4 = F::make<QLineEdit>(this, "Text4", 120, below, 2000, 285);
+    m_Text4->setMaxLength(std::numeric_limits<int>::max());
     m_List5 = F::make<QListWidget>(this, "List5", 2200, below, 1500, 600);
     m_List6 = F::make<QListWidget>(this, "List6", 3800, below, 1500, 600);
 
@@ -295,8 +305,18 @@ void vodozaduda1::setMuted(bool muted)
     m_Check4->setChecked(muted);
 }
 
+bool vodozaduda1::arrowsStayWithTheControl() const
+{
+    // The letter moves its caret, the open dictionary panel marks its files.
+    const QWidget *focus = focusWidget();
+    return focus && (focus == m_Text6 || m_Frame1->isAncestorOf(focus));
+}
+
 void vodozaduda1::keyDown(int key)
 {
+    const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    if (arrow && arrowsStayWithTheControl())
+        return;
     switch (key) {
     case Qt::Key_Escape:
         close();

@@ -61,6 +61,7 @@ public:
 
 private:
     void buildControls();
+    bool arrowsStayWithTheControl() const;
 
     QLineEdit *m_Text1 = nullptr;
     QLineEdit *m_Text2 = nullptr;

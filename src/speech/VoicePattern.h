@@ -23,7 +23,7 @@ struct VoicePattern
 
     static QString fileName() { return QStringLiteral("stimm2.txt"); }
     // Writes the lines whole, empty slots as empty lines; false leaves the old file.
-    static bool write(const QString &path, const QStringList &lines);
+    [[nodiscard]] static bool write(const QString &path, const QStringList &lines);
     // Every line of the file in order, empty lines included; nothing when it can't be read.
-    static std::optional<QStringList> read(const QString &path);
+    [[nodiscard]] static std::optional<QStringList> read(const QString &path);
 };
