@@ -143,7 +143,7 @@ FileBytes TextFile::readBytes(const QString &path, qint64 maxBytes)
     if (status.st_size > maxBytes)
         return {FileBytes::Status::TooLarge, {}};
 
-    // No more than the size checked: a file that grows meanwhile is read as it was.
+    // Up to the size checked: what a file that grows meanwhile gains is not read.
     QByteArray bytes(qsizetype(status.st_size), Qt::Uninitialized);
     qsizetype filled = 0;
     while (filled < bytes.size()) {

@@ -44,9 +44,9 @@ public:
 
     // Only a regular file is opened. Its size is checked before reading, its line lengths
     // (bytes between line feeds, without the line end) before decoding.
-    static DictionaryLoad load(const QString &path, const Progress &progress = {});
+    [[nodiscard]] static DictionaryLoad load(const QString &path, const Progress &progress = {});
     // The same for text already in memory (the stages after reading).
-    static DictionaryLoad parse(QString text, const Progress &progress = {});
+    [[nodiscard]] static DictionaryLoad parse(QString text, const Progress &progress = {});
 
     // True for an existing regular file; false for folders, FIFOs, devices, missing paths and
     // unreadable entries.
