@@ -82,6 +82,11 @@ std::vector<ImportEntry> entriesWithTranslation(const HeadwordTable &table, Impo
                 report.withoutTranslationSamples.append(entry.source);
             continue;
         }
+        if (entry.bareVerb) {
+            ++report.bareVerbs;
+            if (report.bareVerbSamples.size() < SampleCount)
+                report.bareVerbSamples.append(entry.source);
+        }
         entries.push_back(std::move(entry));
     }
     return entries;
@@ -165,8 +170,11 @@ std::vector<ImportEntry> arrangeInParts(std::vector<ImportEntry> entries, const 
     }
     std::vector<ImportEntry> arranged;
     arranged.reserve(fileOrder.size());
-    for (size_t i : fileOrder)
+    for (size_t i : fileOrder) {
+        if (entries[i].bareVerb)
+            ++report.bareVerbsWritten;
         arranged.push_back(std::move(entries[i]));
+    }
     return arranged;
 }
 

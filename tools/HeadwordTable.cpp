@@ -1,5 +1,6 @@
 #include "HeadwordTable.h"
 
+#include "BareVerb.h"
 #include "FieldText.h"
 #include "GrammarRemark.h"
 
@@ -15,6 +16,12 @@ bool isSentence(const QString &text)
     while (!t.isEmpty() && (t.back() == u'"' || t.back() == u'\'' || t.back() == u'“' || t.back() == u'”'))
         t.chop(1);
     return text.contains(u' ') && (t.endsWith(u'.') || t.endsWith(u'!') || t.endsWith(u'?'));
+}
+
+bool isVerb(const QStringList &grammar)
+{
+    return std::any_of(grammar.begin(), grammar.end(),
+                       [](const QString &g) { return g.section(u',', 0, 0).trimmed() == u"v"; });
 }
 
 template<typename Visit>
@@ -76,12 +83,42 @@ void HeadwordTable::add(const ParsedArticle &article)
     }
 }
 
+std::vector<HeadwordTable::Headword> HeadwordTable::bareVerbs() const
+{
+    std::vector<Headword> verbs;
+    QHash<QString, int> index;
+    for (const Headword &headword : m_headwords) {
+        const std::optional<QString> verb = BareVerb::of(headword.text);
+        if (!verb || m_index.contains(*verb))
+            continue;
+        for (const Sense &sense : headword.senses) {
+            if (!isVerb(sense.grammar))
+                continue;
+            auto it = index.constFind(*verb);
+            if (it == index.constEnd()) {
+                it = index.insert(*verb, int(verbs.size()));
+                verbs.push_back({*verb, {}});
+            }
+            Sense taken = sense;
+            taken.form = headword.text;
+            taken.pronunciations.clear(); // they speak the whole phrase
+            verbs[*it].senses.push_back(std::move(taken));
+        }
+    }
+    return verbs;
+}
+
 std::vector<ImportEntry> HeadwordTable::entries() const
 {
+    const std::vector<Headword> verbs = bareVerbs();
     std::vector<ImportEntry> result;
-    result.reserve(m_headwords.size());
+    result.reserve(m_headwords.size() + verbs.size());
     for (const Headword &headword : m_headwords)
         result.push_back(merged(headword));
+    for (const Headword &verb : verbs) {
+        result.push_back(merged(verb));
+        result.back().bareVerb = true;
+    }
     return result;
 }
 
@@ -114,7 +151,10 @@ ImportEntry HeadwordTable::merged(const Headword &headword) const
     entry.senses = int(senses.size());
     GrammarRemark remark;
     QSet<QString> seen;
+    QStringList forms;
     for (const Sense *sense : senses) {
+        if (!sense->form.isEmpty() && !forms.contains(sense->form))
+            forms.append(sense->form);
         for (const QString &raw : sense->translations) {
             const QString translation = FieldText::clean(raw);
             if (!translation.isEmpty() && !seen.contains(translation)) {
@@ -127,7 +167,12 @@ ImportEntry HeadwordTable::merged(const Headword &headword) const
         for (const QString &pronunciation : sense->pronunciations)
             remark.addPronunciation(pronunciation);
     }
-    entry.remark = FieldText::clean(remark.text());
+    // A bare verb says in its remark how the source uses it: "v, refl, sich erinnern".
+    QStringList remarkParts{remark.text()};
+    if (!forms.isEmpty())
+        remarkParts.append(forms.join(QStringLiteral(" / ")));
+    remarkParts.removeAll(QString());
+    entry.remark = FieldText::clean(remarkParts.join(QStringLiteral(", ")));
     entry.usefulness = usefulness(headword.text);
 
     // Dictionaries without word classes (German-Italian) have no inflected forms to tell apart.

@@ -12,13 +12,15 @@
 // Collects the parsed articles by headword: every headword becomes one line, its senses merged.
 // The source has no word frequencies, so the headwords and examples of all articles serve as a
 // corpus: "oder", "Haus" and "Sonne" occur in hundreds of them, "Sonnenpeilung" only in its own.
+// Verbs that the source gives only with their object or "sich" get a line of their bare verb as
+// well (BareVerb), unless the source has that headword itself.
 class HeadwordTable
 {
 public:
     void add(const ParsedArticle &article);
 
-    // One entry per distinct headword, in order of first appearance; entries whose source gives
-    // no translation are included with an empty list.
+    // One entry per distinct headword, in order of first appearance, then the bare verbs; entries
+    // whose source gives no translation are included with an empty list.
     [[nodiscard]] std::vector<ImportEntry> entries() const;
     [[nodiscard]] int headwordCount() const { return int(m_headwords.size()); }
     [[nodiscard]] int senseCount() const { return m_senses; }
@@ -31,6 +33,7 @@ private:
         QStringList pronunciations;
         bool marked = false;
         int examples = 0;
+        QString form; // for a bare verb: the headword the sense is taken from, "sich erinnern"
     };
     struct Headword
     {
@@ -39,6 +42,7 @@ private:
     };
 
     [[nodiscard]] ImportEntry merged(const Headword &headword) const;
+    [[nodiscard]] std::vector<Headword> bareVerbs() const;
     void countWords(const QString &text);
     [[nodiscard]] int usefulness(const QString &headword) const;
 

@@ -16,4 +16,5 @@ struct ImportEntry
     EntryTier tier = EntryTier::BaseForm;
     int usefulness = 0; // how often the headword's rarest word occurs in the source's own text
     int senses = 0;
+    bool bareVerb = false; // filed under the verb of headwords such as "sich erinnern"
 };

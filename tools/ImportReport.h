@@ -17,6 +17,9 @@ struct ImportReport
     int mergedSenses = 0;          // article headwords folded into a line of the same headword
     int withoutTranslation = 0;    // dropped: the source gives no translation
     QStringList withoutTranslationSamples;
+    int bareVerbs = 0;             // lines of a bare verb made from "sich ...", "etw. ..." headwords
+    int bareVerbsWritten = 0;
+    QStringList bareVerbSamples;
     std::array<int, EntryTierCount> leftOut{};          // dropped to fit four parts, by tier
     std::array<QStringList, EntryTierCount> leftOutSamples{};
     PartSplitter::Parts parts{};   // entry lines per part, divider text not counted

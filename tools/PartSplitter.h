@@ -19,8 +19,9 @@ public:
     static constexpr int PartCount = 4;
     using Parts = std::array<int, PartCount>;
 
-    // A list holds 32,767 lines; in parts 2 to 4 the first one is the divider's " Trennlinie".
-    static constexpr Parts DefaultCapacities{32767, 32766, 32766, 32766};
+    // A list holds 32,767 lines. Each part is filled to 32,267, leaving room for 500 lines that a
+    // user adds with a text editor; in parts 2 to 4 one of them is the divider's " Trennlinie".
+    static constexpr Parts DefaultCapacities{32267, 32266, 32266, 32266};
 
     // Entries of one first letter.
     struct Letter

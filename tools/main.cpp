@@ -20,6 +20,10 @@ void printReport(QTextStream &out, const QString &outputPath, const ImportReport
     out << "  dropped without translation: " << report.withoutTranslation;
     if (!report.withoutTranslationSamples.isEmpty())
         out << " (e.g. " << report.withoutTranslationSamples.join(QStringLiteral(", ")) << ")";
+    out << "\n  bare verbs filed from headwords with their object or \"sich\": " << report.bareVerbs << ", "
+        << report.bareVerbsWritten << " written";
+    if (!report.bareVerbSamples.isEmpty())
+        out << " (e.g. " << report.bareVerbSamples.join(QStringLiteral(", ")) << ")";
     out << "\n  left out to fit four parts: " << report.leftOutTotal() << "\n";
     for (int tier = 0; tier < EntryTierCount; ++tier) {
         if (report.leftOut[tier] == 0)

@@ -2,9 +2,9 @@
 
 #include "app/TextFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -17,6 +17,25 @@ void report(const DictionaryLoader::Progress &progress, int value)
 {
     if (progress)
         progress(value);
+}
+
+// The first line longer than the limit (line end not counted), from 1; 0 when there is none.
+int firstLongLine(const QByteArray &bytes, qint64 limit)
+{
+    const char *const data = bytes.constData();
+    const qsizetype size = bytes.size();
+    qsizetype start = 0;
+    for (int line = 1; start < size; ++line) {
+        const void *lf = std::memchr(data + start, '\n', size_t(size - start));
+        const qsizetype lfAt = lf ? static_cast<const char *>(lf) - data : size;
+        qsizetype end = lfAt;
+        if (lf && end > start && data[end - 1] == '\r')
+            --end;
+        if (end - start > limit)
+            return line;
+        start = lfAt + 1;
+    }
+    return 0;
 }
 
 struct Piece
@@ -70,18 +89,41 @@ QVector<LineSpan> splitPiece(const QString &text, Piece piece, bool lastPiece, i
 }
 }
 
+QString DictionaryLoad::refusal() const
+{
+    switch (status) {
+    case Status::FileTooLarge:
+        return QStringLiteral("Das Wörterbuch wird nicht geladen: Die Datei ist größer als 64 MB.");
+    case Status::LineTooLong:
+        return QStringLiteral("Das Wörterbuch wird nicht geladen: Zeile %1 ist länger als 64 KB.").arg(line);
+    default:
+        return QString();
+    }
+}
+
 DictionaryLoad DictionaryLoader::load(const QString &path, const Progress &progress)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {DictionaryLoad::Status::Unreadable, {}, {}};
+    DictionaryLoad result;
+    const FileBytes file = TextFile::readBytes(path, kMaxFileBytes);
+    switch (file.status) {
+    case FileBytes::Status::Ok:
+        break;
+    case FileBytes::Status::TooLarge:
+        result.status = DictionaryLoad::Status::FileTooLarge;
+        return result;
+    case FileBytes::Status::Unreadable:
+    case FileBytes::Status::NotAFile:
+        result.status = DictionaryLoad::Status::Unreadable;
+        return result;
+    }
     report(progress, 10);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError || bytes.size() > std::numeric_limits<std::int32_t>::max())
-        return {DictionaryLoad::Status::Unreadable, {}, {}};
-    file.close();
     report(progress, 20);
-    return parse(TextFile::decode(bytes), progress);
+    if (const int line = firstLongLine(file.bytes, kMaxLineBytes)) {
+        result.status = DictionaryLoad::Status::LineTooLong;
+        result.line = line;
+        return result;
+    }
+    return parse(TextFile::decode(file.bytes), progress);
 }
 
 DictionaryLoad DictionaryLoader::parse(QString text, const Progress &progress)
@@ -120,6 +162,5 @@ DictionaryLoad DictionaryLoader::parse(QString text, const Progress &progress)
 
 bool DictionaryLoader::fileExists(const QString &path)
 {
-    const QFileInfo info(path);
-    return info.exists() && info.isFile();
+    return QFileInfo(path).isFile();
 }

@@ -11,14 +11,20 @@
 // The outcome of reading a dictionary: what was loaded, and why loading stopped early.
 struct DictionaryLoad
 {
-    enum class Status { Ok, Unreadable, TooFewDividers, PartTooLong };
+    // FileTooLarge and LineTooLong refuse a file before anything is loaded; the other
+    // failures are the dictionary errors the layout message explains.
+    enum class Status { Ok, Unreadable, TooFewDividers, PartTooLong, FileTooLarge, LineTooLong };
 
     Status status = Status::Ok;
     std::shared_ptr<const DictionaryText> text;
     // Parts that were not reached stay empty.
     std::array<QVector<LineSpan>, 4> parts;
+    // LineTooLong: the number of that line in the file, from 1.
+    int line = 0;
 
     bool ok() const { return status == Status::Ok; }
+    // The message for a refused file (FileTooLarge, LineTooLong); empty for every other status.
+    QString refusal() const;
 };
 
 // Reads a dictionary file: entries one per line, cut into four parts by the divider mark
@@ -27,16 +33,22 @@ class DictionaryLoader
 {
 public:
     static constexpr int kMaxLinesPerPart = 32767;
+    // Beyond these a file is no dictionary (or a hostile one): refused before it is taken in.
+    static constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+    static constexpr qint64 kMaxLineBytes = 64 * 1024;
     static constexpr int kPartCount = 4;
     static inline const QString kDividerMark = QStringLiteral("\\\\\\\\\\\\\\\\");
 
     // Progress stages 10, 20, 30, then 40, 70, 80, 80 as each part is taken in.
     using Progress = std::function<void(int)>;
 
-    static DictionaryLoad load(const QString &path, const Progress &progress = {});
+    // Only a regular file is opened. Its size is checked before reading, its line lengths
+    // (bytes between line feeds, without the line end) before decoding.
+    [[nodiscard]] static DictionaryLoad load(const QString &path, const Progress &progress = {});
     // The same for text already in memory (the stages after reading).
-    static DictionaryLoad parse(QString text, const Progress &progress = {});
+    [[nodiscard]] static DictionaryLoad parse(QString text, const Progress &progress = {});
 
-    // True for an existing file; false for folders, missing paths and unreadable entries.
+    // True for an existing regular file; false for folders, FIFOs, devices, missing paths and
+    // unreadable entries.
     static bool fileExists(const QString &path);
 };

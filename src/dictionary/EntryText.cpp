@@ -1,5 +1,7 @@
 #include "dictionary/EntryText.h"
 
+#include <vector>
+
 std::optional<QStringList> EntryText::parsing(QStringView entry)
 {
     QStringList fields;
@@ -24,15 +26,42 @@ std::optional<QStringList> EntryText::parsing(QStringView entry)
 
 QString EntryText::zeichenErsetzen(QString &text, const QString &pattern, const QString &replacement)
 {
-    if (pattern.isEmpty())
+    const qsizetype m = pattern.size();
+    if (m == 0)
         return text;
-    qsizetype from = 0;
-    for (;;) {
-        const qsizetype at = text.indexOf(pattern, from, Qt::CaseSensitive);
-        if (at < 0)
-            break;
-        text.replace(at, pattern.size(), replacement);
-        from = at + replacement.size();
+    // Knuth-Morris-Pratt, so that no pattern makes the search go back over the text; the text is
+    // built anew rather than replaced in place, which would move its rest at every occurrence.
+    // Searching the original behind each occurrence is searching behind each inserted replacement.
+    const QChar *p = pattern.constData();
+    std::vector<qsizetype> border(size_t(m), 0);
+    for (qsizetype i = 1, k = 0; i < m; ++i) {
+        while (k > 0 && p[i] != p[k])
+            k = border[size_t(k - 1)];
+        if (p[i] == p[k])
+            ++k;
+        border[size_t(i)] = k;
     }
-    return text;
+
+    const QChar *t = text.constData();
+    const qsizetype n = text.size();
+    QString result;
+    qsizetype copied = 0;
+    for (qsizetype i = 0, k = 0; i < n; ++i) {
+        while (k > 0 && t[i] != p[k])
+            k = border[size_t(k - 1)];
+        if (t[i] == p[k])
+            ++k;
+        if (k == m) {
+            const qsizetype at = i - m + 1;
+            result += QStringView(t + copied, at - copied);
+            result += replacement;
+            copied = i + 1;
+            k = 0; // occurrences do not overlap
+        }
+    }
+    if (copied == 0)
+        return text;
+    result += QStringView(t + copied, n - copied);
+    text = result;
+    return result;
 }

@@ -4,7 +4,29 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <chrono>
+#include <future>
+#include <thread>
+
+#include <sys/stat.h>
 #include <unistd.h>
+
+Q_DECLARE_METATYPE(FileBytes::Status)
+
+namespace {
+// Runs work on a thread of its own and waits at most the limit. A read that hangs is left
+// behind (the test fails, and the process end takes the thread with it).
+template<typename Work>
+auto finishedWithin(std::chrono::seconds limit, Work work) -> std::optional<decltype(work())>
+{
+    auto task = std::make_shared<std::packaged_task<decltype(work())()>>(std::move(work));
+    auto done = task->get_future();
+    std::thread([task] { (*task)(); }).detach();
+    if (done.wait_for(limit) != std::future_status::ready)
+        return std::nullopt;
+    return done.get();
+}
+}
 
 class TestTextFile : public QObject
 {
@@ -19,6 +41,8 @@ private slots:
     void unquoteRecord();
     void failedWriteKeepsOldFile();
     void missingFileReadsNothing();
+    void readBytes_data();
+    void readBytes();
 };
 
 void TestTextFile::decode_data()
@@ -30,6 +54,18 @@ void TestTextFile::decode_data()
     QTest::newRow("Windows-1252 umlauts") << QByteArray("s\xFC\xDF") << QStringLiteral("süß");
     QTest::newRow("Windows-1252 high range") << QByteArray("\x80\x84\x93\x94\x9F") << QStringLiteral("€„“”Ÿ");
     QTest::newRow("plain ASCII") << QByteArray("hallo;hello;") << QStringLiteral("hallo;hello;");
+    // Either reading misreads something; the one that misreads fewer sequences wins.
+    QTest::newRow("UTF-8 with a stray Windows-1252 byte stays UTF-8")
+        << QByteArray("s\xC3\xBC\xC3\x9F;sweet;\r\nGr\xFC\xDF" "e;greetings;\r\nT\xC3\xBCr;door;")
+        << QStringLiteral("süß;sweet;\r\nGr\uFFFD\uFFFDe;greetings;\r\nTür;door;");
+    QTest::newRow("a cut-off sequence counts as one bad one")
+        << QByteArray("\xC3\xBC \xC3\xBC \xE2\x82") << QStringLiteral("ü ü \uFFFD\uFFFD");
+    QTest::newRow("Windows-1252 where two bytes happen to be UTF-8")
+        << QByteArray("Gr\xFC\xDF" "e \xC4\x80") << QStringLiteral("Grüße Ä€");
+    QTest::newRow("as many bad as good sequences: Windows-1252")
+        << QByteArray("\xC3\xBC\xFC") << QStringLiteral("Ã¼ü");
+    QTest::newRow("byte-order mark means UTF-8 whatever follows")
+        << QByteArray("\xEF\xBB\xBF\xFC\xFCok") << QStringLiteral("\uFFFD\uFFFDok");
 }
 
 void TestTextFile::decode()
@@ -115,6 +151,58 @@ void TestTextFile::missingFileReadsNothing()
     QTemporaryDir dir;
     QVERIFY(!TextFile::read(dir.filePath(QStringLiteral("none"))).has_value());
     QVERIFY(!TextFile::readLines(dir.filePath(QStringLiteral("none"))).has_value());
+}
+
+void TestTextFile::readBytes_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<FileBytes::Status>("status");
+    // kind: "file" is a regular file of ten bytes, the others are made by the test.
+    QTest::newRow("file at the limit") << "file" << qint64(10) << FileBytes::Status::Ok;
+    QTest::newRow("file over the limit") << "file" << qint64(9) << FileBytes::Status::TooLarge;
+    QTest::newRow("symbolic link to a file") << "link to file" << qint64(10) << FileBytes::Status::Ok;
+    QTest::newRow("folder") << "folder" << TextFile::kMaxBytes << FileBytes::Status::NotAFile;
+    // Opening a FIFO without a writer waits for one; reading /dev/zero never ends.
+    QTest::newRow("FIFO") << "fifo" << TextFile::kMaxBytes << FileBytes::Status::NotAFile;
+    QTest::newRow("symbolic link to /dev/zero") << "link to /dev/zero" << TextFile::kMaxBytes
+                                                << FileBytes::Status::NotAFile;
+    QTest::newRow("dangling symbolic link") << "dangling link" << TextFile::kMaxBytes
+                                            << FileBytes::Status::Unreadable;
+}
+
+void TestTextFile::readBytes()
+{
+    QFETCH(QString, kind);
+    QFETCH(qint64, limit);
+    QFETCH(FileBytes::Status, status);
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("target"));
+    const QString path = dir.filePath(QStringLiteral("path"));
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write("0123456789"), qint64(10));
+    file.close();
+    if (kind == u"file")
+        QVERIFY(QFile::rename(target, path));
+    else if (kind == u"link to file")
+        QVERIFY(QFile::link(target, path));
+    else if (kind == u"folder")
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("path")));
+    else if (kind == u"fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == u"link to /dev/zero")
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    else if (kind == u"dangling link")
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("none")), path));
+
+    const auto read = finishedWithin(std::chrono::seconds(30), [&] { return TextFile::readBytes(path, limit); });
+    QVERIFY2(read.has_value(), "reading did not come back");
+    QCOMPARE(read->status, status);
+    QCOMPARE(read->bytes, status == FileBytes::Status::Ok ? QByteArray("0123456789") : QByteArray());
+    const auto text = finishedWithin(std::chrono::seconds(30), [&] { return TextFile::read(path); });
+    QVERIFY2(text.has_value(), "reading did not come back");
+    QCOMPARE(text->has_value(), kind == u"file" || kind == u"link to file");
 }
 
 QTEST_GUILESS_MAIN(TestTextFile)

@@ -5,6 +5,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <chrono>
+#include <future>
+#include <thread>
+
+#include <sys/stat.h>
+
+Q_DECLARE_METATYPE(DictionaryLoad::Status)
+
 namespace {
 const QString kMark = QString(8, QLatin1Char('\\'));
 
@@ -19,6 +27,25 @@ QStringList itemsOf(const DictionaryLoad &load, int part)
     for (const LineSpan &span : load.parts[part])
         items << load.text->line(span);
     return items;
+}
+
+// Runs work on a thread of its own and waits at most the limit. A load that hangs is left
+// behind (the test fails, and the process end takes the thread with it).
+template<typename Work>
+auto finishedWithin(std::chrono::seconds limit, Work work) -> std::optional<decltype(work())>
+{
+    auto task = std::make_shared<std::packaged_task<decltype(work())()>>(std::move(work));
+    auto done = task->get_future();
+    std::thread([task] { (*task)(); }).detach();
+    if (done.wait_for(limit) != std::future_status::ready)
+        return std::nullopt;
+    return done.get();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 QString numberedLines(int count, const QString &prefix)
@@ -40,8 +67,12 @@ private slots:
     void lineLimit();
     void progressStages();
     void missingFileIsUnreadable();
-    void folderIsNoFile();
-    void windows1252File();
+    void notARegularFile_data();
+    void notARegularFile();
+    void refusedFiles_data();
+    void refusedFiles();
+    void encodings_data();
+    void encodings();
     void findFirstPrefixMatchesLinearScan();
     void findFirstPrefix_data();
     void findFirstPrefix();
@@ -172,35 +203,138 @@ void TestDictionaryLoader::missingFileIsUnreadable()
     QVERIFY(!DictionaryLoader::fileExists(dir.filePath(QStringLiteral("none.txt"))));
 }
 
-void TestDictionaryLoader::folderIsNoFile()
+void TestDictionaryLoader::notARegularFile_data()
 {
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("DeEn.txt")));
-    QVERIFY(!DictionaryLoader::fileExists(dir.filePath(QStringLiteral("DeEn.txt"))));
-    QCOMPARE(DictionaryLoader::load(dir.filePath(QStringLiteral("DeEn.txt"))).status, DictionaryLoad::Status::Unreadable);
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder") << "folder";
+    // Opening a FIFO without a writer waits for one; reading /dev/zero never ends.
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("symbolic link to /dev/zero") << "link to /dev/zero";
 }
 
-void TestDictionaryLoader::windows1252File()
+void TestDictionaryLoader::notARegularFile()
 {
+    QFETCH(QString, kind);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("cp.txt"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    // "süß;sweet;" and "Grüße;greetings;" in Windows-1252, with a euro sign.
-    file.write(QByteArray("s\xFC\xDF;sweet;\r\n1") + kMark.toLatin1() + " Trennlinie\r\nGr\xFC\xDF" "e;greetings \x80;\r\n2"
-               + kMark.toLatin1() + "\r\n3" + kMark.toLatin1() + "\r\n");
-    file.close();
+    const QString path = dir.filePath(QStringLiteral("DeEn.txt"));
+    if (kind == u"folder")
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("DeEn.txt")));
+    else if (kind == u"fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+
+    QVERIFY(!DictionaryLoader::fileExists(path));
+    QList<int> stages;
+    const auto load = finishedWithin(std::chrono::seconds(30),
+                                     [&] { return DictionaryLoader::load(path, [&](int v) { stages << v; }); });
+    QVERIFY2(load.has_value(), "loading did not come back");
+    QCOMPARE(load->status, DictionaryLoad::Status::Unreadable);
+    QCOMPARE(load->refusal(), QString());
+    QCOMPARE(stages, QList<int>());
+}
+
+void TestDictionaryLoader::refusedFiles_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<qint64>("size"); // the file is then extended with zero bytes to this size
+    QTest::addColumn<DictionaryLoad::Status>("status");
+    QTest::addColumn<QList<int>>("stages");
+    QTest::addColumn<QString>("refusal");
+
+    constexpr qint64 MB = 1024 * 1024;
+    constexpr int KB = 1024;
+    const QByteArray dividers = "1" + kMark.toLatin1() + "\r\n2" + kMark.toLatin1() + "\r\n3" + kMark.toLatin1() + "\r\n";
+    const QList<int> none;
+    const QList<int> read{10, 20};
+    const QList<int> all{10, 20, 30, 40, 70, 80, 80};
+    const QString tooLarge = QStringLiteral("Das Wörterbuch wird nicht geladen: Die Datei ist größer als 64 MB.");
+
+    QTest::newRow("65 MB: refused before reading") << QByteArray() << 65 * MB << DictionaryLoad::Status::FileTooLarge
+                                                   << none << tooLarge;
+    QTest::newRow("one byte over 64 MB") << QByteArray() << 64 * MB + 1 << DictionaryLoad::Status::FileTooLarge << none
+                                         << tooLarge;
+    // Zero bytes make one line of 64 MB: read, then refused for that line.
+    QTest::newRow("64 MB exactly is read") << QByteArray() << 64 * MB << DictionaryLoad::Status::LineTooLong << read
+                                           << QStringLiteral("Das Wörterbuch wird nicht geladen: Zeile 1 ist länger als 64 KB.");
+    QTest::newRow("a line of 70 KB") << "a;1;\r\nb;2;\r\n" + QByteArray(70 * KB, 'x') + "\r\n" + dividers << qint64(0)
+                                     << DictionaryLoad::Status::LineTooLong << read
+                                     << QStringLiteral("Das Wörterbuch wird nicht geladen: Zeile 3 ist länger als 64 KB.");
+    QTest::newRow("a line one byte over 64 KB, LF only") << dividers + QByteArray(64 * KB + 1, 'x') + "\n" << qint64(0)
+                                                         << DictionaryLoad::Status::LineTooLong << read
+                                                         << QStringLiteral("Das Wörterbuch wird nicht geladen: Zeile 4 ist länger als 64 KB.");
+    QTest::newRow("a last line over 64 KB without line end") << dividers + QByteArray(64 * KB + 1, 'x') << qint64(0)
+                                                             << DictionaryLoad::Status::LineTooLong << read
+                                                             << QStringLiteral("Das Wörterbuch wird nicht geladen: Zeile 4 ist länger als 64 KB.");
+    QTest::newRow("a line of 64 KB loads") << QByteArray(64 * KB, 'x') + "\r\n" + dividers << qint64(0)
+                                           << DictionaryLoad::Status::Ok << all << QString();
+}
+
+void TestDictionaryLoader::refusedFiles()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(qint64, size);
+    QFETCH(DictionaryLoad::Status, status);
+    QFETCH(QList<int>, stages);
+    QFETCH(QString, refusal);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("d.txt"));
+    QVERIFY(writeFile(path, content));
+    if (size > 0)
+        QVERIFY(QFile::resize(path, size)); // sparse: no disk space taken
+
+    QList<int> reported;
+    const auto load = finishedWithin(std::chrono::seconds(60),
+                                     [&] { return DictionaryLoader::load(path, [&](int v) { reported << v; }); });
+    QVERIFY2(load.has_value(), "loading did not come back");
+    QCOMPARE(load->status, status);
+    QCOMPARE(reported, stages);
+    QCOMPARE(load->refusal(), refusal);
+    if (status != DictionaryLoad::Status::Ok) {
+        for (const QVector<LineSpan> &part : load->parts)
+            QVERIFY(part.isEmpty());
+    }
+}
+
+void TestDictionaryLoader::encodings_data()
+{
+    QTest::addColumn<QByteArray>("entries1");
+    QTest::addColumn<QByteArray>("entries2");
+    QTest::addColumn<QStringList>("part1");
+    QTest::addColumn<QStringList>("part2");
+    const QString t = QStringLiteral(" Trennlinie");
+    // "süß;sweet;" and "Grüße;greetings €;" in Windows-1252.
+    QTest::newRow("Windows-1252") << QByteArray("s\xFC\xDF;sweet;\r\n") << QByteArray("Gr\xFC\xDF" "e;greetings \x80;\r\n")
+                                  << QStringList{"süß;sweet;"} << QStringList{t, "Grüße;greetings €;"};
+    // A UTF-8 dictionary with one line added in Windows-1252: only that line's bytes are lost.
+    QTest::newRow("UTF-8 with a few bad bytes")
+        << QByteArray("s\xC3\xBC\xC3\x9F;sweet;\r\nT\xC3\xBCr;door;\r\n") << QByteArray("Gr\xFC\xDF" "e;greetings;\r\n\xC3\x9C" "bel;evil;\r\n")
+        << QStringList{"süß;sweet;", "Tür;door;"} << QStringList{t, "Gr\uFFFD\uFFFDe;greetings;", "Übel;evil;"};
+}
+
+void TestDictionaryLoader::encodings()
+{
+    QFETCH(QByteArray, entries1);
+    QFETCH(QByteArray, entries2);
+    QFETCH(QStringList, part1);
+    QFETCH(QStringList, part2);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("d.txt"));
+    const QByteArray mark = kMark.toLatin1();
+    QVERIFY(writeFile(path, entries1 + "1" + mark + " Trennlinie\r\n" + entries2 + "2" + mark + "\r\n3" + mark + "\r\n"));
     const DictionaryLoad load = DictionaryLoader::load(path);
     QVERIFY(load.ok());
-    QCOMPARE(itemsOf(load, 0), QStringList{QStringLiteral("süß;sweet;")});
-    QCOMPARE(itemsOf(load, 1), (QStringList{QStringLiteral(" Trennlinie"), QStringLiteral("Grüße;greetings €;")}));
+    QCOMPARE(itemsOf(load, 0), part1);
+    QCOMPARE(itemsOf(load, 1), part2);
 }
 
 void TestDictionaryLoader::findFirstPrefixMatchesLinearScan()
 {
     // Random lines over an alphabet rich in case pairs; every answer must equal a plain scan.
     const QString alphabet = QStringLiteral("aAbBäÄöÖüÜßẞ;é É");
-    auto *rng = QRandomGenerator::global();
+    const quint32 seed = QRandomGenerator::global()->generate();
+    QRandomGenerator random(seed);
+    auto *rng = &random;
     QString text;
     for (int i = 0; i < 3000; ++i) {
         const int length = 1 + rng->bounded(6);
@@ -225,7 +359,9 @@ void TestDictionaryLoader::findFirstPrefixMatchesLinearScan()
                 break;
             }
         }
-        QCOMPARE(model.findFirstPrefix(needle), expected);
+        const int found = model.findFirstPrefix(needle);
+        QVERIFY2(found == expected, qPrintable(QStringLiteral("\"%1\" found in row %2, a scan finds row %3 (seed %4)")
+                                                   .arg(needle).arg(found).arg(expected).arg(seed)));
     }
 }
 
