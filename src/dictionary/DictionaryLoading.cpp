@@ -78,7 +78,9 @@ void DictionaryLoading::WoerterbuchLaden()
     for (int k = 0; k < DictionaryLoader::kPartCount; ++k)
         if (!load.parts[k].isEmpty())
             m_lists[k]->items().setLines(load.text, load.parts[k]);
-    if (!load.ok()) {
+    if (!load.refusal().isEmpty()) {
+        MessageBox::show(load.refusal());
+    } else if (!load.ok()) {
         MessageBox::show(faultyDictionaryMessage());
         MessageBox::show(layoutMessage());
     }

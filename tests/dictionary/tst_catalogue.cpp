@@ -1,5 +1,6 @@
 #include "app/FormRegistry.h"
 #include "app/Pause.h"
+#include "app/Twips.h"
 #include "dictionary/DictionaryCatalogue.h"
 #include "dictionary/DictionaryLoading.h"
 #include "dictionary/FileListBox.h"
@@ -24,6 +25,7 @@ private slots:
     void cleanup();
 
     void openingMarksAFile();
+    void panelOverAShownList();
     void load_data();
     void load();
     void languagePairs_data();
@@ -35,7 +37,7 @@ private slots:
 
 private:
     vodozaduda1 &openPanel();
-    void mark(const QString &name);
+    [[nodiscard]] bool mark(const QString &name);
 
     std::unique_ptr<MainWindowFixture> m_fixture;
 };
@@ -58,13 +60,14 @@ vodozaduda1 &TestCatalogue::openPanel()
     return w;
 }
 
-void TestCatalogue::mark(const QString &name)
+bool TestCatalogue::mark(const QString &name)
 {
     FileListBox *files = ctl<FileListBox>(*m_fixture->window(), "File1");
     const QList<QListWidgetItem *> found = files->findItems(name, Qt::MatchExactly);
-    QVERIFY(!found.isEmpty());
+    if (found.isEmpty())
+        return false;
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found.first()).center());
-    QCOMPARE(files->fileName(), name);
+    return files->fileName() == name;
 }
 
 void TestCatalogue::openingMarksAFile()
@@ -82,6 +85,33 @@ void TestCatalogue::openingMarksAFile()
     QCOMPARE(QApplication::focusWidget(), ctl<FileListBox>(w, "File1"));
 }
 
+void TestCatalogue::panelOverAShownList()
+{
+    vodozaduda1 &w = m_fixture->open();
+    QTest::keyClicks(ctl<QLineEdit>(w, "Text3"), QStringLiteral("hallo"));
+    PartList *shown = partList(w, 1);
+    QVERIFY(shown->isVisible());
+    const int entry = shown->listIndex();
+    ctl<QPushButton>(w, "Command17")->click();
+    pause(0.1);
+    // The panel's own Down and Up mark its first file; the list behind keeps its entry.
+    auto *files = ctl<FileListBox>(w, "File1");
+    QCOMPARE(QApplication::focusWidget(), files);
+    QCOMPARE(files->currentRow(), 0);
+    QCOMPARE(shown->listIndex(), entry);
+    QCOMPARE(ctl<QLineEdit>(w, "Text4")->text(), QStringLiteral("hallo;hello;Gruss"));
+    // Further keys stay in the panel as well.
+    QVERIFY(press(Qt::Key_Down));
+    QCOMPARE(QApplication::focusWidget(), files);
+    QCOMPARE(files->currentRow(), 1);
+    // The panel covers the list: between its file list and its text only its own background shows.
+    auto *panel = ctl<QGroupBox>(w, "Frame1");
+    const QPoint gap(Twips::toPixels(2700), Twips::toPixels(1000));
+    const QColor painted = paintedAt(&w, panel->mapTo(&w, gap));
+    QVERIFY2(similar(painted, panel->palette().color(QPalette::Window), 8), qPrintable(painted.name()));
+    QVERIFY2(!similar(painted, shown->palette().color(QPalette::Base), 8), qPrintable(painted.name()));
+}
+
 void TestCatalogue::load_data()
 {
     QTest::addColumn<QString>("how");
@@ -94,7 +124,7 @@ void TestCatalogue::load()
 {
     QFETCH(QString, how);
     vodozaduda1 &w = openPanel();
-    mark(QStringLiteral("DeEn.txt"));
+    QVERIFY(mark(QStringLiteral("DeEn.txt")));
     if (how == QLatin1String("ok"))
         ctl<QPushButton>(w, "Command14")->click();
     else if (how == QLatin1String("double"))
@@ -157,7 +187,7 @@ void TestCatalogue::upperCaseExtensionFails()
     m_fixture->dir().write(QStringLiteral("TranslateDeGb/DeEn.TXT"),
                            m_fixture->dir().read(QStringLiteral("TranslateDeGb/DeEn.txt")));
     vodozaduda1 &w = openPanel();
-    mark(QStringLiteral("DeEn.TXT"));
+    QVERIFY(mark(QStringLiteral("DeEn.TXT")));
     ctl<QPushButton>(w, "Command14")->click();
     QCOMPARE(ctl<QLineEdit>(w, "Text2")->text(), QStringLiteral("DeEn.TXT"));
     QCOMPARE(ctl<QLabel>(w, "Label3")->text(), QStringLiteral("Land"));
@@ -189,7 +219,7 @@ void TestCatalogue::editorGetsTheMarkedFile()
 {
     ShellRecorder shell;
     vodozaduda1 &w = openPanel();
-    mark(QStringLiteral("Woerterbuch-Muster.txt"));
+    QVERIFY(mark(QStringLiteral("Woerterbuch-Muster.txt")));
     ctl<QPushButton>(w, "Command44")->click();
     QCOMPARE(shell.urls.size(), 1);
     QCOMPARE(shell.urls.first(),

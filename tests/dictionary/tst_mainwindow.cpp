@@ -30,6 +30,7 @@ private slots:
     void cleanup();
 
     void startSequence();
+    void aWordTypedAtOnceGoesIntoTheInputField();
     void faultySampleAtStart();
     void layoutFollowsTheDesign_data();
     void layoutFollowsTheDesign();
@@ -86,6 +87,15 @@ void TestMainWindow::startSequence()
     pause(0.5);
     QCOMPARE(QApplication::focusWidget(), ctl<QPushButton>(w, "Command2"));
     QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), ctl<QLineEdit>(w, "Text3"), 1500);
+}
+
+void TestMainWindow::aWordTypedAtOnceGoesIntoTheInputField()
+{
+    vodozaduda1 &w = *form<vodozaduda1>();
+    showAndActivate(w);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("hallo"));
+    QCOMPARE(ctl<QLineEdit>(w, "Text3")->text(), QStringLiteral("hallo"));
+    QCOMPARE(ctl<QLineEdit>(w, "Text2")->text(), QStringLiteral("Woerterbuch-Muster"));
 }
 
 void TestMainWindow::faultySampleAtStart()

@@ -5,6 +5,7 @@
 #include "dictionary/PartListModel.h"
 #include "dictionary/WordLookup.h"
 #include "dictionary/vodozaduda1.h"
+#include "speech/hilfe1.h"
 
 #include "TestSupport.h"
 
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QtTest>
 
 class TestWordLookup : public QObject
@@ -31,6 +34,8 @@ private slots:
     void focusTargetColours();
     void highestPartWins();
     void singleFieldEntrySpeaksOnlyThePrefix();
+    void wholeEntryOfAnyLength();
+    void entryTextShownAsWritten();
     void missingSpeechPage();
     void handOffNotWritable();
     void pathsIgnoreTheWorkingDirectory();
@@ -225,6 +230,40 @@ void TestWordLookup::singleFieldEntrySpeaksOnlyThePrefix()
     // A single field: no translation to select, so only the (empty) voice prefix is spoken.
     QTest::keyClick(ctl<QLineEdit>(w, "Text1"), Qt::Key_Return);
     QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"\"\r\n"));
+}
+
+void TestWordLookup::wholeEntryOfAnyLength()
+{
+    const QString longField(40000, QLatin1Char('x'));
+    m_fixture->dir().write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
+                           dictionaryFile({{longField + QStringLiteral(";zweites;")}, {}, {}, {}}));
+    vodozaduda1 &w = openWindow();
+    ctl<QLineEdit>(w, "Text1")->setText(QStringLiteral("xxx"));
+    QCOMPARE(ctl<QLineEdit>(w, "Text4")->text().size(), 40009);
+    QTest::keyClick(ctl<QLineEdit>(w, "Text1"), Qt::Key_Return);
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"zweites\"\r\n"));
+}
+
+void TestWordLookup::entryTextShownAsWritten()
+{
+    const QString entry = QStringLiteral("x <img src=\"/dev/zero\">;y;");
+    m_fixture->dir().write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"), dictionaryFile({{entry}, {}, {}, {}}));
+    vodozaduda1 &w = openWindow();
+    ctl<QLineEdit>(w, "Text1")->setText(QStringLiteral("x <"));
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), partList(w, 0)->viewport()->mapToGlobal(QPointF(5, 5)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(partList(w, 0)->viewport(), &move);
+    partList(w, 0)->setToolTip(entry);
+    QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), partList(w, 0)->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(partList(w, 0), &tip);
+    auto *help = ctl<QLabel>(*form<hilfe1>(), "HLabel1");
+    QCOMPARE(help->text(), QStringLiteral("x <img src=\"/dev/zero\">  -  y  -  "));
+    for (const char *name : {"HLabel1", "Label2"})
+        QCOMPARE(ctl<QLabel>(*form<hilfe1>(), name)->textFormat(), Qt::PlainText);
+    QCOMPARE(ctl<QLabel>(w, "Label4")->textFormat(), Qt::PlainText);
+    // The tooltip shows the characters themselves, not markup.
+    QVERIFY2(QToolTip::text().contains(QStringLiteral("&lt;img src=")) && !QToolTip::text().contains(u"<img"),
+             qPrintable(QToolTip::text()));
 }
 
 void TestWordLookup::missingSpeechPage()

@@ -11,6 +11,7 @@
 #include "dictionary/PartList.h"
 #include "dictionary/vodozaduda1.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -220,6 +221,25 @@ QStringList itemsOf(const QListWidget *list)
     for (int i = 0; i < list->count(); ++i)
         items << list->item(i)->text();
     return items;
+}
+
+QColor paintedAt(QWidget *widget, const QPoint &point)
+{
+    return widget->grab().toImage().pixelColor(point * widget->devicePixelRatioF());
+}
+
+QColor paintedBackground(QWidget *widget)
+{
+    // Beside a check box's caption; above a button's caption, inside its border.
+    if (qobject_cast<QCheckBox *>(widget))
+        return paintedAt(widget, QPoint(widget->width() - 2, widget->height() / 2));
+    return paintedAt(widget, QPoint(4, 3));
+}
+
+bool similar(const QColor &a, const QColor &b, int tolerance)
+{
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
+           && std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
 void hover(QWidget *widget)

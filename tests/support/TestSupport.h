@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QColor>
+#include <QPoint>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -160,6 +162,12 @@ QList<PartList *> partLists(Form &window);
 QList<int> shownLists(Form &w);
 // The texts of a list's items, top to bottom.
 QStringList itemsOf(const QListWidget *list);
+// The colour a control paints at a point, grabbed as the screen would show it.
+QColor paintedAt(QWidget *widget, const QPoint &point);
+// The colour of a control's own background, away from its caption.
+QColor paintedBackground(QWidget *widget);
+// Equal within a tolerance per channel, for painted colours (styles shade buttons a little).
+[[nodiscard]] bool similar(const QColor &a, const QColor &b, int tolerance = 24);
 // The mouse entering a widget, as moving over it gives.
 void hover(QWidget *widget);
 // A key pressed where the focus is; false when no widget has the focus.

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 namespace {
@@ -46,6 +47,8 @@ private slots:
     void voiceList();
     void windowWidths();
     void descriptionRead();
+    void arrowsMoveTheCaretInTheLetter_data();
+    void arrowsMoveTheCaretInTheLetter();
     void clearLetter();
     void handOffNotWritable_data();
     void handOffNotWritable();
@@ -243,10 +246,18 @@ void TestLetterWorkspace::voiceList()
     QCOMPARE(WordLookup::selectedText(ctl<QListWidget>(w, "List6")), QString());
     if (!file.isEmpty())
         m_fixture->dir().write(QStringLiteral("stimm2.txt"), file);
-    ctl<QCheckBox>(w, "Check3")->click();
+    auto *check3 = ctl<QCheckBox>(w, "Check3");
+    QStyleOptionButton option;
+    option.initFrom(check3);
+    const QPoint indicator = check3->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check3).topLeft()
+                             + QPoint(2, 2);
+    const QColor indicatorBefore = paintedAt(check3, indicator);
+    check3->click();
     if (!tick)
-        ctl<QCheckBox>(w, "Check3")->click();
-    QCOMPARE(Twips::backColor(ctl<QCheckBox>(w, "Check3")), tick ? Twips::color(VbColor::White) : Twips::buttonFace());
+        check3->click();
+    // The background is painted from the first tick on; the tick box keeps its own colour.
+    QVERIFY(similar(paintedBackground(check3), tick ? QColor(Qt::white) : Twips::buttonFace(), 0));
+    QCOMPARE(paintedAt(check3, indicator), indicatorBefore);
     pause(0.05);
     QCOMPARE(itemsOf(ctl<QListWidget>(w, "List6")), voices);
     QCOMPARE(ctl<QListWidget>(w, "List6")->selectedItems().size(), voices.isEmpty() ? 0 : 1);
@@ -264,11 +275,11 @@ void TestLetterWorkspace::windowWidths()
     ctl<QCheckBox>(w, "Check2")->click();
     QCOMPARE(Twips::fromPixels(w.width()) + frame, LetterWorkspace::kWideWidth);
     QTRY_COMPARE(w.x(), Twips::toPixels(LetterWorkspace::kWideLeft));
-    QCOMPARE(Twips::backColor(ctl<QCheckBox>(w, "Check2")), Twips::color(VbColor::White));
+    QVERIFY(similar(paintedBackground(ctl<QCheckBox>(w, "Check2")), Qt::white, 0));
     QVERIFY(ctl<QPlainTextEdit>(w, "Text6")->visibleRegion().boundingRect().width() > 0);
     ctl<QCheckBox>(w, "Check2")->click();
     QCOMPARE(Twips::fromPixels(w.width()) + frame, LetterWorkspace::kNarrowWidth);
-    QCOMPARE(Twips::backColor(ctl<QCheckBox>(w, "Check2")), Twips::buttonFace());
+    QVERIFY(similar(paintedBackground(ctl<QCheckBox>(w, "Check2")), Twips::buttonFace(), 0));
     QCOMPARE(QApplication::focusWidget(), ctl<QLineEdit>(w, "Text3"));
 }
 
@@ -283,6 +294,39 @@ void TestLetterWorkspace::descriptionRead()
         "Einträgen: [hallo;hello;Gruss].")));
     QCOMPARE(m_clicks->clicks.size(), 1);
     QCOMPARE(m_clicks->clicks.first().element, QStringLiteral("Hilfe"));
+}
+
+void TestLetterWorkspace::arrowsMoveTheCaretInTheLetter_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("position");
+    // The letter "abc\ndef" with the caret after "de".
+    QTest::newRow("Left") << int(Qt::Key_Left) << 5;
+    QTest::newRow("Right") << int(Qt::Key_Right) << 7;
+    QTest::newRow("Up") << int(Qt::Key_Up) << 2;
+    QTest::newRow("Down on the last line") << int(Qt::Key_Down) << 6;
+    QTest::newRow("End") << int(Qt::Key_End) << 7;
+}
+
+void TestLetterWorkspace::arrowsMoveTheCaretInTheLetter()
+{
+    QFETCH(int, key);
+    QFETCH(int, position);
+    vodozaduda1 &w = openWindow();
+    ctl<QCheckBox>(w, "Check2")->click();
+    QTest::keyClicks(ctl<QLineEdit>(w, "Text3"), QStringLiteral("hallo"));
+    auto *letter = ctl<QPlainTextEdit>(w, "Text6");
+    letter->setPlainText(QStringLiteral("abc\ndef"));
+    QTextCursor caret = letter->textCursor();
+    caret.setPosition(6);
+    letter->setTextCursor(caret);
+    letter->setFocus();
+    m_clicks->clicks.clear();
+    QVERIFY(press(Qt::Key(key)));
+    pause(0.5);
+    QCOMPARE(QApplication::focusWidget(), letter);
+    QCOMPARE(letter->textCursor().position(), position);
+    QCOMPARE(m_clicks->clicks.size(), 0);
 }
 
 void TestLetterWorkspace::clearLetter()
