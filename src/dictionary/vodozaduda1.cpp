@@ -11,6 +11,7 @@
 #include "dictionary/ListBrowsing.h"
 #include "dictionary/PartList.h"
 #include "dictionary/WordLookup.h"
+#include "speech/Logox4.h"
 #include "speech/hilfe1.h"
 #include "workspace/LetterWorkspace.h"
 #include "workspace/Form1.h"
@@ -94,6 +95,12 @@ vodozaduda1::vodozaduda1(QWidget *parent) : Form(parent)
     connect(m_Command41, &QPushButton::clicked, this, [] {
         if (Form1 *speaker = form<Form1>())
             speaker->show();
+    });
+    connect(m_Command28, &QPushButton::clicked, this, [] {
+        if (Logox4 *settings = form<Logox4>()) {
+            settings->show();
+            settings->activateWindow();
+        }
     });
     connect(m_Command46, &QPushButton::clicked, this, [] {
         if (hilfe1 *help = form<hilfe1>())

@@ -122,6 +122,8 @@ public:
     WindowSandbox &sandbox() { return *m_sandbox; }
     MessageRecorder &messages() { return *m_messages; }
     SpeechRecorder &speech() { return *m_speech; }
+    // From now on clicks reach the speech service and are spoken; speech() is gone.
+    void speakForReal() { m_speech.reset(); }
 
     // The main window shown and active, its start's focus return stopped, the focus in the
     // input field: ready for keys.

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class SpeechControl;
+
+// The voice list of the speech settings window: filled from the speech control, the control's
+// current voice picked at load, and every pick made current, put into the voice slot and tried.
+class VoiceChoice : public QObject
+{
+    Q_OBJECT
+public:
+    using HelpText = std::function<void(const QString &text)>;
+
+    VoiceChoice(SpeechControl &control, QComboBox *list, QLineEdit *prompt, QLabel *voiceSlot, HelpText showHelp,
+                QObject *parent = nullptr);
+
+    // The load steps: engine state, the list refilled, the current voice picked. A call the
+    // control refuses is skipped.
+    void fill();
+    // "SpeechFontCombo" picked: the voice current, in the voice slot, tried through the help
+    // window, and the prompt off the list.
+    void SpeechFontCombo_Click(int index);
+
+private:
+    SpeechControl &m_control;
+    QComboBox *m_list = nullptr;
+    QLineEdit *m_prompt = nullptr;
+    QLabel *m_voiceSlot = nullptr;
+    HelpText m_showHelp;
+};

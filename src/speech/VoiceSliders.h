@@ -1,0 +1,47 @@
+#pragma once
+
+#include "speech/VoiceMarkup.h"
+#include "speech/VoicePattern.h"
+
+#include <QObject>
+
+#include <array>
+#include <functional>
+
+class ClickLabel;
+class QLabel;
+class QScrollBar;
+
+// One parameter row of the speech settings window.
+struct VoiceSliderRow
+{
+    VoiceMarkup::Slot slot = VoiceMarkup::Slot::Volume;
+    QScrollBar *slider = nullptr;
+    ClickLabel *value = nullptr; // the number with its unit; a click empties it and the slot
+    QLabel *caption = nullptr;
+    QLabel *tag = nullptr; // the slot: the tag of the last position, empty until the slider moves
+};
+
+// The six voice parameters on their sliders: every move writes the row's tag into its slot and
+// shows the value, a click on the value forgets it, and the focus on a slider tells its value.
+class VoiceSliders : public QObject
+{
+    Q_OBJECT
+public:
+    using HelpText = std::function<void(const QString &text)>;
+
+    // Puts each slider to its range and initial position without filling any slot.
+    VoiceSliders(const std::array<VoiceSliderRow, 6> &rows, HelpText showHelp, QObject *parent = nullptr);
+
+    // "loeschen": every parameter slot empty; the voice and the sliders stay.
+    void clearAll();
+    // The slots as they stand, behind the given voice line.
+    VoicePattern pattern(const QString &voice) const;
+
+private:
+    void moved(const VoiceSliderRow &row);
+    QString tagOf(VoiceMarkup::Slot slot) const;
+
+    std::array<VoiceSliderRow, 6> m_rows;
+    HelpText m_showHelp;
+};
