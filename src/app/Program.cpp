@@ -3,6 +3,7 @@
 #include "app/FormRegistry.h"
 #include "app/ProgramDirectory.h"
 #include "dictionary/vodozaduda1.h"
+#include "localisation/Form2.h"
 #include "speech/SpeechHandOff.h"
 #include "speech/SpeechService.h"
 #include "speech/hilfe1.h"
@@ -45,6 +46,7 @@ void Program::registerWindows()
     add<vodozaduda1>(registry);
     add<Form1>(registry);
     add<hilfe1>(registry);
+    add<Form2>(registry);
     registry.setAnchorName(QLatin1String(vodozaduda1::kName));
     registry.setSharedKeyHandler(sharedKey);
 }

@@ -11,6 +11,7 @@
 #include "dictionary/ListBrowsing.h"
 #include "dictionary/PartList.h"
 #include "dictionary/WordLookup.h"
+#include "localisation/Form2.h"
 #include "speech/hilfe1.h"
 #include "workspace/LetterWorkspace.h"
 #include "workspace/Form1.h"
@@ -98,6 +99,10 @@ vodozaduda1::vodozaduda1(QWidget *parent) : Form(parent)
             help->showPlaced();
     });
 
+    connect(m_Command45, &QPushButton::clicked, this, [] {
+        if (Form2 *country = form<Form2>())
+            country->open(Form2::Opening::FromWindow);
+    });
     connect(m_Command29, &QPushButton::clicked, m_lookup, &WordLookup::Command29_Click);
     connect(m_Label9, &ClickLabel::clicked, m_browsing, &ListBrowsing::Label9_Click);
     connect(m_Command19, &QPushButton::clicked, m_browsing, &ListBrowsing::Command19_Click);
