@@ -250,7 +250,8 @@ void TestCountryApply::oneRow()
 
 void TestCountryApply::markupToolTipShownAsWritten()
 {
-    const QString markup = QStringLiteral("<img src=\"/dev/zero\">");
+    // Markup that shows at once when it is read as such (an image would hang the test instead).
+    const QString markup = QStringLiteral("<b>Land</b>");
     QVERIFY(m_fixture->dir().write(QStringLiteral("land/Test.txt"),
                                    germanyWith(m_fixture->dir(), {{QStringLiteral("Key50M"), markup}})));
     CountryApply::apply(land(QStringLiteral("Test.txt")), QStringLiteral("Section2"));
@@ -261,8 +262,7 @@ void TestCountryApply::markupToolTipShownAsWritten()
     QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(button, &help);
     QTRY_VERIFY(QToolTip::isVisible());
-    QVERIFY2(!QToolTip::text().contains(QStringLiteral("<img")), qPrintable(QToolTip::text()));
-    QVERIFY2(QToolTip::text().contains(QStringLiteral("&lt;img src=")), qPrintable(QToolTip::text()));
+    QVERIFY2(QToolTip::text().contains(QStringLiteral("&lt;b&gt;Land&lt;/b&gt;")), qPrintable(QToolTip::text()));
     QToolTip::hideText();
 }
 
