@@ -4,6 +4,7 @@
 #include "app/ProgramDirectory.h"
 #include "dictionary/vodozaduda1.h"
 #include "speech/Logox4.h"
+#include "localisation/Form2.h"
 #include "speech/SpeechHandOff.h"
 #include "speech/SpeechService.h"
 #include "speech/hilfe1.h"
@@ -47,6 +48,7 @@ void Program::registerWindows()
     add<Form1>(registry);
     add<hilfe1>(registry);
     add<Logox4>(registry);
+    add<Form2>(registry);
     registry.setAnchorName(QLatin1String(vodozaduda1::kName));
     registry.setSharedKeyHandler(sharedKey);
 }

@@ -12,6 +12,7 @@
 #include "dictionary/PartList.h"
 #include "dictionary/WordLookup.h"
 #include "speech/Logox4.h"
+#include "localisation/Form2.h"
 #include "speech/hilfe1.h"
 #include "workspace/LetterWorkspace.h"
 #include "workspace/Form1.h"
@@ -107,6 +108,10 @@ vodozaduda1::vodozaduda1(QWidget *parent) : Form(parent)
             help->showPlaced();
     });
 
+    connect(m_Command45, &QPushButton::clicked, this, [] {
+        if (Form2 *country = form<Form2>())
+            country->open(Form2::Opening::FromWindow);
+    });
     connect(m_Command29, &QPushButton::clicked, m_lookup, &WordLookup::Command29_Click);
     connect(m_Label9, &ClickLabel::clicked, m_browsing, &ListBrowsing::Label9_Click);
     connect(m_Command19, &QPushButton::clicked, m_browsing, &ListBrowsing::Command19_Click);

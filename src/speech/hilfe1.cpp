@@ -7,8 +7,9 @@
 #include "app/ProgramDirectory.h"
 #include "app/Shell.h"
 #include "app/Twips.h"
+#include "localisation/HelpPage.h"
+#include "speech/HelpVoice.h"
 #include "speech/SpeechHandOff.h"
-#include "speech/VoiceMarkup.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -74,7 +75,12 @@ hilfe1::hilfe1(QWidget *parent) : Form(parent)
     connect(m_Label4, &ClickLabel::clicked, this, [this] { largePrint(false); });
     connect(m_Label2, &ClickLabel::clicked, this, [this] { largePrint(false); });
     connect(m_Label1, &ClickLabel::clicked, this, [this] { setHelpText(kKeyText); });
-    connect(m_Label6, &ClickLabel::clicked, this, [this] { Shell::openFile(ProgramDirectory::file(m_Text1->text())); });
+    connect(m_Label6, &ClickLabel::clicked, this, [this] {
+        // The path comes from the country file: only a help page of the program is opened.
+        const QString page = HelpPage::file(ProgramDirectory::path(), m_Text1->text());
+        if (!page.isEmpty())
+            Shell::openFile(page);
+    });
     connect(m_Label5, &ClickLabel::clicked, this, [] { Shell::openUrl(QUrl(kMakerAddress)); });
     connect(m_Timer1, &QTimer::timeout, this, &hilfe1::place);
     connect(m_autoRead, &QTimer::timeout, this, &hilfe1::speak);
@@ -228,14 +234,14 @@ void hilfe1::textChanged()
 void hilfe1::writeHandOff()
 {
     // A hand-off that cannot be written is skipped; the page then speaks what the file holds.
-    (void)SpeechHandOff::writeLines({VoiceMarkup::kHelpPattern, m_HLabel1->text()});
+    (void)SpeechHandOff::writeLines({HelpVoice::pattern(m_language), m_HLabel1->text()});
 }
 
 void hilfe1::speak()
 {
     m_autoRead->stop();
     writeHandOff();
-    SpeechHandOff::click(QStringLiteral("Hilfe"));
+    SpeechHandOff::click(QStringLiteral("Hilfe"), m_language);
 }
 
 void hilfe1::pla()
@@ -244,7 +250,7 @@ void hilfe1::pla()
     writeHandOff();
     // Pressed by other windows on every F2, so it keeps playing while shown disabled.
     m_pla->setEnabled(false);
-    SpeechHandOff::click(QStringLiteral("Hilfe"));
+    SpeechHandOff::click(QStringLiteral("Hilfe"), m_language);
 }
 
 void hilfe1::stop()
@@ -302,6 +308,11 @@ void hilfe1::playAndClear()
 QString hilfe1::descriptionPath() const
 {
     return m_Text1->text();
+}
+
+void hilfe1::setSpeechLanguage(const QString &language)
+{
+    m_language = HelpVoice::language(language);
 }
 
 void hilfe1::place()

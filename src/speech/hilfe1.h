@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Form.h"
+#include "speech/HelpVoice.h"
 
 class ClickLabel;
 class QCheckBox;
@@ -43,6 +44,10 @@ public:
     void playAndClear();
     // The program description page, relative to the program directory.
     QString descriptionPath() const;
+    // The language help texts are spoken in, that of the applied country file ("de", "en", ...);
+    // German until a country file sets it.
+    void setSpeechLanguage(const QString &language);
+    QString speechLanguage() const { return m_language; }
 
     void speak();
     void pla();
@@ -79,4 +84,5 @@ private:
     QTimer *m_Timer1 = nullptr;
     // Lets a burst of new help texts (a mouse sweeping over controls) settle before reading.
     QTimer *m_autoRead = nullptr;
+    QString m_language = HelpVoice::kDefaultLanguage;
 };

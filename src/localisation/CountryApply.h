@@ -1,0 +1,23 @@
+#pragma once
+
+#include "localisation/CountryKeys.h"
+
+#include <QString>
+
+class QObject;
+
+// Applies a country file to every window: the texts of the key table in its order, the font
+// face of "Keyschrift" on the font list, and the interface language the help window speaks
+// in. Windows are found by name and loaded (not shown) when they are not loaded yet. Each key
+// is read from the file anew, so applying a file twice gives what applying it once gives.
+class CountryApply
+{
+public:
+    // Whatever is missing (file, section, key) is applied as an empty text. A row whose
+    // window or control cannot be reached, or cannot take the property, is skipped alone.
+    static void apply(const QString &file, const QString &section);
+
+    // One row's assignment. Every text is set as plain text. False when the control has no
+    // such property.
+    static bool assign(QObject *control, CountryKeys::Property property, const QString &value);
+};

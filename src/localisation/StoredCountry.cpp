@@ -1,0 +1,19 @@
+#include "localisation/StoredCountry.h"
+
+#include "app/ProgramDirectory.h"
+#include "app/TextFile.h"
+
+QString StoredCountry::path()
+{
+    return ProgramDirectory::file(u"syso/landeinstellung.txt");
+}
+
+QStringList StoredCountry::read()
+{
+    return TextFile::readLines(path()).value_or(QStringList());
+}
+
+bool StoredCountry::write(const QStringList &lines)
+{
+    return TextFile::writeLines(path(), lines);
+}

@@ -1,0 +1,378 @@
+#include "app/FontList.h"
+#include "app/FormRegistry.h"
+#include "dictionary/vodozaduda1.h"
+#include "localisation/CountryApply.h"
+#include "localisation/CountryKeys.h"
+#include "localisation/Form2.h"
+#include "localisation/IniFile.h"
+#include "speech/hilfe1.h"
+
+#include "TestSupport.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QToolTip>
+#include <QtTest>
+
+namespace {
+// Controls of the main window that the key table names and that are not built yet.
+const QStringList kNotBuiltYet{QStringLiteral("vodozaduda1.Command31"), QStringLiteral("vodozaduda1.Command36"),
+                               QStringLiteral("vodozaduda1.Command37"), QStringLiteral("vodozaduda1.Label6"),
+                               QStringLiteral("vodozaduda1.Label7"), QStringLiteral("vodozaduda1.Label8"),
+                               QStringLiteral("vodozaduda1.Check5"), QStringLiteral("vodozaduda1.Check6")};
+
+QString caption(const QObject *c)
+{
+    if (const auto *action = qobject_cast<const QAction *>(c))
+        return action->text();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(c))
+        return button->text();
+    if (const auto *label = qobject_cast<const QLabel *>(c))
+        return label->textFormat() == Qt::PlainText ? label->text() : QStringLiteral("(as markup) ") + label->text();
+    if (const auto *frame = qobject_cast<const QGroupBox *>(c))
+        return frame->title();
+    return QStringLiteral("(no caption)");
+}
+
+QString toolTip(const QObject *c)
+{
+    if (const auto *action = qobject_cast<const QAction *>(c))
+        return action->toolTip();
+    return c->isWidgetType() ? static_cast<const QWidget *>(c)->toolTip() : QStringLiteral("(no tooltip)");
+}
+
+QString text(const QObject *c)
+{
+    if (const auto *field = qobject_cast<const QLineEdit *>(c))
+        return field->text();
+    if (const auto *combo = qobject_cast<const QComboBox *>(c))
+        return combo->currentText();
+    if (const auto *edit = qobject_cast<const QPlainTextEdit *>(c))
+        return edit->toPlainText();
+    return QStringLiteral("(no text)");
+}
+
+// What a control shows for a row's property.
+QString shown(const QObject *c, CountryKeys::Property property)
+{
+    using P = CountryKeys::Property;
+    switch (property) {
+    case P::Caption:
+        return caption(c);
+    case P::ToolTip:
+        return toolTip(c);
+    case P::Text:
+        return text(c);
+    case P::WindowCaption:
+        return static_cast<const QWidget *>(c)->windowTitle();
+    case P::ToolTipThenCaption:
+        return toolTip(c) == caption(c) ? caption(c) : toolTip(c) + QStringLiteral(" | ") + caption(c);
+    }
+    return {};
+}
+
+QString rowName(const CountryKeys::Row &row)
+{
+    return QLatin1StringView(row.window) + u'.' + QLatin1StringView(row.control);
+}
+
+// Germany.txt with some keys changed: a null value drops the key. The section heading too.
+QByteArray germanyWith(const TestProgramDirectory &dir, const QList<std::pair<QString, QString>> &changes,
+                       const QString &section = QStringLiteral("Section2"))
+{
+    QStringList lines = QString::fromUtf8(dir.read(QStringLiteral("land/Germany.txt"))).split(QStringLiteral("\r\n"));
+    if (lines.size() == 1)
+        lines = lines.first().split(u'\n');
+    QStringList out;
+    for (const QString &line : lines) {
+        if (line.startsWith(u'[')) {
+            out << u'[' + section + u']';
+            continue;
+        }
+        const QString key = line.section(u'=', 0, 0);
+        const auto change = std::find_if(changes.begin(), changes.end(), [&](const auto &c) { return c.first == key; });
+        if (change == changes.end())
+            out << line;
+        else if (!change->second.isNull())
+            out << key + u'=' + change->second;
+    }
+    return out.join(QStringLiteral("\r\n")).toUtf8();
+}
+
+// Every row's property and every font target's face, for comparing two states.
+QStringList snapshot()
+{
+    QStringList state;
+    for (const CountryKeys::Row &row : CountryKeys::table())
+        if (const QObject *c = FormRegistry::instance().find(QLatin1StringView(row.window))
+                                   ? Controls::find(QLatin1StringView(row.window), QLatin1StringView(row.control))
+                                   : nullptr)
+            state << QLatin1StringView(row.key) + u'=' + shown(c, row.property);
+    for (const CountryKeys::FontTarget &target : CountryKeys::fontTargets())
+        if (const auto *w = qobject_cast<const QWidget *>(
+                Controls::find(QLatin1StringView(target.window), QLatin1StringView(target.control))))
+            state << QLatin1StringView(target.window) + u'.' + QLatin1StringView(target.control) + u'='
+                         + w->font().family();
+    return state;
+}
+}
+
+class TestCountryApply : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void everyRow_data();
+    void everyRow();
+    void oneRow_data();
+    void oneRow();
+    void markupToolTipShownAsWritten();
+    void applyingTwiceEqualsOnce();
+    void fontFaceOnTheFontList_data();
+    void fontFaceOnTheFontList();
+    void helpTextsInTheInterfaceLanguage_data();
+    void helpTextsInTheInterfaceLanguage();
+    void helpPageOnlyInsideTheProgram_data();
+    void helpPageOnlyInsideTheProgram();
+
+private:
+    QString land(const QString &name) const { return m_fixture->dir().file(QStringLiteral("land/") + name); }
+
+    std::unique_ptr<MainWindowFixture> m_fixture;
+};
+
+void TestCountryApply::init()
+{
+    m_fixture = std::make_unique<MainWindowFixture>();
+}
+
+void TestCountryApply::cleanup()
+{
+    m_fixture.reset();
+    FontList::setHandler({});
+}
+
+void TestCountryApply::everyRow_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("windowsOpen");
+    QTest::addColumn<bool>("wrongSection");
+    QTest::newRow("Germany, no window loaded") << "Germany.txt" << false << false;
+    QTest::newRow("Germany, windows open") << "Germany.txt" << true << false;
+    QTest::newRow("England, no window loaded") << "England.txt" << false << false;
+    QTest::newRow("England, windows open") << "England.txt" << true << false;
+    QTest::newRow("section named otherwise") << "Anders.txt" << true << true;
+}
+
+void TestCountryApply::everyRow()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, windowsOpen);
+    QFETCH(bool, wrongSection);
+    if (wrongSection)
+        QVERIFY(m_fixture->dir().write(QStringLiteral("land/") + file,
+                                       germanyWith(m_fixture->dir(), {}, QStringLiteral("Section3"))));
+    if (windowsOpen) {
+        m_fixture->open();
+        form<hilfe1>()->show();
+        form<Form2>()->show();
+        CountryApply::apply(land(QStringLiteral("Germany.txt")), QStringLiteral("Section2"));
+    }
+    CountryApply::apply(land(file), QStringLiteral("Section2"));
+
+    FormRegistry &registry = FormRegistry::instance();
+    for (const char *window : {"vodozaduda1", "hilfe1", "Form2"}) {
+        QVERIFY2(registry.find(QLatin1String(window)), window);
+        QCOMPARE(registry.find(QLatin1String(window))->isVisible(), windowsOpen);
+    }
+    QStringList wrong;
+    QStringList notOnThisBranch;
+    for (const CountryKeys::Row &row : CountryKeys::table()) {
+        const QString key = QLatin1StringView(row.key);
+        if (!registry.isRegistered(QLatin1StringView(row.window))) {
+            notOnThisBranch << key + u' ' + rowName(row);
+            continue;
+        }
+        const QObject *control = Controls::find(QLatin1StringView(row.window), QLatin1StringView(row.control));
+        if (!control) {
+            (kNotBuiltYet.contains(rowName(row)) ? notOnThisBranch : wrong) << key + u' ' + rowName(row);
+            continue;
+        }
+        const QString expected = wrongSection ? QString() : IniFile::readValue(land(file), QStringLiteral("Section2"), key);
+        const QString actual = shown(control, row.property);
+        if (actual != expected)
+            wrong << key + QStringLiteral(": \"") + actual + QStringLiteral("\" instead of \"") + expected + u'"';
+    }
+    QCOMPARE(wrong, QStringList());
+    QEXPECT_FAIL("", qPrintable(QStringLiteral("rows of windows or controls not on this branch: ")
+                                + notOnThisBranch.join(QStringLiteral(", "))),
+                 Continue);
+    QCOMPARE(notOnThisBranch, QStringList());
+}
+
+void TestCountryApply::oneRow_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value"); // null: the key is missing from the file
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("without Key54") << "Key54" << QString() << "Form2" << "Command7" << "";
+    QTest::newRow("rows after it still run") << "Key54" << QString() << "Form2" << "Command22" << "Übernehmen ?";
+    QTest::newRow("150 characters") << "Key51" << QString(150, u'x') << "vodozaduda1" << "Label2" << QString(137, u'x');
+    QTest::newRow("markup") << "Key51" << "<img src=\"/dev/zero\">" << "vodozaduda1" << "Label2"
+                            << "<img src=\"/dev/zero\">";
+    QTest::newRow("markup in a frame caption") << "Key58" << "<b>Land</b>" << "Form2" << "Frame2" << "<b>Land</b>";
+}
+
+void TestCountryApply::oneRow()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    QVERIFY(m_fixture->dir().write(QStringLiteral("land/Test.txt"), germanyWith(m_fixture->dir(), {{key, value}})));
+    CountryApply::apply(land(QStringLiteral("Germany.txt")), QStringLiteral("Section2"));
+    CountryApply::apply(land(QStringLiteral("Test.txt")), QStringLiteral("Section2"));
+    const QObject *c = Controls::find(window, control);
+    QVERIFY(c);
+    QCOMPARE(::caption(c), caption);
+}
+
+void TestCountryApply::markupToolTipShownAsWritten()
+{
+    // Markup that shows at once when it is read as such (an image would hang the test instead).
+    const QString markup = QStringLiteral("<b>Land</b>");
+    QVERIFY(m_fixture->dir().write(QStringLiteral("land/Test.txt"),
+                                   germanyWith(m_fixture->dir(), {{QStringLiteral("Key50M"), markup}})));
+    CountryApply::apply(land(QStringLiteral("Test.txt")), QStringLiteral("Section2"));
+    vodozaduda1 &w = m_fixture->open();
+    auto *button = ctl<QWidget>(w, "Command45");
+    QCOMPARE(button->toolTip(), markup);
+    ctl<QWidget>(w, "Frame1")->show();
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(button, &help);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QVERIFY2(QToolTip::text().contains(QStringLiteral("&lt;b&gt;Land&lt;/b&gt;")), qPrintable(QToolTip::text()));
+    QToolTip::hideText();
+}
+
+void TestCountryApply::applyingTwiceEqualsOnce()
+{
+    CountryApply::apply(land(QStringLiteral("England.txt")), QStringLiteral("Section2"));
+    const QStringList once = snapshot();
+    QVERIFY(once.size() >= 60);
+    CountryApply::apply(land(QStringLiteral("England.txt")), QStringLiteral("Section2"));
+    QCOMPARE(snapshot(), once);
+}
+
+void TestCountryApply::fontFaceOnTheFontList_data()
+{
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("installed face") << "Testschrift" << true;
+    QTest::newRow("face not installed") << "MS Sans Serif" << false;
+    QTest::newRow("no face") << "" << false;
+}
+
+void TestCountryApply::fontFaceOnTheFontList()
+{
+    QFETCH(QString, face);
+    QFETCH(bool, installed);
+    FontList::setHandler([] { return QFontDatabase::families() << QStringLiteral("Testschrift"); });
+    QVERIFY(m_fixture->dir().write(QStringLiteral("land/Test.txt"),
+                                   germanyWith(m_fixture->dir(), {{QStringLiteral("Keyschrift"), face}})));
+    QList<std::pair<QWidget *, QFont>> before;
+    for (const CountryKeys::FontTarget &target : CountryKeys::fontTargets())
+        if (auto *w = qobject_cast<QWidget *>(
+                Controls::find(QLatin1StringView(target.window), QLatin1StringView(target.control))))
+            before.append({w, w->font()});
+    QVERIFY(before.size() >= 30);
+    CountryApply::apply(land(QStringLiteral("Test.txt")), QStringLiteral("Section2"));
+    for (const auto &[w, font] : before) {
+        const QString name = w->window()->objectName() + u'.' + w->objectName();
+        if (installed)
+            QCOMPARE(w->font().family(), face);
+        else
+            QVERIFY2(QFontDatabase::families().contains(w->font().family()), qPrintable(name));
+        QVERIFY2(w->font().pointSizeF() == font.pointSizeF() && w->font().bold() == font.bold()
+                     && w->font().italic() == font.italic(),
+                 qPrintable(name));
+    }
+}
+
+void TestCountryApply::helpTextsInTheInterfaceLanguage_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("freshHelpWindow");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("England") << "England.txt" << false << "en";
+    QTest::newRow("Spain") << "Spain.txt" << false << "es";
+    QTest::newRow("Germany") << "Germany.txt" << false << "de";
+    QTest::newRow("no language key") << "Test.txt" << false << "de";
+    QTest::newRow("help window loaded afresh") << "England.txt" << true << "de";
+}
+
+void TestCountryApply::helpTextsInTheInterfaceLanguage()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, freshHelpWindow);
+    QFETCH(QString, language);
+    QVERIFY(m_fixture->dir().write(QStringLiteral("land/Test.txt"),
+                                   germanyWith(m_fixture->dir(), {{QStringLiteral("KeySprache"), QString()}})));
+    CountryApply::apply(land(QStringLiteral("England.txt")), QStringLiteral("Section2"));
+    CountryApply::apply(land(file), QStringLiteral("Section2"));
+    if (freshHelpWindow) {
+        QVERIFY(unload<hilfe1>());
+    }
+    hilfe1 &help = *form<hilfe1>();
+    help.setHelpText(QStringLiteral("Hilfetext"));
+    ctl<QAbstractButton>(help, "Picture1S")->click();
+    const SpeechRecorder &speech = m_fixture->speech();
+    QCOMPARE(speech.clicks.size(), 1);
+    QCOMPARE(speech.clicks.first().element, QStringLiteral("Hilfe"));
+    QCOMPARE(speech.clicks.first().language, language);
+    QCOMPARE(speech.clicks.first().handOff,
+             QStringLiteral("#voice=name:lgx.%1.silkrvlg# #AFX =DL122=1:$123=26.0,$124=0.4,$125=0.0;# #BINT=43%#\r\n"
+                            "Hilfetext\r\n")
+                 .arg(language)
+                 .toUtf8());
+}
+
+void TestCountryApply::helpPageOnlyInsideTheProgram_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("the program description") << "\\hilfe-vq\\index.htm" << true;
+    QTest::newRow("out of the program directory") << "../../etc/passwd" << false;
+    QTest::newRow("a program") << "\\tolkarin.sh" << false;
+}
+
+void TestCountryApply::helpPageOnlyInsideTheProgram()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, opened);
+    ShellRecorder shell;
+    QVERIFY(m_fixture->dir().write(QStringLiteral("tolkarin.sh"), "#!/bin/sh\n"));
+    QVERIFY(m_fixture->dir().write(QStringLiteral("land/Test.txt"),
+                                   germanyWith(m_fixture->dir(), {{QStringLiteral("KeyPfad"), path}})));
+    CountryApply::apply(land(QStringLiteral("Test.txt")), QStringLiteral("Section2"));
+    hilfe1 &help = *form<hilfe1>();
+    showAndActivate(help);
+    QCOMPARE(help.descriptionPath(), path);
+    QTest::mouseClick(ctl<QWidget>(help, "Label6"), Qt::LeftButton);
+    const QList<QUrl> expected{QUrl::fromLocalFile(m_fixture->dir().file(QStringLiteral("hilfe-vq/index.htm")))};
+    QCOMPARE(shell.urls, opened ? expected : QList<QUrl>());
+}
+
+QTEST_MAIN(TestCountryApply)
+#include "tst_countryapply.moc"
