@@ -161,7 +161,7 @@ void WordLookup::Command8_Click()
 
 void WordLookup::Command11_Click()
 {
-    if (!SpeechHandOff::writeQuoted(selectedText(m_c.list6) + selectedText(m_c.list5))) {
+    if (!SpeechHandOff::writeQuoted(voicePrefix(m_c.list6) + selectedText(m_c.list5))) {
         MessageBox::show(QStringLiteral("Achtung : Schreibschutz entfernen [hilfe.txt]!"));
         focusControl(m_c.text3);
         return;
@@ -198,6 +198,17 @@ QString WordLookup::selectedText(const QListWidget *list)
 {
     const QList<QListWidgetItem *> items = list->selectedItems();
     return items.isEmpty() ? QString() : items.first()->text();
+}
+
+QString WordLookup::voicePrefix(const QListWidget *voices)
+{
+    const QList<QListWidgetItem *> selected = voices->selectedItems();
+    if (selected.isEmpty())
+        return {};
+    QString prefix;
+    for (int row = voices->row(selected.first()); row < voices->count(); ++row)
+        prefix += voices->item(row)->text();
+    return prefix;
 }
 
 bool WordLookup::selectRow(QListWidget *list, int row)

@@ -58,6 +58,9 @@ public:
 
     // The text of the selected item of a field or voice list; empty without a selection.
     static QString selectedText(const QListWidget *list);
+    // What is put in front of a spoken text: the selected voice line and the pattern lines
+    // after it, so that a stored pattern's speed, volume and the rest apply, not its voice alone.
+    static QString voicePrefix(const QListWidget *voices);
     // Selects a row of a field or voice list; false when there is no such row.
     static bool selectRow(QListWidget *list, int row);
 

@@ -72,7 +72,7 @@ bool LetterWorkspace::writeHandOff(const QString &text)
 
 bool LetterWorkspace::readLetter()
 {
-    if (!writeHandOff(WordLookup::selectedText(m_c.list6) + letterText()))
+    if (!writeHandOff(WordLookup::voicePrefix(m_c.list6) + letterText()))
         return false;
     m_lookup.Command16_Click();
     return SpeechHandOff::click(QStringLiteral("Hilfe"));
@@ -164,7 +164,7 @@ void LetterWorkspace::Command27_Click()
 
 void LetterWorkspace::Command21_Click()
 {
-    if (!writeHandOff(WordLookup::selectedText(m_c.list6) + WordLookup::selectedText(m_c.list5))) {
+    if (!writeHandOff(WordLookup::voicePrefix(m_c.list6) + WordLookup::selectedText(m_c.list5))) {
         MessageBox::show(kWriteProtected);
         focusControl(m_c.text3);
         return;
