@@ -112,6 +112,10 @@ void TestVoiceTagParser::parseLine_data()
     QTest::newRow("hashes around a number") << "# 1 #" << "text:# 1 #";
     QTest::newRow("sharp before a tag") << "C# #spd=50%#Dur" << "text:C#|speed:50|text:Dur";
     QTest::newRow("unterminated tag") << "#spd=50%" << "text:#spd=50%";
+    QTest::newRow("tag left open before text") << "#VOL=200%dB Hallo" << "text:#VOL=200%dB Hallo";
+    QTest::newRow("tag left open, then a tag")
+        << "#VOL=200%dB Hallo #spd=50%#Welt" << "text:#VOL=200%dB Hallo|speed:50|text:Welt";
+    QTest::newRow("two words before the equals sign") << "#Guten Tag=x#" << "text:#Guten Tag=x#";
 
     QTest::newRow("quoted line") << "\"#spd=50%#Hallo\"" << "speed:50|text:Hallo";
     QTest::newRow("only one pair of quotes stripped") << "\"\"Hallo\"\"" << "text:\"Hallo\"";
