@@ -12,9 +12,12 @@
 
 namespace {
 constexpr int feedMilliseconds = 10;
+constexpr int starvedFeedMilliseconds = 1;
 // How far the device is fed ahead: long enough to ride out a busy moment of the window
 // thread, short enough for stop to be heard at once.
 constexpr int bufferMilliseconds = 100;
+// How often a silent output looks for a device again.
+constexpr int retryMilliseconds = 2000;
 const QString noDevice = QStringLiteral("Kein Audiogerät vorhanden");
 
 QString describe(QAudio::Error error)
@@ -44,6 +47,8 @@ SinkAudioOutput::SinkAudioOutput(QObject *parent)
     m_timer.setInterval(feedMilliseconds);
     connect(&m_timer, &QTimer::timeout, this, &SinkAudioOutput::feed);
     connect(m_devices.get(), &QMediaDevices::audioOutputsChanged, this, &SinkAudioOutput::onDefaultDeviceChanged);
+    m_retry.setInterval(retryMilliseconds);
+    connect(&m_retry, &QTimer::timeout, this, &SinkAudioOutput::onDefaultDeviceChanged);
     if (m_device.isNull())
         m_error = noDevice;
 }
@@ -73,6 +78,8 @@ bool SinkAudioOutput::start(std::shared_ptr<PcmBuffer> buffer, int sampleRate, q
     m_buffer = std::move(buffer);
     m_sampleRate = sampleRate;
     m_suspended = false;
+    if (m_followsDefault)
+        m_device = QMediaDevices::defaultAudioOutput();
     if (openSink(from)) {
         m_active = true;
         return true;
@@ -116,6 +123,7 @@ bool SinkAudioOutput::openSink(qsizetype from)
     m_sink = std::move(sink);
     m_io = io;
     m_silence.reset();
+    m_retry.stop();
     m_position = m_sinkStart = std::max<qsizetype>(0, from);
     m_lastSample = 0;
     feed();
@@ -134,12 +142,15 @@ void SinkAudioOutput::playSilently(qsizetype from, const QString &reason)
     m_silence->start(m_buffer, m_sampleRate, from);
     if (m_suspended)
         m_silence->suspend();
+    // Qt 6.4's PulseAudio backend does not announce new devices: look for one now and then.
+    m_retry.start();
     emit silenced(reason);
 }
 
 void SinkAudioOutput::stop()
 {
     m_timer.stop();
+    m_retry.stop();
     if (m_sink)
         fadeOutAndRelease();
     if (m_silence) {
@@ -214,6 +225,10 @@ void SinkAudioOutput::feed()
     if (room > 0) {
         m_chunk.resize(size_t(room));
         const qsizetype got = m_buffer->read(m_position, m_chunk.data(), room);
+        // While synthesis has nothing yet, look often, so that the first sound is not late.
+        const int interval = got == 0 && !m_buffer->isFinal() ? starvedFeedMilliseconds : feedMilliseconds;
+        if (m_timer.interval() != interval)
+            m_timer.setInterval(interval);
         if (got > 0) {
             const qint64 written = m_io->write(reinterpret_cast<const char *>(m_chunk.data()),
                                                got * qsizetype(sizeof(qint16)));
@@ -237,6 +252,7 @@ void SinkAudioOutput::end()
     if (!m_active)
         return;
     m_timer.stop();
+    m_retry.stop();
     m_silence.reset();
     m_active = false;
     m_suspended = false;
@@ -276,6 +292,8 @@ void SinkAudioOutput::onSinkFailed(const QString &reason)
     releaseSink();
     m_error = reason;
     if (!m_followsDefault) {
+        // Where the next output goes on.
+        m_position = from;
         m_active = false;
         m_suspended = false;
         emit failed(reason);

@@ -20,8 +20,9 @@ class QMediaDevices;
 //
 // Made without a device, it follows the desktop's default output: when that changes,
 // playback moves over to the new one; while there is none, or the device fails, it goes on
-// silently at the same pace (silenced()) and comes back when a device appears. Made with a
-// device, it plays there only and reports a failure through failed().
+// silently at the same pace (silenced()), looks for a device every few seconds and comes
+// back when one opens. Made with a device, it plays there only and reports a failure
+// through failed().
 class SinkAudioOutput : public AudioOutput
 {
     Q_OBJECT
@@ -74,6 +75,7 @@ private:
     qint16 m_lastSample = 0;
     std::vector<qint16> m_chunk;
     QTimer m_timer;
+    QTimer m_retry;
     QString m_error;
     bool m_active = false;
     bool m_suspended = false;
