@@ -449,12 +449,20 @@ void TestSpeechEngine::longTextKeepsMemoryBounded()
     }
     const double played = double(m_output->position()) / rate();
     const double seconds = clock.elapsed() / 1000.0;
+
+    // A pause holds synthesis too.
+    m_engine->pause();
+    QTest::qWait(300);
+    const qsizetype paused = m_output->buffer()->size();
+    QTest::qWait(500);
+    const qsizetype stillPaused = m_output->buffer()->size();
     m_engine->stop();
     qInfo("1 MB of text: after %.1f s, %.1f s played, at most %.1f s of samples held", seconds, played,
           double(largest) / rate());
     QVERIFY(played > 2.0);
     // Synthesis keeps a few seconds ahead of playback, not the whole text (hours of speech).
     QVERIFY(double(largest) / rate() < seconds + 5.0);
+    QCOMPARE(stillPaused, paused);
 }
 
 void TestSpeechEngine::bufferKeepsOnlyARecentWindow()
