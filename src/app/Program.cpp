@@ -1,10 +1,12 @@
 #include "app/Program.h"
 
 #include "app/FormRegistry.h"
+#include "app/MessageBox.h"
 #include "app/ProgramDirectory.h"
 #include "dictionary/vodozaduda1.h"
 #include "speech/Logox4.h"
 #include "localisation/Form2.h"
+#include "speech/SpeechEngine.h"
 #include "speech/SpeechHandOff.h"
 #include "speech/SpeechService.h"
 #include "speech/hilfe1.h"
@@ -63,6 +65,10 @@ int Program::run()
     QApplication::setFont(font);
 
     SpeechService speech(ProgramDirectory::path());
+    // What keeps speech from being heard is said once, in a message.
+    QObject::connect(&speech.engine(), &SpeechEngine::failed, &speech, [](const QString &message) {
+        MessageBox::show(message);
+    });
     registerWindows();
     FormRegistry &registry = FormRegistry::instance();
     if (Form *start = registry.load(QLatin1String(kStartWindow)))

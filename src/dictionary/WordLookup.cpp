@@ -4,6 +4,7 @@
 #include "app/Form.h"
 #include "app/MessageBox.h"
 #include "app/Twips.h"
+#include "dictionary/DictionaryLanguages.h"
 #include "dictionary/EntryText.h"
 #include "dictionary/PartList.h"
 #include "dictionary/PartListModel.h"
@@ -167,14 +168,24 @@ void WordLookup::Command11_Click()
         return;
     }
     Twips::setBackColor(m_c.text3, Twips::color(VbColor::White));
-    Command39_Click();
+    Command39_Click(targetLanguage());
 }
 
-void WordLookup::Command39_Click()
+QString WordLookup::sourceLanguage() const
+{
+    return DictionaryLanguages::of(m_c.text2->text()).source;
+}
+
+QString WordLookup::targetLanguage() const
+{
+    return DictionaryLanguages::of(m_c.text2->text()).target;
+}
+
+void WordLookup::Command39_Click(const QString &language)
 {
     if (m_c.check4->isChecked())
         return;
-    if (!SpeechHandOff::click(QStringLiteral("Hilfex"))) {
+    if (!SpeechHandOff::click(QStringLiteral("Hilfex"), language)) {
         MessageBox::show(speechRuntimeMessage());
         m_c.check4->setChecked(true);
     }

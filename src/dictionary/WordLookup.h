@@ -15,6 +15,7 @@ class QListWidget;
 // The controls of the main window that the lookup works on.
 struct LookupControls
 {
+    QLineEdit *text2 = nullptr; // name of the loaded dictionary
     QLineEdit *text3 = nullptr; // input field, "Textfeld 1"
     QLineEdit *text1 = nullptr; // search field, "Textfeld 2"
     QLineEdit *text4 = nullptr; // current entry, raw line
@@ -53,7 +54,11 @@ public:
     void Command7_Click();
     void Command8_Click();
     void Command11_Click();
-    void Command39_Click();
+    // Speaks the hand-off file just written, a text in that language.
+    void Command39_Click(const QString &language = {});
+    // The languages of the loaded dictionary's first field and translation.
+    QString sourceLanguage() const;
+    QString targetLanguage() const;
     void Command16_Click();
 
     // The text of the selected item of a field or voice list; empty without a selection.

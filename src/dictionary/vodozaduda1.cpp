@@ -42,6 +42,7 @@ vodozaduda1::vodozaduda1(QWidget *parent) : Form(parent)
     buildControls();
 
     LookupControls c;
+    c.text2 = m_Text2;
     c.text3 = m_Text3;
     c.text1 = m_Text1;
     c.text4 = m_Text4;

@@ -1,10 +1,6 @@
 #include "speech/AudioOutput.h"
 
-#include "speech/NullAudioOutput.h"
 #include "speech/SinkAudioOutput.h"
-
-#include <QAudioDevice>
-#include <QMediaDevices>
 
 #include <utility>
 
@@ -40,10 +36,7 @@ AudioOutput::Factory AudioOutput::setFactory(Factory factory)
 
 std::unique_ptr<AudioOutput> AudioOutput::createDefault()
 {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return std::make_unique<NullAudioOutput>(QStringLiteral("Kein Audiogerät vorhanden"));
-    return std::make_unique<SinkAudioOutput>(device);
+    return std::make_unique<SinkAudioOutput>();
 }
 
 bool AudioOutput::isAudible() const

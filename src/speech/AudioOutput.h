@@ -25,18 +25,22 @@ public:
     static std::unique_ptr<AudioOutput> create();
     // Installs a factory (an empty one restores the default) and returns the previous one.
     static Factory setFactory(Factory factory);
-    // The default device as a QAudioSink, or a silent output when there is no device.
+    // A QAudioSink on the desktop's default device that follows it when it changes, and
+    // plays silently while there is none.
     static std::unique_ptr<AudioOutput> createDefault();
 
-    // Plays the buffer from its beginning, replacing what was playing. False when the
+    // Plays the buffer from position from on, replacing what was playing. False when the
     // device refuses; errorString() says why.
-    virtual bool start(std::shared_ptr<const PcmBuffer> buffer, int sampleRate) = 0;
+    virtual bool start(std::shared_ptr<PcmBuffer> buffer, int sampleRate, qsizetype from) = 0;
+    // Ends playback with a fade of a few milliseconds, so that no click is heard.
     virtual void stop() = 0;
     virtual void suspend() = 0;
     virtual void resume() = 0;
     // Started and not yet played to the end nor stopped (also while suspended).
     virtual bool isActive() const = 0;
     virtual bool isSuspended() const = 0;
+    // Position in the buffer up to which samples have been played (about, for a device).
+    virtual qsizetype position() const = 0;
     // False when nothing reaches a listener.
     virtual bool isAudible() const;
     virtual QString errorString() const = 0;
@@ -44,6 +48,9 @@ public:
 signals:
     // The whole buffer has been played.
     void finished();
-    // The device gave up while playing.
+    // The device gave up while playing; playback has ended. Emitted once the device's own
+    // signal has returned, so a handler may replace this output.
     void failed(const QString &reason);
+    // Nothing reaches a listener any more, but playback goes on silently at the same pace.
+    void silenced(const QString &reason);
 };

@@ -1,6 +1,7 @@
 #include "speech/EspeakLibrary.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <espeak-ng/speak_lib.h>
@@ -13,6 +14,9 @@ struct Usage
     bool initialised = false;
     bool terminatedOnce = false;
     EspeakLibrary::Session session;
+    QString dataPath;
+    // The voice espeak-ng has loaded; empty when unknown.
+    QString voice;
 };
 
 Usage &usage()
@@ -53,24 +57,50 @@ void EspeakLibrary::release()
     espeak_Terminate();
     state.terminatedOnce = true;
     state.initialised = false;
+    state.voice.clear();
+}
+
+void EspeakLibrary::setDataPath(const QString &folder)
+{
+    QMutexLocker locker(&lock());
+    usage().dataPath = folder;
+}
+
+bool EspeakLibrary::setVoice(const QString &espeakName)
+{
+    Usage &state = usage();
+    if (!espeakName.isEmpty() && espeakName == state.voice)
+        return true;
+    if (espeak_SetVoiceByName(espeakName.toUtf8().constData()) != EE_OK)
+        return false;
+    state.voice = espeakName;
+    return true;
 }
 
 EspeakLibrary::Session EspeakLibrary::initialise()
 {
     Session session;
-    const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, bufferMilliseconds, nullptr,
-                                       espeakINITIALIZE_DONT_EXIT);
-    if (rate <= 0) {
-        session.error = QStringLiteral("espeak-ng lässt sich nicht starten");
-        return session;
-    }
-    // With a missing data folder espeak-ng still answers with a sample rate; its phoneme
+    const QByteArray given = QFile::encodeName(usage().dataPath);
+    const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, bufferMilliseconds,
+                                       given.isEmpty() ? nullptr : given.constData(), espeakINITIALIZE_DONT_EXIT);
+    usage().voice.clear();
+    // With a missing data folder espeak-ng may still answer with a sample rate; its phoneme
     // table tells whether it can speak.
     const char *dataPath = nullptr;
     espeak_Info(&dataPath);
-    const QString folder = dataPath ? QString::fromLocal8Bit(dataPath) : QString();
+    const QString folder = dataPath ? QFile::decodeName(dataPath) : QString();
     if (folder.isEmpty() || !QFileInfo::exists(QDir(folder).filePath(QStringLiteral("phontab")))) {
-        session.error = QStringLiteral("espeak-ng-Daten fehlen (%1)").arg(folder);
+        session.error = folder.isEmpty()
+            ? QStringLiteral("Die Sprachausgabe hat keine Sprachdaten gefunden (espeak-ng-data). "
+                             "Texte können nicht vorgelesen werden.")
+            : QStringLiteral("Die Sprachausgabe hat keine Sprachdaten gefunden (espeak-ng-data in %1). "
+                             "Texte können nicht vorgelesen werden.")
+                  .arg(QDir::toNativeSeparators(folder));
+        return session;
+    }
+    if (rate <= 0) {
+        session.error = QStringLiteral("Die Sprachausgabe espeak-ng lässt sich nicht starten. "
+                                       "Texte können nicht vorgelesen werden.");
         return session;
     }
     session.sampleRate = rate;

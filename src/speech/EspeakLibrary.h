@@ -14,7 +14,7 @@ public:
     struct Session
     {
         int sampleRate = 0;
-        // Empty when espeak-ng is ready.
+        // Empty when espeak-ng is ready; otherwise, for the listener, what is missing.
         QString error;
     };
 
@@ -23,6 +23,14 @@ public:
     static void release();
     // Held around every call into espeak-ng.
     static QMutex &lock();
+
+    // The folder that holds espeak-ng's data, for the next initialisation; empty means
+    // espeak-ng's own search. A folder without the data makes espeak-ng unable to speak.
+    static void setDataPath(const QString &folder);
+
+    // espeak_SetVoiceByName, skipped when that voice is set already (loading one takes a
+    // few milliseconds). Call with lock() held.
+    [[nodiscard]] static bool setVoice(const QString &espeakName);
 
 private:
     static Session initialise();

@@ -4,6 +4,7 @@
 
 namespace {
 constexpr int tickMilliseconds = 10;
+constexpr int starvedTickMilliseconds = 1;
 }
 
 PacedAudioOutput::PacedAudioOutput(QObject *parent)
@@ -16,20 +17,22 @@ PacedAudioOutput::PacedAudioOutput(QObject *parent)
 
 PacedAudioOutput::~PacedAudioOutput() = default;
 
-bool PacedAudioOutput::start(std::shared_ptr<const PcmBuffer> buffer, int sampleRate)
+bool PacedAudioOutput::start(std::shared_ptr<PcmBuffer> buffer, int sampleRate, qsizetype from)
 {
     stop();
     if (!buffer || sampleRate <= 0)
         return false;
     m_buffer = std::move(buffer);
     m_sampleRate = sampleRate;
-    m_position = 0;
-    m_anchor = 0;
+    m_position = std::max<qsizetype>(0, from);
+    m_anchor = m_position;
+    m_lastSample = 0;
     m_active = true;
     m_suspended = false;
     begin(sampleRate);
     m_clock.start();
-    m_timer.start();
+    m_starved = false;
+    setStarved(true);
     return true;
 }
 
@@ -39,6 +42,8 @@ void PacedAudioOutput::stop()
         return;
     // What a device would have played up to this moment has been heard.
     catchUp();
+    if (!m_suspended)
+        fadeOut();
     m_timer.stop();
     m_active = false;
     m_suspended = false;
@@ -88,19 +93,47 @@ void PacedAudioOutput::catchUp()
         return;
     const qsizetype due = m_anchor + qsizetype(m_clock.nsecsElapsed() * m_sampleRate / 1'000'000'000);
     const qsizetype wanted = due - m_position;
-    if (wanted > 0) {
-        m_chunk.resize(size_t(wanted));
-        const qsizetype got = m_buffer->read(m_position, m_chunk.data(), wanted);
-        if (got > 0)
-            consume(m_chunk.data(), got);
-        m_position += got;
-        if (got < wanted) {
-            // Synthesis is behind: like a device after an underrun, go on from here
-            // instead of catching up in a burst later.
-            m_anchor = m_position;
-            m_clock.restart();
-        }
+    if (wanted <= 0)
+        return;
+    m_chunk.resize(size_t(wanted));
+    const qsizetype got = m_buffer->read(m_position, m_chunk.data(), wanted);
+    m_position += got;
+    if (got < wanted) {
+        // Synthesis is behind: like a device after an underrun, go on from here
+        // instead of catching up in a burst later.
+        m_anchor = m_position;
+        m_clock.restart();
     }
+    setStarved(got == 0 && !m_buffer->isFinal());
+    if (got > 0) {
+        m_lastSample = m_chunk[size_t(got - 1)];
+        // Last: a handler of a signal sent from consume() may stop or restart this output.
+        consume(m_chunk.data(), got);
+    }
+}
+
+void PacedAudioOutput::fadeOut()
+{
+    // The samples that would have come next, fading to silence; without any, the last one
+    // played fades.
+    const auto length = qsizetype(m_sampleRate) * fadeMilliseconds / 1000;
+    m_chunk.resize(size_t(length));
+    const qsizetype got = m_buffer->read(m_position, m_chunk.data(), length);
+    for (qsizetype i = got; i < length; ++i)
+        m_chunk[size_t(i)] = got > 0 ? m_chunk[size_t(got - 1)] : m_lastSample;
+    for (qsizetype i = 0; i < length; ++i)
+        m_chunk[size_t(i)] = qint16(m_chunk[size_t(i)] * (length - 1 - i) / std::max<qsizetype>(1, length - 1));
+    if (length > 0)
+        consume(m_chunk.data(), length);
+    m_position += got;
+}
+
+void PacedAudioOutput::setStarved(bool starved)
+{
+    if (starved == m_starved)
+        return;
+    m_starved = starved;
+    m_timer.start(starved ? starvedTickMilliseconds : tickMilliseconds);
 }
 
 void PacedAudioOutput::tick()

@@ -110,7 +110,7 @@ QVector<SpeechPage::Element> SpeechPage::parseForm0(const QByteArray &html)
     return elements;
 }
 
-bool SpeechPage::click(const QString &name)
+bool SpeechPage::click(const QString &name, const QString &language)
 {
     if (!m_loaded)
         return false;
@@ -123,10 +123,13 @@ bool SpeechPage::click(const QString &name)
         return true;
     switch (it->action) {
     case Action::Speak:
-        // The file lies beside the page; a name that leaves that folder is not followed.
-        if (!it->file.isEmpty() && !QDir::isAbsolutePath(it->file) && !it->file.contains(QLatin1String("..")))
-            m_engine->speakFile(QFileInfo(m_path).dir().filePath(it->file));
-        break;
+        // The file lies beside the page; a name that leaves that folder is not followed. A
+        // hand-off that cannot be read says nothing; the window that wrote it knows.
+        if (!it->file.isEmpty() && !QDir::isAbsolutePath(it->file) && !it->file.contains(QLatin1String(".."))) {
+            const bool read = m_engine->speakFile(QFileInfo(m_path).dir().filePath(it->file), language);
+            Q_UNUSED(read);
+        }
+        return m_engine->canSpeak();
     case Action::Stop:
         m_engine->stop();
         break;
@@ -138,7 +141,7 @@ bool SpeechPage::click(const QString &name)
         break;
     case Action::Again:
         m_engine->again();
-        break;
+        return m_engine->canSpeak();
     case Action::None:
         break;
     }

@@ -31,9 +31,11 @@ public:
     QString path() const { return m_path; }
     const QVector<Element> &elements() const { return m_elements; }
 
-    // Clicks the element of that name in form 0 and runs its action. False when the page is
-    // not loaded or has no such element.
-    bool click(const QString &name);
+    // Clicks the element of that name in form 0 and runs its action; language is the ISO
+    // code of the text a speak action reads ("de", "en", ...; empty when unknown). False when
+    // the page is not loaded, has no such element, or its action should speak and the engine
+    // cannot synthesise at all.
+    bool click(const QString &name, const QString &language = {});
 
     static QVector<Element> parseForm0(const QByteArray &html);
 

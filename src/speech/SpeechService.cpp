@@ -21,6 +21,7 @@ struct SpeechService::Private
     SpeechEngine engine;
     SpeechPage speaker;
     SpeechPage voiceTest;
+    QString lastLanguage;
 };
 
 SpeechService::SpeechService(const QString &programDirectory, QObject *parent)
@@ -66,6 +67,9 @@ void SpeechService::reloadPages()
 
 bool SpeechService::click(SpeechHandOff::Page page, const QString &element, const QString &language)
 {
-    Q_UNUSED(language);
-    return this->page(page).click(element);
+    // "Sprechenx" and the page's own buttons speak the hand-off file again without knowing its
+    // language: the language of the text last handed off is the best guess.
+    if (!language.isEmpty())
+        d->lastLanguage = language;
+    return this->page(page).click(element, language.isEmpty() ? d->lastLanguage : language);
 }

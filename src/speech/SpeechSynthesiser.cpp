@@ -8,6 +8,11 @@
 
 #include <QMutexLocker>
 
+namespace {
+// Speaks when neither the voice asked for nor the start voice can be loaded.
+const QString lastResortVoice = QStringLiteral("de");
+}
+
 SpeechSynthesiser::SpeechSynthesiser(QObject *parent)
     : QObject(parent)
 {
@@ -53,6 +58,19 @@ QString SpeechSynthesiser::errorString() const
     return m_error;
 }
 
+QStringList SpeechSynthesiser::voicesOfLastJob() const
+{
+    QMutexLocker locker(&m_voicesMutex);
+    return m_voicesOfLastJob;
+}
+
+void SpeechSynthesiser::noteVoice(const QString &voice)
+{
+    QMutexLocker locker(&m_voicesMutex);
+    if (m_voicesOfLastJob.isEmpty() || m_voicesOfLastJob.constLast() != voice)
+        m_voicesOfLastJob.append(voice);
+}
+
 bool SpeechSynthesiser::isStale(const SynthesisJob &job) const
 {
     return job.generation != m_generation.load();
@@ -65,6 +83,10 @@ void SpeechSynthesiser::run(const SynthesisJob &job)
         return;
     }
 
+    {
+        QMutexLocker locker(&m_voicesMutex);
+        m_voicesOfLastJob.clear();
+    }
     // Every utterance starts from the voice's defaults: earlier tags do not leak into it.
     QString voice = job.startVoice;
     VoiceSettings settings;
@@ -88,10 +110,8 @@ void SpeechSynthesiser::run(const SynthesisJob &job)
             // Another engine may have used espeak-ng in between: set everything again.
             QMutexLocker locker(&EspeakLibrary::lock());
             espeak_SetSynthCallback(&SpeechSynthesiser::onSamples);
-            if (espeak_SetVoiceByName(voice.toUtf8().constData()) != EE_OK) {
-                voice = job.startVoice;
-                espeak_SetVoiceByName(voice.toUtf8().constData());
-            }
+            voice = setVoice(voice, job);
+            noteVoice(voice);
             applyParameters(settings);
             speak(context, segment.text);
             break;
@@ -113,6 +133,21 @@ void SpeechSynthesiser::run(const SynthesisJob &job)
     effects.flush(context.processed);
     job.pcm->append(context.processed);
     job.pcm->finish();
+}
+
+QString SpeechSynthesiser::setVoice(const QString &voice, const SynthesisJob &job)
+{
+    QStringList tried;
+    for (const QString &candidate : { voice, job.startVoice, lastResortVoice }) {
+        if (tried.contains(candidate))
+            continue;
+        tried.append(candidate);
+        if (EspeakLibrary::setVoice(candidate))
+            return candidate;
+        emit voiceUnavailable(candidate);
+    }
+    // espeak-ng keeps the voice it had.
+    return voice;
 }
 
 void SpeechSynthesiser::applyParameters(const VoiceSettings &settings)
@@ -146,6 +181,10 @@ int SpeechSynthesiser::onSamples(short *samples, int count, espeak_EVENT *events
         return 1;
     if (!samples || count <= 0)
         return 0;
+    // Stay a few seconds ahead of playback at most: a long text then needs no more memory
+    // than a short one, and pause holds synthesis too.
+    if (!context->job->pcm->waitForRoom())
+        return 1;
     context->stretched.clear();
     context->stretcher->process(samples, count, context->stretched);
     context->processed.clear();

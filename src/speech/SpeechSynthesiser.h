@@ -2,8 +2,10 @@
 
 #include "speech/SynthesisJob.h"
 
+#include <QMutex>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <vector>
@@ -34,6 +36,12 @@ public:
     void cancel();
     int sampleRate() const;
     QString errorString() const;
+    // The espeak-ng voices the latest job spoke its text with, in order of use.
+    QStringList voicesOfLastJob() const;
+
+signals:
+    // espeak-ng could not load that voice; another one spoke instead.
+    void voiceUnavailable(const QString &espeakName);
 
 private:
     struct Context
@@ -48,11 +56,17 @@ private:
 
     static int onSamples(short *samples, int count, espeak_EVENT *events);
     bool isStale(const SynthesisJob &job) const;
+    // Sets the voice, or the job's start voice, or the last resort, in that order; returns the
+    // one in force. Call with EspeakLibrary::lock() held.
+    QString setVoice(const QString &voice, const SynthesisJob &job);
     void applyParameters(const VoiceSettings &settings);
     void speak(Context &context, const QString &text);
+    void noteVoice(const QString &voice);
 
     std::atomic<quint64> m_generation{ 0 };
     std::atomic<int> m_sampleRate{ 0 };
     QString m_error;
     bool m_open = false;
+    mutable QMutex m_voicesMutex;
+    QStringList m_voicesOfLastJob;
 };

@@ -3,6 +3,34 @@
 #include <QFile>
 #include <QRegularExpression>
 
+namespace {
+bool isUsableField(QStringView field, bool alias)
+{
+    if (field.isEmpty() || field.size() > VoiceCatalogue::maxFieldLength)
+        return false;
+    for (const QChar c : field) {
+        const bool allowed = (c.unicode() < 0x80 && c.isLetterOrNumber()) || c == u'-' || c == u'_' || c == u'+'
+            || (alias && c == u'.');
+        if (!allowed)
+            return false;
+    }
+    return true;
+}
+
+// Voices whose identifier starts with "mb/" need mbrola, which is not installed; the "/"
+// already keeps them out.
+bool isUsableLine(const QStringList &fields)
+{
+    if (fields.size() < 2 || fields.size() > 3)
+        return false;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (!isUsableField(fields.at(i), i == 0))
+            return false;
+    }
+    return true;
+}
+}
+
 QString VoiceCatalogue::Voice::espeakName() const
 {
     return variant.isEmpty() ? language : language + QLatin1Char('+') + variant;
@@ -13,6 +41,7 @@ bool VoiceCatalogue::load(const QString &path)
     m_voices.clear();
     m_current = -1;
     m_error.clear();
+    m_rejected.clear();
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -27,7 +56,8 @@ bool VoiceCatalogue::load(const QString &path)
         if (line.isEmpty() || line.startsWith(QLatin1String("//")))
             continue;
         const QStringList fields = line.split(blanks, Qt::SkipEmptyParts);
-        if (fields.size() < 2 || fields.size() > 3 || fields.at(1).startsWith(QLatin1String("mb/"))) {
+        if (!isUsableLine(fields)) {
+            m_rejected.append(lineNumber);
             m_error = QStringLiteral("%1:%2: unusable voice line").arg(path).arg(lineNumber);
             continue;
         }
@@ -43,6 +73,11 @@ bool VoiceCatalogue::load(const QString &path)
 QString VoiceCatalogue::errorString() const
 {
     return m_error;
+}
+
+QList<int> VoiceCatalogue::rejectedLines() const
+{
+    return m_rejected;
 }
 
 qsizetype VoiceCatalogue::count() const
@@ -77,6 +112,20 @@ qsizetype VoiceCatalogue::indexOf(QStringView alias) const
             return i;
     }
     return -1;
+}
+
+std::optional<VoiceCatalogue::Voice> VoiceCatalogue::firstOfLanguage(QStringView language) const
+{
+    if (language.isEmpty())
+        return std::nullopt;
+    for (const Voice &voice : m_voices) {
+        const QStringView own(voice.language);
+        if (own.compare(language, Qt::CaseInsensitive) == 0
+            || (own.size() > language.size() && own.at(language.size()) == u'-'
+                && own.startsWith(language, Qt::CaseInsensitive)))
+            return voice;
+    }
+    return std::nullopt;
 }
 
 qsizetype VoiceCatalogue::currentIndex() const

@@ -12,7 +12,10 @@
 //     lgx.de.bill   de   m3
 //
 // Blank lines and lines starting with "//" are skipped. The order of the file is the order
-// in which the voices are listed; one of them is current.
+// in which the voices are listed; one of them is current. The fields go to espeak-ng, which
+// overruns its buffers on long names: each holds at most maxFieldLength letters, digits,
+// "-", "_" or "+" (the alias also "."). A line that breaks this is left out and named in
+// errorString() and rejectedLines().
 class VoiceCatalogue
 {
 public:
@@ -26,10 +29,14 @@ public:
         QString espeakName() const;
     };
 
+    static constexpr qsizetype maxFieldLength = 32;
+
     // Replaces the catalogue with the file's voices. False when the file cannot be read;
     // the catalogue is then empty.
-    bool load(const QString &path);
+    [[nodiscard]] bool load(const QString &path);
     QString errorString() const;
+    // Numbers (from 1) of the lines of the last load that were left out as unusable.
+    QList<int> rejectedLines() const;
 
     qsizetype count() const;
     QStringList aliases() const;
@@ -38,6 +45,9 @@ public:
     // Case-insensitive; nothing for an unknown alias.
     std::optional<Voice> find(QStringView alias) const;
     qsizetype indexOf(QStringView alias) const;
+    // The first voice, in the file's order, of a language given as an ISO code ("de", "en");
+    // "en" also finds "en-us". Nothing when the catalogue has none.
+    std::optional<Voice> firstOfLanguage(QStringView language) const;
 
     // -1 while the catalogue is empty.
     qsizetype currentIndex() const;
@@ -48,4 +58,5 @@ private:
     QList<Voice> m_voices;
     qsizetype m_current = -1;
     QString m_error;
+    QList<int> m_rejected;
 };

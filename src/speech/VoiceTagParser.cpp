@@ -84,7 +84,18 @@ bool VoiceTagParser::looksLikeTag(QStringView content)
     const QStringView trimmed = content.trimmed();
     if (trimmed.isEmpty() || !trimmed.front().isLetter())
         return false;
-    return trimmed.contains(u'=') || isKnownName(trimmed);
+    if (isKnownName(trimmed))
+        return true;
+    // One word, "=", one value without blanks: "VOL=200%dB", "AFX =DL122=1:...". A tag left
+    // open ("#VOL=200%dB Hallo #spd=50%#") would otherwise swallow the text up to the next one.
+    const auto equals = trimmed.indexOf(u'=');
+    if (equals < 0)
+        return false;
+    const QStringView name = trimmed.left(equals).trimmed();
+    const QStringView value = trimmed.mid(equals + 1).trimmed();
+    const auto isWordCharacter = [](QChar c) { return c.isLetterOrNumber() || c == u'_'; };
+    return std::all_of(name.begin(), name.end(), isWordCharacter)
+        && std::none_of(value.begin(), value.end(), [](QChar c) { return c.isSpace(); });
 }
 
 std::optional<VoiceSegment> VoiceTagParser::interpretTag(QStringView content)

@@ -8,9 +8,9 @@
 #include <optional>
 
 // Splits a hand-off line into voice tags and text. A tag lies between two "#" on one line
-// and looks like a setting: after optional blanks it starts with a letter and holds "=", or
-// it is a known name such as "Standard Sprecher". Tags that set nothing we know are dropped;
-// anything else between "#" ("C#", a lone "#") is text and is spoken.
+// and looks like a setting: a word, "=" and a value without blanks, or a known name such as
+// "Standard Sprecher". Tags that set nothing we know are dropped; anything else between "#"
+// ("C#", a lone "#", a tag left open before text) is text and is spoken.
 class VoiceTagParser
 {
 public:

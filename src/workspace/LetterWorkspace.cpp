@@ -2,6 +2,7 @@
 
 #include "app/ControlActions.h"
 #include "app/Form.h"
+#include "app/FormRegistry.h"
 #include "app/MessageBox.h"
 #include "app/ProgramDirectory.h"
 #include "app/Twips.h"
@@ -10,6 +11,7 @@
 #include "speech/SpeechHandOff.h"
 #include "speech/VoiceMarkup.h"
 #include "speech/VoicePattern.h"
+#include "speech/hilfe1.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -75,7 +77,8 @@ bool LetterWorkspace::readLetter()
     if (!writeHandOff(WordLookup::voicePrefix(m_c.list6) + letterText()))
         return false;
     m_lookup.Command16_Click();
-    return SpeechHandOff::click(QStringLiteral("Hilfe"));
+    // The letter is made of translations.
+    return SpeechHandOff::click(QStringLiteral("Hilfe"), m_lookup.targetLanguage());
 }
 
 void LetterWorkspace::Command32_Click()
@@ -170,7 +173,7 @@ void LetterWorkspace::Command21_Click()
         return;
     }
     m_lookup.Command16_Click();
-    m_lookup.Command39_Click();
+    m_lookup.Command39_Click(m_lookup.targetLanguage());
 }
 
 void LetterWorkspace::Command25_Click()
@@ -182,7 +185,8 @@ void LetterWorkspace::Command25_Click()
         return;
     }
     m_lookup.Command16_Click();
-    m_lookup.Command39_Click();
+    // The first field or a remark: the side of the word looked up.
+    m_lookup.Command39_Click(m_lookup.sourceLanguage());
 }
 
 void LetterWorkspace::Command23_Click()
@@ -193,7 +197,7 @@ void LetterWorkspace::Command23_Click()
         return;
     }
     m_lookup.Command16_Click();
-    m_lookup.Command39_Click();
+    m_lookup.Command39_Click(m_lookup.sourceLanguage());
 }
 
 void LetterWorkspace::Label4_DblClick()
@@ -203,7 +207,9 @@ void LetterWorkspace::Label4_DblClick()
         return;
     }
     Twips::setBackColor(m_c.text3, Twips::color(VbColor::White));
-    SpeechHandOff::click(QStringLiteral("Hilfe"));
+    // A help text, in the language of the interface.
+    const hilfe1 *help = form<hilfe1>();
+    SpeechHandOff::click(QStringLiteral("Hilfe"), help ? help->speechLanguage() : QString());
 }
 
 void LetterWorkspace::reloadVoices(const QStringList &entries)

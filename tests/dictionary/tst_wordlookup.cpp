@@ -5,6 +5,8 @@
 #include "dictionary/PartListModel.h"
 #include "dictionary/WordLookup.h"
 #include "dictionary/vodozaduda1.h"
+#include "speech/SpeechEngine.h"
+#include "speech/SpeechService.h"
 #include "speech/hilfe1.h"
 
 #include "TestSupport.h"
@@ -13,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QHelpEvent>
 #include <QToolTip>
 #include <QtTest>
@@ -36,6 +39,8 @@ private slots:
     void singleFieldEntrySpeaksOnlyThePrefix();
     void wholeEntryOfAnyLength();
     void entryTextShownAsWritten();
+    void eachFieldInItsLanguage_data();
+    void eachFieldInItsLanguage();
     void missingSpeechPage();
     void handOffNotWritable();
     void pathsIgnoreTheWorkingDirectory();
@@ -264,6 +269,36 @@ void TestWordLookup::entryTextShownAsWritten()
     // The tooltip shows the characters themselves, not markup.
     QVERIFY2(QToolTip::text().contains(QStringLiteral("&lt;img src=")) && !QToolTip::text().contains(u"<img"),
              qPrintable(QToolTip::text()));
+}
+
+void TestWordLookup::eachFieldInItsLanguage_data()
+{
+    QTest::addColumn<QString>("dictionary");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("voice");
+    QTest::newRow("translation, German-English") << "Woerterbuch-Muster" << "Enter" << "en+m3";
+    QTest::newRow("first field, German-English") << "Woerterbuch-Muster" << "Command22" << "de+m3";
+    QTest::newRow("translation, Spanish-German") << "SpDe" << "Enter" << "de+m3";
+    QTest::newRow("first field, Spanish-German") << "SpDe" << "Command22" << "es+m3";
+}
+
+void TestWordLookup::eachFieldInItsLanguage()
+{
+    QFETCH(QString, dictionary);
+    QFETCH(QString, button);
+    QFETCH(QString, voice);
+    m_fixture->dir().write(QStringLiteral("TranslateDeGb/SpDe.txt"),
+                           m_fixture->dir().read(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt")));
+    m_fixture->speakForReal();
+    SpeechService service(m_fixture->dir().path());
+    vodozaduda1 &w = openWindow();
+    ctl<QLineEdit>(w, "Text2")->setText(dictionary);
+    type(QStringLiteral("hallo"));
+    if (button == QLatin1String("Enter"))
+        pressEnter();
+    else
+        ctl<QPushButton>(w, "Command22")->click();
+    QTRY_COMPARE(service.engine().voicesOfLastText(), QStringList{voice});
 }
 
 void TestWordLookup::missingSpeechPage()

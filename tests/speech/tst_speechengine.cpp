@@ -3,6 +3,8 @@
 #include "speech/SpeechEngine.h"
 #include "speech/VoiceCatalogue.h"
 
+#include "speech/PcmBuffer.h"
+
 #include "RecordingOutput.h"
 #include "SignalAnalysis.h"
 
@@ -36,8 +38,8 @@ private slots:
 
     void speaksAHandOffFile();
     void unreadableFileIsRefused();
-    void tagsAloneSayNothing_data();
-    void tagsAloneSayNothing();
+    void nothingToSayLeavesSpeechAlone_data();
+    void nothingToSayLeavesSpeechAlone();
     void stopEndsSpeechAtOnce();
     void pauseHoldsAndResumeGoesOn();
     void againRepeatsTheLastText();
@@ -50,6 +52,12 @@ private slots:
     void echoRepeatsAfterTheDelay();
     void roughnessAddsNoise();
     void settingsHoldForOneTextOnly();
+    void intonationChangesPitchMovement();
+    void controlCharacterBeforeALongWord();
+    void longTextKeepsMemoryBounded();
+    void bufferKeepsOnlyARecentWindow();
+    void unusableVoicesAreSaid();
+    void outputFailingInItsOwnSignalIsReplaced();
     void twoEnginesSpeakSideBySide();
     void withoutDeviceSpeechGoesOnSilently();
     void playsOnTheDefaultDevice();
@@ -153,7 +161,7 @@ void TestSpeechEngine::unreadableFileIsRefused()
     QCOMPARE(m_output->startCount(), 0);
 }
 
-void TestSpeechEngine::tagsAloneSayNothing_data()
+void TestSpeechEngine::nothingToSayLeavesSpeechAlone_data()
 {
     QTest::addColumn<QString>("markup");
     QTest::newRow("main window standard speaker") << "#Standard Sprecher#";
@@ -162,15 +170,30 @@ void TestSpeechEngine::tagsAloneSayNothing_data()
     QTest::newRow("pattern without text")
         << "#voice=name:lgx.de.bill#\r\n#VOL=100%dB#\r\n\r\n#bpit=50Hz#\r\n#spd=100%#\r\n\r\n#BINT=0%#\r\n";
     QTest::newRow("unknown tag") << "#Lautstaerke=laut#";
+    QTest::newRow("empty") << "";
+    QTest::newRow("blanks and control characters") << "  \t\x01 \r\n \x7f";
 }
 
-void TestSpeechEngine::tagsAloneSayNothing()
+void TestSpeechEngine::nothingToSayLeavesSpeechAlone()
 {
     QFETCH(QString, markup);
+    QSignalSpy started(m_engine.get(), &SpeechEngine::started);
     QSignalSpy finished(m_engine.get(), &SpeechEngine::finished);
-    QVERIFY(speak(markup));
+    m_engine->speakText(shortPhrase);
+    QTest::qWait(150);
+    m_engine->speakText(markup);
+    QVERIFY(m_engine->isSpeaking());
+    QVERIFY(m_output->waitUntilIdle());
+    QCOMPARE(started.count(), 1);
     QCOMPARE(finished.count(), 1);
-    QCOMPARE(recorded().size(), size_t(0));
+    QCOMPARE(m_output->startCount(), 1);
+    const double span = SignalAnalysis::speechSpan(recorded(), rate());
+    QVERIFY2(span > 0.5, qPrintable(QString::number(span)));
+
+    // Said alone, it says nothing and starts nothing.
+    m_engine->speakText(markup);
+    QVERIFY(!m_engine->isSpeaking());
+    QCOMPARE(m_output->startCount(), 1);
 }
 
 void TestSpeechEngine::stopEndsSpeechAtOnce()
@@ -184,11 +207,27 @@ void TestSpeechEngine::stopEndsSpeechAtOnce()
     const double spoken = clock.elapsed() / 1000.0;
     QVERIFY(!m_engine->isSpeaking());
     QCOMPARE(finished.count(), 1);
-    const size_t atStop = recorded().size();
+    const std::vector<qint16> atStop = recorded();
     QTest::qWait(300);
-    QCOMPARE(recorded().size(), atStop);
+    QCOMPARE(recorded().size(), atStop.size());
     QCOMPARE(finished.count(), 1);
     const double stopped = m_output->durationSeconds();
+
+    // No click: the sound fades out within a few milliseconds instead of breaking off.
+    const auto tenMilliseconds = qsizetype(rate() / 100);
+    QVERIFY(qsizetype(atStop.size()) > 3 * tenMilliseconds);
+    const auto peak = [&atStop](qsizetype from, qsizetype to) {
+        int loudest = 0;
+        for (qsizetype i = from; i < to; ++i)
+            loudest = std::max(loudest, std::abs(int(atStop[size_t(i)])));
+        return loudest;
+    };
+    const auto end = qsizetype(atStop.size());
+    const int before = peak(end - 3 * tenMilliseconds, end - tenMilliseconds);
+    const int last = peak(end - tenMilliseconds / 40, end);
+    qInfo("before the stop: peak %d, in its last 0.25 ms: %d", before, last);
+    QVERIFY(before > 1000);
+    QVERIFY(last < before / 10);
 
     // Synthesis was cut off too: again() has to make the whole sentence anew.
     m_engine->again();
@@ -367,6 +406,200 @@ void TestSpeechEngine::settingsHoldForOneTextOnly()
     QVERIFY(SignalAnalysis::rms(normal) > 3.0 * secondHalf);
 }
 
+void TestSpeechEngine::intonationChangesPitchMovement()
+{
+    const QString question = QStringLiteral("Guten Morgen, wie geht es dir heute?");
+    const double flat = SignalAnalysis::pitchSpread(record(QStringLiteral("#pit=10Hz#") + question), rate());
+    const double lively = SignalAnalysis::pitchSpread(record(QStringLiteral("#pit=300Hz#") + question), rate());
+    qInfo("pitch movement: intonation 10 Hz %.1f semitones, 300 Hz %.1f semitones", flat, lively);
+    QVERIFY(flat < 3.0);
+    QVERIFY(lively > flat + 4.0);
+}
+
+void TestSpeechEngine::controlCharacterBeforeALongWord()
+{
+    QString word;
+    for (int i = 0; i < 60; ++i)
+        word += QStringLiteral("Donaudampfschifffahrtsgesellschaft");
+    m_engine->speakText(QStringLiteral("\x01") + word + QStringLiteral("\x00\x1b\x7f Ende"));
+    QTest::qWait(1500);
+    const double heard = SignalAnalysis::speechSpan(recorded(), rate());
+    m_engine->stop();
+    qInfo("%.2f s of the long word heard", heard);
+    QVERIFY(heard > 0.5);
+
+    // The engine is still fine.
+    QVERIFY(speak(word.left(34)));
+    QVERIFY(SignalAnalysis::speechSpan(recorded(), rate()) > 1.0);
+}
+
+void TestSpeechEngine::longTextKeepsMemoryBounded()
+{
+    const QString sentence = QStringLiteral("Ein langer Text wird Satz für Satz gelesen, ohne den Speicher zu füllen. ");
+    QString text;
+    while (text.size() < 1024 * 1024)
+        text += sentence;
+    QElapsedTimer clock;
+    clock.start();
+    m_engine->speakText(text);
+    qsizetype largest = 0;
+    while (clock.elapsed() < 3000) {
+        QTest::qWait(100);
+        largest = std::max(largest, m_output->buffer()->buffered());
+    }
+    const double played = double(m_output->position()) / rate();
+    const double seconds = clock.elapsed() / 1000.0;
+
+    // A pause holds synthesis too.
+    m_engine->pause();
+    QTest::qWait(300);
+    const qsizetype paused = m_output->buffer()->size();
+    QTest::qWait(500);
+    const qsizetype stillPaused = m_output->buffer()->size();
+    m_engine->stop();
+    qInfo("1 MB of text: after %.1f s, %.1f s played, at most %.1f s of samples held", seconds, played,
+          double(largest) / rate());
+    QVERIFY(played > 2.0);
+    // Synthesis keeps a few seconds ahead of playback, not the whole text (hours of speech).
+    QVERIFY(double(largest) / rate() < seconds + 5.0);
+    QCOMPARE(stillPaused, paused);
+}
+
+void TestSpeechEngine::bufferKeepsOnlyARecentWindow()
+{
+    constexpr qsizetype keep = 1000;
+    PcmBuffer pcm(100, keep);
+    std::vector<qint16> chunk(50);
+    std::vector<qint16> target(50);
+    qsizetype largest = 0;
+    qsizetype position = 0;
+    for (int i = 0; i < 200; ++i) {
+        std::fill(chunk.begin(), chunk.end(), qint16(i));
+        pcm.append(chunk);
+        position += pcm.read(position, target.data(), qsizetype(target.size()));
+        largest = std::max(largest, pcm.buffered());
+        if (target.front() != qint16(i))
+            break;
+    }
+    QCOMPARE(position, qsizetype(200 * 50));
+    QCOMPARE(pcm.size(), qsizetype(200 * 50));
+    QVERIFY2(largest <= keep + keep / 4 + 50, qPrintable(QString::number(largest)));
+    // The start is gone: it cannot be played again from memory.
+    QVERIFY(!pcm.isWhole());
+    QVERIFY(!pcm.rewind());
+    QCOMPARE(pcm.read(0, target.data(), 10), qsizetype(0));
+
+    PcmBuffer shortOne(100, keep);
+    shortOne.append(chunk);
+    QCOMPARE(shortOne.read(0, target.data(), 50), qsizetype(50));
+    QVERIFY(shortOne.rewind());
+    QCOMPARE(shortOne.read(0, target.data(), 50), qsizetype(50));
+}
+
+void TestSpeechEngine::unusableVoicesAreSaid()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("voices.txt")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("lgx.de.bill  de  m3\n"
+               "lgx.zz.lang  de  vvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvvv\n"
+               "lgx.zz.none  zz  m1\n");
+    file.close();
+    m_engine = std::make_unique<SpeechEngine>(dir.path());
+    QSignalSpy failed(m_engine.get(), &SpeechEngine::failed);
+    QVERIFY(!m_engine->voices().find(u"lgx.zz.lang"));
+
+    QVERIFY(speak(QStringLiteral("#voice=name:lgx.zz.none#Hallo")));
+    QTRY_COMPARE(failed.count(), 2);
+    QCOMPARE(failed.at(0).at(0).toString(),
+             QStringLiteral("Die Stimmenliste voices.txt enthält ungültige Einträge (Zeile 2); sie werden nicht "
+                            "verwendet."));
+    QCOMPARE(failed.at(1).at(0).toString(),
+             QStringLiteral("Die Stimme „lgx.zz.none“ aus voices.txt lässt sich in espeak-ng nicht laden (zz+m1); "
+                            "es spricht eine andere Stimme."));
+    // Another voice spoke the text.
+    QCOMPARE(m_engine->voicesOfLastText(), QStringList{ QStringLiteral("de+m3") });
+    QVERIFY(SignalAnalysis::speechSpan(recorded(), rate()) > 0.2);
+
+    // Each cause once.
+    QVERIFY(speak(QStringLiteral("#voice=name:lgx.zz.none#Hallo")));
+    QTest::qWait(50);
+    QCOMPARE(failed.count(), 2);
+}
+
+namespace {
+// Fails once inside its own timer's signal, after a third of a second; notes whether it was
+// deleted before that signal returned.
+class FailingOutput : public RecordingOutput
+{
+public:
+    ~FailingOutput() override
+    {
+        if (s_inOwnSignal)
+            s_deletedInOwnSignal = true;
+    }
+
+    static inline bool s_inOwnSignal = false;
+    static inline bool s_deletedInOwnSignal = false;
+
+protected:
+    void consume(const qint16 *samples, qsizetype count) override
+    {
+        RecordingOutput::consume(samples, count);
+        if (m_failed || durationSeconds() < 0.3)
+            return;
+        m_failed = true;
+        s_inOwnSignal = true;
+        emit failed(QStringLiteral("Gerät entfernt"));
+        s_inOwnSignal = false;
+    }
+
+private:
+    bool m_failed = false;
+};
+}
+
+void TestSpeechEngine::outputFailingInItsOwnSignalIsReplaced()
+{
+    m_engine.reset();
+    FailingOutput *failing = nullptr;
+    RecordingOutput *next = nullptr;
+    const auto previous = AudioOutput::setFactory([&failing, &next]() -> std::unique_ptr<AudioOutput> {
+        if (!failing) {
+            auto output = std::make_unique<FailingOutput>();
+            failing = output.get();
+            return output;
+        }
+        auto output = std::make_unique<RecordingOutput>();
+        next = output.get();
+        return output;
+    });
+    FailingOutput::s_deletedInOwnSignal = false;
+    SpeechEngine engine(programDirectory());
+    QSignalSpy finished(&engine, &SpeechEngine::finished);
+    engine.speakText(sentence);
+    const bool replaced = QTest::qWaitFor([&next] { return next != nullptr; }, 5000);
+    const double before = failing->durationSeconds();
+    const bool ended = replaced && next->waitUntilIdle();
+    AudioOutput::setFactory(previous);
+
+    QVERIFY(replaced);
+    QVERIFY(!FailingOutput::s_deletedInOwnSignal);
+    QVERIFY(ended);
+    QCOMPARE(finished.count(), 1);
+    // The next output went on where the failed one stopped: together, the whole sentence.
+    const double after = next->durationSeconds();
+    qInfo("failed after %.2f s, the next output played %.2f s", before, after);
+    QVERIFY(before > 0.25 && before < 0.6);
+    QVERIFY(after > 2.0);
+    QVERIFY(before + after < 3.6);
+
+    // The engine goes on speaking.
+    engine.speakText(word);
+    QVERIFY(next->waitUntilIdle());
+    QVERIFY(SignalAnalysis::speechSpan(next->samples(), next->sampleRate()) > 0.2);
+}
+
 void TestSpeechEngine::twoEnginesSpeakSideBySide()
 {
     RecordingOutput *const first = m_output;
@@ -398,12 +631,19 @@ void TestSpeechEngine::withoutDeviceSpeechGoesOnSilently()
     const auto previous = AudioOutput::setFactory([] { return std::make_unique<SinkAudioOutput>(QAudioDevice()); });
     SpeechEngine engine(programDirectory());
     QSignalSpy finished(&engine, &SpeechEngine::finished);
+    QSignalSpy failed(&engine, &SpeechEngine::failed);
     engine.speakText(word);
     QVERIFY(engine.isSpeaking());
     QVERIFY(!engine.lastError().isEmpty());
     QVERIFY(QTest::qWaitFor([&engine] { return !engine.isSpeaking(); }, 10000));
     QCOMPARE(finished.count(), 1);
+    engine.speakText(word);
+    QVERIFY(QTest::qWaitFor([&engine] { return !engine.isSpeaking(); }, 10000));
     AudioOutput::setFactory(previous);
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(failed.at(0).at(0).toString(),
+             QStringLiteral("Die Sprachausgabe ist nicht zu hören: Kein Audiogerät vorhanden. Sie läuft stumm "
+                            "weiter, bis ein Audiogerät bereitsteht."));
 
     if (QMediaDevices::defaultAudioOutput().isNull())
         QVERIFY(!AudioOutput::createDefault()->isAudible());

@@ -4,6 +4,16 @@
 #include <QTest>
 
 namespace {
+// A catalogue file of these lines in a folder of its own; empty when it cannot be written.
+QString writeCatalogue(const QTemporaryDir &dir, const QByteArray &lines)
+{
+    const QString path = dir.filePath(QStringLiteral("voices.txt"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(lines) != lines.size())
+        return {};
+    return path;
+}
+
 QString shippedCatalogue()
 {
     // ctest names the data folder; run by hand, the build folder holds a copy of it.
@@ -23,6 +33,10 @@ private slots:
     void readsOwnFormat();
     void currentVoice();
     void missingFile();
+    void fieldsEspeakCannotTakeAreRefused_data();
+    void fieldsEspeakCannotTakeAreRefused();
+    void firstVoiceOfALanguage_data();
+    void firstVoiceOfALanguage();
 };
 
 void TestVoiceCatalogue::shippedVoices_data()
@@ -117,6 +131,74 @@ void TestVoiceCatalogue::missingFile()
     QCOMPARE(catalogue.currentIndex(), -1);
     QVERIFY(!catalogue.current().has_value());
     QVERIFY(!catalogue.errorString().isEmpty());
+}
+
+void TestVoiceCatalogue::fieldsEspeakCannotTakeAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("usable");
+
+    const QByteArray variant32(32, 'v');
+    QTest::newRow("ordinary") << QByteArray("lgx.zz.b  en  f2") << true;
+    QTest::newRow("variant of 32 characters") << "lgx.zz.b  de  " + variant32 << true;
+    QTest::newRow("variant of 60 characters") << "lgx.zz.b  de  " + QByteArray(60, 'v') << false;
+    QTest::newRow("language of 33 characters") << "lgx.zz.b  " + QByteArray(33, 'd') + "  m1" << false;
+    QTest::newRow("alias of 33 characters") << QByteArray(33, 'a') + "  de  m1" << false;
+    QTest::newRow("language with a path") << QByteArray("lgx.zz.b  mb/mb-de1") << false;
+    QTest::newRow("variant with a quote") << QByteArray("lgx.zz.b  de  m1\"") << false;
+    QTest::newRow("language with a dot") << QByteArray("lgx.zz.b  de.x  m1") << false;
+    QTest::newRow("umlaut in the variant") << QByteArray("lgx.zz.b  de  m\xc3\xa4") << false;
+    QTest::newRow("dash, underscore and plus") << QByteArray("lgx.zz-b_c+d  en-us  m_1+x") << true;
+    QTest::newRow("four fields") << QByteArray("lgx.zz.b  de  m1  extra") << false;
+}
+
+void TestVoiceCatalogue::fieldsEspeakCannotTakeAreRefused()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, usable);
+
+    QTemporaryDir dir;
+    const QString path = writeCatalogue(dir, "lgx.zz.a  de  m3\n" + line + "\n");
+    QVERIFY(!path.isEmpty());
+    VoiceCatalogue catalogue;
+    QVERIFY(catalogue.load(path));
+    QCOMPARE(catalogue.count(), usable ? 2 : 1);
+    QCOMPARE(catalogue.rejectedLines(), usable ? QList<int>{} : QList<int>{ 2 });
+    QCOMPARE(catalogue.errorString().isEmpty(), usable);
+    QCOMPARE(catalogue.alias(0), QStringLiteral("lgx.zz.a"));
+}
+
+void TestVoiceCatalogue::firstVoiceOfALanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("alias");
+
+    QTest::newRow("de") << "de" << "lgx.zz.one";
+    QTest::newRow("en finds en-us first") << "en" << "lgx.zz.two";
+    QTest::newRow("en-us") << "en-us" << "lgx.zz.two";
+    QTest::newRow("upper case") << "EN" << "lgx.zz.two";
+    QTest::newRow("el") << "el" << "lgx.zz.four";
+    QTest::newRow("part of a code") << "e" << "";
+    QTest::newRow("language without a voice") << "fr" << "";
+    QTest::newRow("no language") << "" << "";
+}
+
+void TestVoiceCatalogue::firstVoiceOfALanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, alias);
+
+    QTemporaryDir dir;
+    const QString path = writeCatalogue(dir, "lgx.zz.one    de     m3\n"
+                                             "lgx.zz.two    en-us  f2\n"
+                                             "lgx.zz.three  en     m1\n"
+                                             "lgx.zz.four   el     m1\n"
+                                             "lgx.zz.five   de     f1\n");
+    VoiceCatalogue catalogue;
+    QVERIFY(catalogue.load(path));
+    QVERIFY(catalogue.setCurrentIndex(4));
+    const auto voice = catalogue.firstOfLanguage(language);
+    QCOMPARE(voice ? voice->alias : QString(), alias);
 }
 
 QTEST_GUILESS_MAIN(TestVoiceCatalogue)

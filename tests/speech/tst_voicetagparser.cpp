@@ -1,5 +1,8 @@
+#include "speech/SpeechText.h"
 #include "speech/VoiceTagParser.h"
 
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -38,6 +41,12 @@ QString describe(const QList<VoiceSegment> &segments)
     return parts.join(QLatin1Char('|'));
 }
 
+QString withoutBlanks(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("\\s")));
+    return text;
+}
+
 QString echoTag(const QString &delay)
 {
     return QStringLiteral("#AFX =DL122=1:$123=%1,$124=0.4,$125=0.0;#").arg(delay);
@@ -50,6 +59,11 @@ class TestVoiceTagParser : public QObject
 private slots:
     void parseLine_data();
     void parseLine();
+    void printableText_data();
+    void printableText();
+    void piecesOfText_data();
+    void piecesOfText();
+    void piecesKeepEveryCharacter();
 };
 
 void TestVoiceTagParser::parseLine_data()
@@ -112,6 +126,10 @@ void TestVoiceTagParser::parseLine_data()
     QTest::newRow("hashes around a number") << "# 1 #" << "text:# 1 #";
     QTest::newRow("sharp before a tag") << "C# #spd=50%#Dur" << "text:C#|speed:50|text:Dur";
     QTest::newRow("unterminated tag") << "#spd=50%" << "text:#spd=50%";
+    QTest::newRow("tag left open before text") << "#VOL=200%dB Hallo" << "text:#VOL=200%dB Hallo";
+    QTest::newRow("tag left open, then a tag")
+        << "#VOL=200%dB Hallo #spd=50%#Welt" << "text:#VOL=200%dB Hallo|speed:50|text:Welt";
+    QTest::newRow("two words before the equals sign") << "#Guten Tag=x#" << "text:#Guten Tag=x#";
 
     QTest::newRow("quoted line") << "\"#spd=50%#Hallo\"" << "speed:50|text:Hallo";
     QTest::newRow("only one pair of quotes stripped") << "\"\"Hallo\"\"" << "text:\"Hallo\"";
@@ -124,6 +142,76 @@ void TestVoiceTagParser::parseLine()
     QFETCH(QString, line);
     QFETCH(QString, expected);
     QCOMPARE(describe(VoiceTagParser::parseLine(line)), expected);
+}
+
+void TestVoiceTagParser::printableText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("plain") << "Grüß Gott" << "Grüß Gott";
+    QTest::newRow("control inside a word") << "Hal\x01lo" << "Hallo";
+    QTest::newRow("null character") << QStringLiteral("a") + QChar(0) + QStringLiteral("b") << "ab";
+    QTest::newRow("delete") << "A\x7f B" << "A B";
+    QTest::newRow("tab between words") << "Guten\tTag" << "Guten Tag";
+    QTest::newRow("line break between words") << "Guten\r\nTag" << "Guten Tag";
+    QTest::newRow("unit separator") << "a\x1f" "b" << "a b";
+    QTest::newRow("escape sequence") << "\x1b[31mrot" << "[31mrot";
+    QTest::newRow("only control characters") << "\x01\x02\t\x1b" << "";
+    QTest::newRow("control before a long word") << "\x01" + QString(400, u'x') << QString(400, u'x');
+}
+
+void TestVoiceTagParser::printableText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(SpeechText::printable(text), expected);
+}
+
+void TestVoiceTagParser::piecesOfText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("maxLength");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("short") << "Guten Tag" << 20 << "Guten Tag";
+    QTest::newRow("after a sentence") << "Das ist gut. Und das auch noch." << 20 << "Das ist gut.|Und das auch noch.";
+    QTest::newRow("at a blank") << "eins zwei drei vier fünf sechs" << 20 << "eins zwei drei vier|fünf sechs";
+    QTest::newRow("sentence end too early to use")
+        << "Ja. eins zwei drei vier fünf" << 20 << "Ja. eins zwei drei|vier fünf";
+    QTest::newRow("one long word") << QString(45, u'a') << 20
+                                   << QString(20, u'a') + u'|' + QString(20, u'a') + u'|' + QString(5, u'a');
+    QTest::newRow("surrogate pair at the limit")
+        << QString(19, u'a') + QString::fromUtf8("\xf0\x9f\x98\x80") + u'b' << 20
+        << QString(19, u'a') + u'|' + QString::fromUtf8("\xf0\x9f\x98\x80") + u'b';
+    QTest::newRow("blanks only") << "   " << 20 << "";
+}
+
+void TestVoiceTagParser::piecesOfText()
+{
+    QFETCH(QString, text);
+    QFETCH(int, maxLength);
+    QFETCH(QString, expected);
+    QCOMPARE(SpeechText::pieces(text, maxLength).join(u'|'), expected);
+}
+
+void TestVoiceTagParser::piecesKeepEveryCharacter()
+{
+    // Random words, blanks and sentence ends: every piece within the bound, nothing lost.
+    const quint32 seed = QRandomGenerator::global()->generate();
+    QRandomGenerator random(seed);
+    const QString alphabet = QStringLiteral("abcdefghäöü      .,!?");
+    QString text;
+    for (int i = 0; i < 20000; ++i)
+        text += alphabet.at(random.bounded(int(alphabet.size())));
+    text += QString(900, u'w');
+    const int maxLength = 20 + random.bounded(300);
+
+    const QStringList pieces = SpeechText::pieces(text, maxLength);
+    const auto longest = std::max_element(pieces.begin(), pieces.end(),
+                                          [](const QString &a, const QString &b) { return a.size() < b.size(); });
+    QVERIFY2(longest->size() <= maxLength, qPrintable(QStringLiteral("seed %1").arg(seed)));
+    QVERIFY2(withoutBlanks(pieces.join(QString())) == withoutBlanks(text), qPrintable(QStringLiteral("seed %1").arg(seed)));
 }
 
 QTEST_GUILESS_MAIN(TestVoiceTagParser)

@@ -18,6 +18,17 @@ AudioOutput::Factory RecordingOutput::install(RecordingOutput **latest)
     });
 }
 
+bool RecordingOutput::start(std::shared_ptr<PcmBuffer> buffer, int sampleRate, qsizetype from)
+{
+    m_buffer = buffer;
+    return PacedAudioOutput::start(std::move(buffer), sampleRate, from);
+}
+
+std::shared_ptr<const PcmBuffer> RecordingOutput::buffer() const
+{
+    return m_buffer;
+}
+
 QString RecordingOutput::errorString() const
 {
     return {};

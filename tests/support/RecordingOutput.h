@@ -16,6 +16,7 @@ public:
     // one made last. Returns the previous factory, for restoring it.
     static Factory install(RecordingOutput **latest);
 
+    bool start(std::shared_ptr<PcmBuffer> buffer, int sampleRate, qsizetype from) override;
     QString errorString() const override;
 
     const std::vector<qint16> &samples() const;
@@ -23,6 +24,8 @@ public:
     double durationSeconds() const;
     double rms() const;
     int startCount() const;
+    // The buffer played last, as the engine fills it.
+    std::shared_ptr<const PcmBuffer> buffer() const;
     // Lets events run until playback has ended (or was stopped); false on timeout.
     bool waitUntilIdle(int timeoutMilliseconds = 20000) const;
 
@@ -31,6 +34,7 @@ protected:
     void consume(const qint16 *samples, qsizetype count) override;
 
 private:
+    std::shared_ptr<const PcmBuffer> m_buffer;
     std::vector<qint16> m_samples;
     int m_sampleRate = 0;
     int m_starts = 0;

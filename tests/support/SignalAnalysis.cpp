@@ -101,7 +101,7 @@ std::pair<qsizetype, double> SignalAnalysis::framePeriod(const std::vector<qint1
     return { 0, best };
 }
 
-double SignalAnalysis::estimatePitch(const std::vector<qint16> &samples, int sampleRate)
+std::vector<double> SignalAnalysis::framePitches(const std::vector<qint16> &samples, int sampleRate)
 {
     const auto list = frames(samples, sampleRate, pitchFrameSeconds);
     double loudest = 0.0;
@@ -116,10 +116,27 @@ double SignalAnalysis::estimatePitch(const std::vector<qint16> &samples, int sam
         if (lag > 0 && strength > 0.6)
             pitches.push_back(double(sampleRate) / double(lag));
     }
+    return pitches;
+}
+
+double SignalAnalysis::estimatePitch(const std::vector<qint16> &samples, int sampleRate)
+{
+    std::vector<double> pitches = framePitches(samples, sampleRate);
     if (pitches.empty())
         return 0.0;
     std::nth_element(pitches.begin(), pitches.begin() + qsizetype(pitches.size() / 2), pitches.end());
     return pitches[pitches.size() / 2];
+}
+
+double SignalAnalysis::pitchSpread(const std::vector<qint16> &samples, int sampleRate)
+{
+    std::vector<double> pitches = framePitches(samples, sampleRate);
+    if (pitches.size() < 10)
+        return 0.0;
+    std::sort(pitches.begin(), pitches.end());
+    const double low = pitches[pitches.size() / 10];
+    const double high = pitches[pitches.size() * 9 / 10];
+    return 12.0 * std::log2(high / low);
 }
 
 double SignalAnalysis::periodicity(const std::vector<qint16> &samples, int sampleRate)

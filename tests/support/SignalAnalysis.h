@@ -19,6 +19,9 @@ public:
 
     // Median fundamental frequency of the voiced frames, by autocorrelation; 0 if none.
     static double estimatePitch(const std::vector<qint16> &samples, int sampleRate);
+    // How far the pitch moves: semitones between the 10th and the 90th percentile of the
+    // voiced frames' fundamental frequency; 0 if there are too few.
+    static double pitchSpread(const std::vector<qint16> &samples, int sampleRate);
     // Mean height of the autocorrelation peak in the pitch range over the loud frames:
     // near 1 for a clean voice, lower for a rough or noisy one.
     static double periodicity(const std::vector<qint16> &samples, int sampleRate);
@@ -37,6 +40,7 @@ private:
     static std::vector<Frame> frames(const std::vector<qint16> &samples, int sampleRate, double seconds);
     // The period's lag and the highest normalised autocorrelation within one frame, for
     // 60..500 Hz; lag -1 when the frame lies too close to the end.
+    static std::vector<double> framePitches(const std::vector<qint16> &samples, int sampleRate);
     static std::pair<qsizetype, double> framePeriod(const std::vector<qint16> &samples, qsizetype start,
                                                     qsizetype length, int sampleRate);
 };
