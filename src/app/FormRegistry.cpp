@@ -1,5 +1,6 @@
 #include "app/FormRegistry.h"
 
+#include "app/AccessibleNames.h"
 #include "app/KeyPreview.h"
 #include "app/Pause.h"
 #include "app/PlainToolTips.h"
@@ -61,6 +62,7 @@ Form *FormRegistry::load(const QString &name)
     // Known before its load step runs, which may refer to it again.
     m_loaded.emplace_back(name, window);
     window->load();
+    AccessibleNames::give(*window);
     emit windowLoaded(window);
     return window;
 }

@@ -14,6 +14,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace {
 template <class W>
@@ -55,6 +58,17 @@ void Program::registerWindows()
     registry.setSharedKeyHandler(sharedKey);
 }
 
+bool Program::translateQtDialogs()
+{
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
 int Program::run()
 {
     QApplication::setApplicationName(QStringLiteral("HX-Tolkarin"));
@@ -63,6 +77,8 @@ int Program::run()
     QFont font = QApplication::font();
     font.setPointSize(8);
     QApplication::setFont(font);
+    // Without the translations the dialogs are English; everything else works the same.
+    (void)translateQtDialogs();
 
     SpeechService speech(ProgramDirectory::path());
     // What keeps speech from being heard is said once, in a message.

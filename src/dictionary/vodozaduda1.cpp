@@ -141,6 +141,8 @@ void vodozaduda1::buildControls()
     m_Label10 = F::label(this, "Label10", QStringLiteral("1"), 0, 3480, 255, 375);
     m_Text3 = F::make<QLineEdit>(this, "Text3", 120, 3480, 4335, 375);
     m_Text3->setToolTip(QStringLiteral("Mit Enter übersetzen"));
+    // The names the help texts give the fields, for screen readers.
+    m_Text3->setAccessibleName(QStringLiteral("Textfeld 1"));
     Twips::setBackColor(m_Text3, Twips::color(VbColor::Yellow));
     m_Check1 = F::make<QCheckBox>(this, "Check1", 4560, 3480, 1215, 375);
     m_Check1->setText(QStringLiteral("< Focus"));
@@ -148,6 +150,7 @@ void vodozaduda1::buildControls()
     m_Label11 = F::label(this, "Label11", QStringLiteral("2"), 0, 3960, 255, 375);
     m_Text1 = F::make<QLineEdit>(this, "Text1", 120, 3960, 4335, 375);
     m_Text1->setToolTip(QStringLiteral("Mit Enter übersetzen"));
+    m_Text1->setAccessibleName(QStringLiteral("Textfeld 2"));
     Twips::setBackColor(m_Text1, Twips::color(VbColor::LightGrey));
 
     m_Label3 = F::label(this, "Label3", QStringLiteral("Land"), 240, 0, 2415, 255);
@@ -224,6 +227,7 @@ void vodozaduda1::buildControls()
 
     // The letter side, right half of the wide window.
     m_Text6 = F::make<QPlainTextEdit>(this, "Text6", 5880, 480, 5535, 3975);
+    m_Text6->setAccessibleName(QStringLiteral("Brief"));
     m_Text6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_Text6->setFont(QFont(QStringLiteral("MS Sans Serif"), 12));
     Twips::setBackColor(m_Text6, Twips::color(VbColor::Yellow));

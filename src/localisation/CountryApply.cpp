@@ -1,5 +1,6 @@
 #include "localisation/CountryApply.h"
 
+#include "app/AccessibleNames.h"
 #include "app/Controls.h"
 #include "app/FontList.h"
 #include "app/FormRegistry.h"
@@ -127,4 +128,8 @@ void CountryApply::apply(const QString &file, const QString &section)
         if (hilfe1 *help = form<hilfe1>())
             help->setSpeechLanguage(read(CountryKeys::kLanguageKey));
     });
+
+    // Names taken from help texts follow the new help texts.
+    for (Form *window : FormRegistry::instance().loadedWindows())
+        AccessibleNames::give(*window);
 }

@@ -9,6 +9,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QAccessible>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -93,6 +97,7 @@ private slots:
     void sharedKeysWhereTheWindowTakesThem_data();
     void sharedKeysWhereTheWindowTakesThem();
     void everyControlHasAName();
+    void qtDialogsSpeakGerman();
 };
 
 void TestWindowShell::loadOnFirstReference()
@@ -307,14 +312,34 @@ void TestWindowShell::everyControlHasAName()
     FormRegistry &registry = FormRegistry::instance();
     const QStringList names = registry.registeredNames();
     QVERIFY(names.contains(QStringLiteral("vodozaduda1")));
+    QStringList unnamed;
+    QStringList unspoken;
     for (const QString &name : names) {
         const Form *window = registry.load(name);
         QVERIFY2(window, qPrintable(name));
         QCOMPARE(window->objectName(), name);
-        for (const QWidget *control : Controls::of(*window))
-            QVERIFY2(!control->objectName().isEmpty(),
-                     qPrintable(name + QLatin1String(": ") + control->metaObject()->className()));
+        for (QWidget *control : Controls::of(*window)) {
+            if (control->objectName().isEmpty())
+                unnamed << name + QLatin1String(": ") + QLatin1String(control->metaObject()->className());
+            // What a screen reader says for it.
+            const QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+            if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty())
+                unspoken << name + QLatin1Char('.') + control->objectName();
+        }
     }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1String(", "))));
+    QVERIFY2(unspoken.isEmpty(), qPrintable(unspoken.join(QLatin1String(", "))));
+}
+
+void TestWindowShell::qtDialogsSpeakGerman()
+{
+    QVERIFY(Program::translateQtDialogs());
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    QCOMPARE(dialog.labelText(QFileDialog::Reject), QStringLiteral("Abbrechen"));
 }
 
 QTEST_MAIN(TestWindowShell)
