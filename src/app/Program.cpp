@@ -16,6 +16,7 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTranslator>
 
 namespace {
@@ -80,6 +81,9 @@ int Program::run()
     // Without the translations the dialogs are English; everything else works the same.
     (void)translateQtDialogs();
 
+    // Everything the program writes lies in its directory: run from a copy the user may write.
+    ProgramDirectory::setPath(ProgramDirectory::writableOne(
+        ProgramDirectory::path(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     SpeechService speech(ProgramDirectory::path());
     // What keeps speech from being heard is said once, in a message.
     QObject::connect(&speech.engine(), &SpeechEngine::failed, &speech, [](const QString &message) {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
+
 // The directory of the executable. Every file the program reads or writes lies below it,
 // so the program behaves the same whatever the working directory is.
 class ProgramDirectory
@@ -14,4 +16,12 @@ public:
 
     // Tests point the program at a folder of their own.
     static void setPath(const QString &path);
+
+    // The program writes below its directory. An installed one the user cannot write is copied
+    // once to userCopy (the user's data folder), and the program runs from that copy from then
+    // on; later starts keep the copy and what the user changed in it. Returns the directory to
+    // run from: the installed one when it is writable or the copy cannot be made.
+    using WritableCheck = std::function<bool(const QString &directory)>;
+    static QString writableOne(const QString &installed, const QString &userCopy,
+                               const WritableCheck &isWritable = {});
 };

@@ -1,0 +1,62 @@
+#include "app/ProgramDirectory.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+[[nodiscard]] bool write(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray read(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+}
+
+class TestProgramDirectory : public QObject
+{
+    Q_OBJECT
+private slots:
+    void writableInstallIsUsedAsItIs();
+    void readOnlyInstallIsCopiedOnce();
+};
+
+void TestProgramDirectory::writableInstallIsUsedAsItIs()
+{
+    QTemporaryDir installed;
+    QTemporaryDir home;
+    const QString copy = QDir(home.path()).filePath(QStringLiteral("HX-Tolkarin"));
+    QCOMPARE(ProgramDirectory::writableOne(installed.path(), copy, [](const QString &) { return true; }),
+             installed.path());
+    QVERIFY(!QFileInfo::exists(copy));
+}
+
+void TestProgramDirectory::readOnlyInstallIsCopiedOnce()
+{
+    QTemporaryDir installed;
+    QTemporaryDir home;
+    QVERIFY(write(QDir(installed.path()).filePath(QStringLiteral("TranslateDeGb/DeEn.txt")), "haus;house;\r\n"));
+    QVERIFY(write(QDir(installed.path()).filePath(QStringLiteral("sp")), "<form></form>"));
+    const QString copy = QDir(home.path()).filePath(QStringLiteral("HX-Tolkarin"));
+    const auto readOnly = [](const QString &) { return false; };
+
+    QCOMPARE(ProgramDirectory::writableOne(installed.path(), copy, readOnly), copy);
+    QCOMPARE(read(QDir(copy).filePath(QStringLiteral("TranslateDeGb/DeEn.txt"))), QByteArray("haus;house;\r\n"));
+    QCOMPARE(read(QDir(copy).filePath(QStringLiteral("sp"))), QByteArray("<form></form>"));
+    QVERIFY(QFileInfo(QDir(copy).filePath(QStringLiteral("sp"))).isWritable());
+
+    // What the user changed in the copy stays at the next start.
+    QVERIFY(write(QDir(copy).filePath(QStringLiteral("TranslateDeGb/DeEn.txt")), "haus;home;\r\n"));
+    QCOMPARE(ProgramDirectory::writableOne(installed.path(), copy, readOnly), copy);
+    QCOMPARE(read(QDir(copy).filePath(QStringLiteral("TranslateDeGb/DeEn.txt"))), QByteArray("haus;home;\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TestProgramDirectory)
+#include "tst_programdirectory.moc"
