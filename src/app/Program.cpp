@@ -1,14 +1,17 @@
 #include "app/Program.h"
 
 #include "app/FormRegistry.h"
+#include "app/ProgramIcon.h"
 #include "app/ProgramDirectory.h"
 #include "dictionary/vodozaduda1.h"
 #include "speech/Logox4.h"
 #include "localisation/Form2.h"
+#include "localisation/starter.h"
 #include "speech/SpeechHandOff.h"
 #include "speech/SpeechService.h"
 #include "speech/hilfe1.h"
 #include "workspace/Form1.h"
+#include "workspace/halmorix.h"
 
 #include <QApplication>
 #include <QFont>
@@ -49,6 +52,8 @@ void Program::registerWindows()
     add<hilfe1>(registry);
     add<Logox4>(registry);
     add<Form2>(registry);
+    add<starter>(registry);
+    add<halmorix>(registry);
     registry.setAnchorName(QLatin1String(vodozaduda1::kName));
     registry.setSharedKeyHandler(sharedKey);
 }
@@ -57,6 +62,7 @@ int Program::run()
 {
     QApplication::setApplicationName(QStringLiteral("HX-Tolkarin"));
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(ProgramIcon::icon());
     // The windows are laid out in design measures made for a small 8-point face.
     QFont font = QApplication::font();
     font.setPointSize(8);
@@ -65,8 +71,7 @@ int Program::run()
     SpeechService speech(ProgramDirectory::path());
     registerWindows();
     FormRegistry &registry = FormRegistry::instance();
-    if (Form *start = registry.load(QLatin1String(kStartWindow)))
-        start->show();
+    registry.load(QLatin1String(kStartWindow));
     // The program may have been ended while the start window loaded.
     const int code = registry.programEnded() ? 0 : QApplication::exec();
     // Windows first: their last steps may still hand something to speech.
