@@ -2,15 +2,18 @@
 
 #include "app/FormRegistry.h"
 #include "app/MessageBox.h"
+#include "app/ProgramIcon.h"
 #include "app/ProgramDirectory.h"
 #include "dictionary/vodozaduda1.h"
 #include "speech/Logox4.h"
 #include "localisation/Form2.h"
 #include "speech/SpeechEngine.h"
+#include "localisation/starter.h"
 #include "speech/SpeechHandOff.h"
 #include "speech/SpeechService.h"
 #include "speech/hilfe1.h"
 #include "workspace/Form1.h"
+#include "workspace/halmorix.h"
 
 #include <QApplication>
 #include <QFont>
@@ -55,6 +58,8 @@ void Program::registerWindows()
     add<hilfe1>(registry);
     add<Logox4>(registry);
     add<Form2>(registry);
+    add<starter>(registry);
+    add<halmorix>(registry);
     registry.setAnchorName(QLatin1String(vodozaduda1::kName));
     registry.setSharedKeyHandler(sharedKey);
 }
@@ -74,6 +79,7 @@ int Program::run()
 {
     QApplication::setApplicationName(QStringLiteral("HX-Tolkarin"));
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(ProgramIcon::icon());
     // The windows are laid out in design measures made for a small 8-point face.
     QFont font = QApplication::font();
     font.setPointSize(8);
@@ -91,8 +97,7 @@ int Program::run()
     });
     registerWindows();
     FormRegistry &registry = FormRegistry::instance();
-    if (Form *start = registry.load(QLatin1String(kStartWindow)))
-        start->show();
+    registry.load(QLatin1String(kStartWindow));
     // The program may have been ended while the start window loaded.
     const int code = registry.programEnded() ? 0 : QApplication::exec();
     // Windows first: their last steps may still hand something to speech.

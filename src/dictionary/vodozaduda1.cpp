@@ -16,6 +16,7 @@
 #include "speech/hilfe1.h"
 #include "workspace/LetterWorkspace.h"
 #include "workspace/Form1.h"
+#include "workspace/WindowHiding.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -123,7 +124,7 @@ vodozaduda1::vodozaduda1(QWidget *parent) : Form(parent)
         showHelpText(QStringLiteral("Mit Doppelklick markiertes Wörterbuch laden..") + m_File1->fileName());
     });
     connect(m_Command2, &QPushButton::clicked, this, &vodozaduda1::Command2);
-    connect(m_Command43, &QPushButton::clicked, this, [this] { hide(); });
+    connect(m_Command43, &QPushButton::clicked, this, [this] { WindowHiding::hide(*this); });
     connect(m_Timer4, &QTimer::timeout, this, [this] {
         focusControl(m_Text3);
         m_Timer4->stop();

@@ -11,6 +11,7 @@
 #include <Qt>
 
 #include "SourceData.h"
+#include "TrayRecorder.h"
 #include "app/Controls.h"
 #include "speech/SpeechHandOff.h"
 
@@ -96,7 +97,8 @@ private:
 };
 
 // Every window of the program known by name, none loaded; every window deleted at the end;
-// the end of the program is recorded, not carried out; no sound device is opened.
+// the end of the program is recorded, not carried out; no sound device is opened, and the
+// desktop has no tray.
 class WindowSandbox
 {
 public:
@@ -106,6 +108,7 @@ public:
 
 private:
     RecordingAudio m_audio;
+    TrayRecorder m_tray{false};
 };
 
 bool copyDirectory(const QString &from, const QString &to);
