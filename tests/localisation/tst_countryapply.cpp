@@ -22,10 +22,7 @@
 
 namespace {
 // Controls of the main window that the key table names and that are not built yet.
-const QStringList kNotBuiltYet{QStringLiteral("vodozaduda1.Command31"), QStringLiteral("vodozaduda1.Command36"),
-                               QStringLiteral("vodozaduda1.Command37"), QStringLiteral("vodozaduda1.Label6"),
-                               QStringLiteral("vodozaduda1.Label7"), QStringLiteral("vodozaduda1.Label8"),
-                               QStringLiteral("vodozaduda1.Check5"), QStringLiteral("vodozaduda1.Check6")};
+const QStringList kNotBuiltYet{};
 
 QString caption(const QObject *c)
 {
