@@ -169,6 +169,10 @@ void vodozaduda1::buildControls()
     Twips::setBackColor(m_Text3, Twips::color(VbColor::Yellow));
     m_Check1 = F::make<QCheckBox>(this, "Check1", 4560, 3480, 1215, 375);
     m_Check1->setText(QStringLiteral("< Focus"));
+    m_Check1->setToolTip(QStringLiteral(
+        "Den Fokus auf Textfeld 1 setzen nach Übersetzen mit Enter oder auf Textfeld 2 ! Unteres Textfeld 2 eignet "
+        "sich um ganze Sätze im Wörterbuch zu finden! Geben Sie einfach die ersten Buchstaben ein, und schon wird "
+        "eine alphabetische Liste verwandter und ähnlich geschriebener Wörter angezeigt."));
     m_Check1->setChecked(true);
     m_Label11 = F::label(this, "Label11", QStringLiteral("2"), 0, 3960, 255, 375);
     m_Text1 = F::make<QLineEdit>(this, "Text1", 120, 3960, 4335, 375);
