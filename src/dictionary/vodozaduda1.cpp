@@ -204,10 +204,10 @@ void vodozaduda1::buildControls()
     m_Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_Label4->setToolTip(QStringLiteral("Mit Doppelklick Hilfetext vorlesen lassen"));
     // Under the description; the part lists, made later, lie over them.
-    m_Label6 = F::clickLabel(this, "Label6", QStringLiteral("Beschreibung:"), 120, 3255, 1095, 225);
-    m_Label7 = F::clickLabel(this, "Label7", QStringLiteral("2."), 1275, 3255, 255, 225);
-    m_Label8 = F::clickLabel(this, "Label8", QStringLiteral("3."), 1590, 3255, 255, 225);
-    m_Label5 = F::clickLabel(this, "Label5", QStringLiteral("mehr>>"), 1905, 3255, 735, 225);
+    m_Label6 = F::clickLabel(this, "Label6", QStringLiteral("Beschreibung:"), 120, 3255, 1215, 225);
+    m_Label7 = F::clickLabel(this, "Label7", QStringLiteral("2."), 1395, 3255, 255, 225);
+    m_Label8 = F::clickLabel(this, "Label8", QStringLiteral("3."), 1710, 3255, 255, 225);
+    m_Label5 = F::clickLabel(this, "Label5", QStringLiteral("mehr>>"), 2025, 3255, 735, 225);
     for (int k = 0; k < 4; ++k) {
         m_Lists[k] = F::make<PartList>(this, "", 120, 720, 4335, 2790);
         m_Lists[k]->setObjectName(QStringLiteral("List%1").arg(k + 1));
@@ -281,12 +281,12 @@ void vodozaduda1::buildControls()
     m_Command33 = F::button(this, "Command33", QString(), 9375, 60, 375, 375);
     m_Command33->setToolTip(QStringLiteral("Lösche Brief-Textfeld"));
     Twips::setBackColor(m_Command33, Twips::color(VbColor::Red));
-    m_Command36 = F::button(this, "Command36", QString(), 9810, 60, 375, 375);
+    m_Command36 = F::button(this, "Command36", QString(), 9795, 60, 345, 375);
     m_Command36->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     m_Command36->setToolTip(QStringLiteral("Text speichern unter..?"));
-    m_Command37 = F::button(this, "Command37", QStringLiteral("Speichern"), 10245, 60, 750, 375);
+    m_Command37 = F::button(this, "Command37", QStringLiteral("Speichern"), 10155, 60, 915, 375);
     m_Command37->setToolTip(QStringLiteral("Text speichern"));
-    m_Command31 = F::button(this, "Command31", QString(), 11055, 60, 360, 375);
+    m_Command31 = F::button(this, "Command31", QString(), 11085, 60, 330, 375);
     m_Command31->setIcon(QIcon::fromTheme(QStringLiteral("document-print"),
                                           style()->standardIcon(QStyle::SP_FileDialogContentsView)));
     m_Command31->setToolTip(QStringLiteral("Text ausdrucken"));
