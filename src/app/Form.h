@@ -28,6 +28,8 @@ public:
         return true;
     }
     virtual void unloadStep() {}
+    // The program ends, whichever window ended it: last chance to keep what must not be lost.
+    virtual void programEnds() {}
     // Which of F1 (help), F2 (read the help text) and F3 (stop) the shell handles here.
     virtual SharedKeys sharedKeys() const { return AllSharedKeys; }
 

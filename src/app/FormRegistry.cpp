@@ -103,6 +103,11 @@ QList<Form *> FormRegistry::loadedWindows() const
 
 void FormRegistry::endProgram()
 {
+    if (!m_ended) {
+        for (const auto &[name, form] : m_loaded)
+            if (form && !form->m_unloaded)
+                form->programEnds();
+    }
     const auto loaded = std::move(m_loaded);
     m_loaded.clear();
     const bool first = !m_ended;

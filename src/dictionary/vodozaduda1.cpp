@@ -3,6 +3,7 @@
 #include "app/ClickLabel.h"
 #include "app/ControlFactory.h"
 #include "app/ControlActions.h"
+#include "app/FontList.h"
 #include "app/FormRegistry.h"
 #include "app/Twips.h"
 #include "dictionary/DictionaryCatalogue.h"
@@ -14,13 +15,16 @@
 #include "speech/Logox4.h"
 #include "localisation/Form2.h"
 #include "speech/hilfe1.h"
-#include "workspace/LetterWorkspace.h"
+#include "workspace/FontChoice.h"
 #include "workspace/Form1.h"
 #include "workspace/WindowHiding.h"
+#include "workspace/LetterOutput.h"
+#include "workspace/LetterWorkspace.h"
+#include "workspace/MouseOverHelp.h"
+#include "workspace/UnsavedLetter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -29,6 +33,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 
 #include <limits>
@@ -118,11 +123,32 @@ vodozaduda1::vodozaduda1(QWidget *parent) : Form(parent)
     connect(m_Label9, &ClickLabel::clicked, m_browsing, &ListBrowsing::Label9_Click);
     connect(m_Command19, &QPushButton::clicked, m_browsing, &ListBrowsing::Command19_Click);
     connect(m_Command20, &QPushButton::clicked, m_browsing, &ListBrowsing::Command20_Click);
-    for (PartList *list : m_Lists)
-        connect(list, &PartList::hovered, this, [this] { showHelpText(m_Text5->text()); });
-    connect(m_File1, &FileListBox::hovered, this, [this] {
-        showHelpText(QStringLiteral("Mit Doppelklick markiertes Wörterbuch laden..") + m_File1->fileName());
-    });
+    LetterOutputControls oc;
+    oc.window = this;
+    oc.text6 = m_Text6;
+    oc.text7 = m_Text7;
+    oc.text3 = m_Text3;
+    oc.command36 = m_Command36;
+    oc.command37 = m_Command37;
+    oc.command31 = m_Command31;
+    m_output = new LetterOutput(oc, this);
+    m_unsaved = new UnsavedLetter(m_Text6, m_Check2, this);
+    connect(m_output, &LetterOutput::saved, m_unsaved, &UnsavedLetter::saved);
+    connect(m_Command33, &QPushButton::clicked, m_unsaved, &UnsavedLetter::dropped);
+
+    FontChoiceControls fc;
+    fc.combo1 = m_Combo1;
+    fc.check5 = m_Check5;
+    fc.check6 = m_Check6;
+    fc.command48 = m_Command48;
+    fc.text3 = m_Text3;
+    fc.text1 = m_Text1;
+    fc.text6 = m_Text6;
+    m_fonts = new FontChoice(fc, this);
+
+    m_hover = new MouseOverHelp(*this, *m_browsing, this);
+    connect(m_Command38, &QPushButton::clicked, m_hover, &MouseOverHelp::Command38_Click);
+
     connect(m_Command2, &QPushButton::clicked, this, &vodozaduda1::Command2);
     connect(m_Command43, &QPushButton::clicked, this, [this] { WindowHiding::hide(*this); });
     connect(m_Timer4, &QTimer::timeout, this, [this] {
@@ -147,6 +173,10 @@ void vodozaduda1::buildControls()
     Twips::setBackColor(m_Text3, Twips::color(VbColor::Yellow));
     m_Check1 = F::make<QCheckBox>(this, "Check1", 4560, 3480, 1215, 375);
     m_Check1->setText(QStringLiteral("< Focus"));
+    m_Check1->setToolTip(QStringLiteral(
+        "Den Fokus auf Textfeld 1 setzen nach Übersetzen mit Enter oder auf Textfeld 2 ! Unteres Textfeld 2 eignet "
+        "sich um ganze Sätze im Wörterbuch zu finden! Geben Sie einfach die ersten Buchstaben ein, und schon wird "
+        "eine alphabetische Liste verwandter und ähnlich geschriebener Wörter angezeigt."));
     m_Check1->setChecked(true);
     m_Label11 = F::label(this, "Label11", QStringLiteral("2"), 0, 3960, 255, 375);
     m_Text1 = F::make<QLineEdit>(this, "Text1", 120, 3960, 4335, 375);
@@ -178,6 +208,11 @@ void vodozaduda1::buildControls()
     m_Label4->setWordWrap(true);
     m_Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_Label4->setToolTip(QStringLiteral("Mit Doppelklick Hilfetext vorlesen lassen"));
+    // Under the description; the part lists, made later, lie over them.
+    m_Label6 = F::clickLabel(this, "Label6", QStringLiteral("Beschreibung:"), 120, 3255, 1215, 225);
+    m_Label7 = F::clickLabel(this, "Label7", QStringLiteral("2."), 1395, 3255, 255, 225);
+    m_Label8 = F::clickLabel(this, "Label8", QStringLiteral("3."), 1710, 3255, 255, 225);
+    m_Label5 = F::clickLabel(this, "Label5", QStringLiteral("mehr>>"), 2025, 3255, 735, 225);
     for (int k = 0; k < 4; ++k) {
         m_Lists[k] = F::make<PartList>(this, "", 120, 720, 4335, 2790);
         m_Lists[k]->setObjectName(QStringLiteral("List%1").arg(k + 1));
@@ -225,12 +260,19 @@ void vodozaduda1::buildControls()
     m_Combo1->setEditable(true);
     m_Combo1->setToolTip(QStringLiteral("Schrift Type auswählen"));
     Twips::setBackColor(m_Combo1, Twips::color(VbColor::LightYellow));
+    // Toggle buttons: "<" gives the chosen face to the input fields, "^" to the letter above.
+    m_Check5 = F::button(this, "Check5", QStringLiteral("<"), 10425, 4440, 480, 375);
+    m_Check6 = F::button(this, "Check6", QStringLiteral("^"), 10935, 4440, 480, 375);
+    for (QPushButton *target : {m_Check5, m_Check6}) {
+        target->setCheckable(true);
+        Twips::setBackColor(target, Twips::color(VbColor::LightYellow));
+    }
 
     // The letter side, right half of the wide window.
     m_Text6 = F::make<QPlainTextEdit>(this, "Text6", 5880, 480, 5535, 3975);
     m_Text6->setAccessibleName(QStringLiteral("Brief"));
     m_Text6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_Text6->setFont(QFont(QStringLiteral("MS Sans Serif"), 12));
+    m_Text6->setFont(FontList::withFace(QFont(QString(), 12), FontChoice::kDesignFace));
     Twips::setBackColor(m_Text6, Twips::color(VbColor::Yellow));
     m_Command22 = F::button(this, "Command22", QStringLiteral("&1;"), 5880, 60, 495, 375);
     m_Command22->setToolTip(QStringLiteral("Liest erstes Wort der Auswahl. "));
@@ -245,6 +287,17 @@ void vodozaduda1::buildControls()
     m_Command33 = F::button(this, "Command33", QString(), 9375, 60, 375, 375);
     m_Command33->setToolTip(QStringLiteral("Lösche Brief-Textfeld"));
     Twips::setBackColor(m_Command33, Twips::color(VbColor::Red));
+    m_Command36 = F::button(this, "Command36", QString(), 9795, 60, 345, 375);
+    m_Command36->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    m_Command36->setToolTip(QStringLiteral("Text speichern unter..?"));
+    m_Command37 = F::button(this, "Command37", QStringLiteral("Speichern"), 10155, 60, 915, 375);
+    m_Command37->setToolTip(QStringLiteral("Text speichern"));
+    m_Command31 = F::button(this, "Command31", QString(), 11085, 60, 330, 375);
+    m_Command31->setIcon(QIcon::fromTheme(QStringLiteral("document-print"),
+                                          style()->standardIcon(QStyle::SP_FileDialogContentsView)));
+    m_Command31->setToolTip(QStringLiteral("Text ausdrucken"));
+    for (QPushButton *picture : {m_Command36, m_Command31})
+        Twips::setBackColor(picture, Twips::color(VbColor::White));
     m_Command32 = F::button(this, "Command32", QStringLiteral("Lesen"), 8235, 4440, 1095, 375);
     m_Command32->setToolTip(QStringLiteral("Brief-Textfeld vorlesen lassen [F7]."));
     m_Command47 = F::button(this, "Command47", QStringLiteral("Stop"), 9390, 4440, 975, 375);
@@ -259,6 +312,9 @@ void vodozaduda1::buildControls()
     m_Text4->setMaxLength(std::numeric_limits<int>::max());
     m_List5 = F::make<QListWidget>(this, "List5", 2200, below, 1500, 600);
     m_List6 = F::make<QListWidget>(this, "List6", 3800, below, 1500, 600);
+    m_Text7 = F::make<QLineEdit>(this, "Text7", 5400, below, 2000, 285);
+    m_Command38 = F::button(this, "Command38", QStringLiteral("Beschreibung :>"), 7500, below, 1200, 375);
+    m_Command48 = F::button(this, "Command48", QStringLiteral("schrift"), 8800, below, 900, 375);
 
     m_Timer4 = new QTimer(this);
     m_Timer4->setObjectName(QStringLiteral("Timer4"));
@@ -270,15 +326,16 @@ void vodozaduda1::buildControls()
 
 void vodozaduda1::load()
 {
-    m_Combo1->addItems(QFontDatabase::families());
-    m_Combo1->setEditText(QStringLiteral("Schrift wählen >"));
+    m_fonts->fill();
     m_loading->Command5_Click();
     for (PartList *list : m_Lists)
         list->hide();
     m_File1->setPath(DictionaryCatalogue::folder());
     m_Frame1->hide();
+    m_Command37->setEnabled(false);
     m_List6->addItem(QStringLiteral("#Standard Sprecher#"));
-    m_Label4->setText(kDescription);
+    m_Command38->click();
+    m_unsaved->restore();
     if (Form1 *speaker = form<Form1>())
         speaker->show();
     m_Timer4->start();
@@ -292,10 +349,18 @@ void vodozaduda1::showHelpText(const QString &text)
 
 void vodozaduda1::unloadStep()
 {
+    // Before any window goes: a letter not saved yet is kept for the next start.
+    m_unsaved->keep();
     // Closing the main window ends the program, through the speaker window's end button.
     if (Form1 *speaker = form<Form1>())
         speaker->Command2_Click();
     endProgram();
+}
+
+void vodozaduda1::programEnds()
+{
+    // Ended from another window (the speaker window, the country window, the tray).
+    m_unsaved->keep();
 }
 
 void vodozaduda1::Command5()

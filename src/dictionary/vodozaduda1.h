@@ -8,7 +8,11 @@ class ClickLabel;
 class DictionaryCatalogue;
 class DictionaryLoading;
 class FileListBox;
+class FontChoice;
+class LetterOutput;
 class LetterWorkspace;
+class MouseOverHelp;
+class UnsavedLetter;
 class ListBrowsing;
 class QComboBox;
 class QPlainTextEdit;
@@ -32,11 +36,6 @@ public:
     static constexpr const char *kName = "vodozaduda1";
     static constexpr int kClientWidth = 5805;
     static constexpr int kClientHeight = 4890;
-    static inline const QString kDescription = QStringLiteral(
-        "Beispiel: [Woerterbuch-Muster.txt] Schreiben Sie in das gelb markierte Textfeld [hallo] danach "
-        "drücken Sie auf die [Entertaste]! Nun wird das geschriebene Wort [hallo] hier im Beispiel Englisch "
-        "also [hello] übersetzt und ausgesprochen! Gleichzeitig wird eine Liste angezeigt mit folgenden "
-        "Einträgen: [hallo;hello;Gruss].");
 
     explicit vodozaduda1(QWidget *parent = nullptr);
     ~vodozaduda1() override;
@@ -44,6 +43,7 @@ public:
     void load() override;
     void keyDown(int key) override;
     void unloadStep() override;
+    void programEnds() override;
 
     // A help text for the help line of the help window (the control under the mouse).
     void showHelpText(const QString &text);
@@ -77,6 +77,18 @@ private:
     QCheckBox *m_Check4 = nullptr;
     QPlainTextEdit *m_Text6 = nullptr;
     QComboBox *m_Combo1 = nullptr;
+    QPushButton *m_Check5 = nullptr;
+    QPushButton *m_Check6 = nullptr;
+    QPushButton *m_Command48 = nullptr;
+    QLineEdit *m_Text7 = nullptr;
+    QPushButton *m_Command31 = nullptr;
+    QPushButton *m_Command36 = nullptr;
+    QPushButton *m_Command37 = nullptr;
+    QPushButton *m_Command38 = nullptr;
+    ClickLabel *m_Label5 = nullptr;
+    ClickLabel *m_Label6 = nullptr;
+    ClickLabel *m_Label7 = nullptr;
+    ClickLabel *m_Label8 = nullptr;
     QLabel *m_Label3 = nullptr;
     ClickLabel *m_Label4 = nullptr;
     ClickLabel *m_Label9 = nullptr;
@@ -115,4 +127,8 @@ private:
     DictionaryCatalogue *m_catalogue = nullptr;
     ListBrowsing *m_browsing = nullptr;
     LetterWorkspace *m_letter = nullptr;
+    LetterOutput *m_output = nullptr;
+    UnsavedLetter *m_unsaved = nullptr;
+    FontChoice *m_fonts = nullptr;
+    MouseOverHelp *m_hover = nullptr;
 };
