@@ -8,16 +8,18 @@
 
 namespace {
 const QStringList kSyllables = {
-    QStringLiteral("ab"), QStringLiteral("bar"), QStringLiteral("bau"), QStringLiteral("ber"), QStringLiteral("chen"),
-    QStringLiteral("da"), QStringLiteral("ein"), QStringLiteral("fahr"), QStringLiteral("ge"), QStringLiteral("haus"),
-    QStringLiteral("kin"), QStringLiteral("lich"), QStringLiteral("mal"), QStringLiteral("nach"), QStringLiteral("ober"),
-    QStringLiteral("pf"), QStringLiteral("rung"), QStringLiteral("schaft"), QStringLiteral("tag"), QStringLiteral("un"),
-    QStringLiteral("ver"), QStringLiteral("wer"), QStringLiteral("zeit"), QStringLiteral("ü"), QStringLiteral("ä"),
+    QStringLiteral("ab"),   QStringLiteral("bar"),    QStringLiteral("bau"),  QStringLiteral("ber"),
+    QStringLiteral("chen"), QStringLiteral("da"),     QStringLiteral("ein"),  QStringLiteral("fahr"),
+    QStringLiteral("ge"),   QStringLiteral("haus"),   QStringLiteral("kin"),  QStringLiteral("lich"),
+    QStringLiteral("mal"),  QStringLiteral("nach"),   QStringLiteral("ober"), QStringLiteral("pf"),
+    QStringLiteral("rung"), QStringLiteral("schaft"), QStringLiteral("tag"),  QStringLiteral("un"),
+    QStringLiteral("ver"),  QStringLiteral("wer"),    QStringLiteral("zeit"), QStringLiteral("ü"),
+    QStringLiteral("ä"),
 };
 const QStringList kEnglish = {
-    QStringLiteral("house"), QStringLiteral("to drive"), QStringLiteral("child"), QStringLiteral("time"),
-    QStringLiteral("building"), QStringLiteral("day"), QStringLiteral("after"), QStringLiteral("upper"),
-    QStringLiteral("society"), QStringLiteral("journey"), QStringLiteral("friendly"), QStringLiteral("work"),
+    QStringLiteral("house"),    QStringLiteral("to drive"), QStringLiteral("child"),    QStringLiteral("time"),
+    QStringLiteral("building"), QStringLiteral("day"),      QStringLiteral("after"),    QStringLiteral("upper"),
+    QStringLiteral("society"),  QStringLiteral("journey"),  QStringLiteral("friendly"), QStringLiteral("work"),
 };
 const QStringList kRemarks = {
     QStringLiteral("n, m"), QStringLiteral("n, f"), QStringLiteral("n, n"), QStringLiteral("v"), QStringLiteral("adj"),

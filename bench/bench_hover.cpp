@@ -24,9 +24,9 @@ struct HoverFixture
         }
         window = form<vodozaduda1>();
         window->show();
-        for (const char *name : {"Check1", "Check3", "Check2", "Command28", "Command29", "Command19", "Command20",
-                                 "Command22", "Command24", "Command26", "Command27", "Command23", "Command32",
-                                 "Command31", "Command33", "Command2"})
+        for (const char *name :
+             {"Check1", "Check3", "Check2", "Command28", "Command29", "Command19", "Command20", "Command22",
+              "Command24", "Command26", "Command27", "Command23", "Command32", "Command31", "Command33", "Command2"})
             resetSet.push_back(Controls::find<QWidget>(*window, QLatin1String(name)));
     }
 

@@ -24,7 +24,9 @@ void decode(benchmark::State &state, int everyLines)
 {
     QByteArray bytes;
     for (int i = 0; bytes.size() < 10 * 1024 * 1024; ++i) {
-        bytes += QByteArray::number(i) + "Gr\xC3\xBC\xC3\x9F" "e;greetings;n, m, /\xCB\x88\x67\xCA\x81y\xCB\x90s\xC9\x99/;\r\n";
+        bytes += QByteArray::number(i)
+                 + "Gr\xC3\xBC\xC3\x9F"
+                   "e;greetings;n, m, /\xCB\x88\x67\xCA\x81y\xCB\x90s\xC9\x99/;\r\n";
         if (everyLines > 0 && i % everyLines == 0)
             bytes += "s\xFC\xDF;sweet;\r\n";
     }

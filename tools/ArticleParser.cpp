@@ -29,8 +29,8 @@ LineKind kindOf(QStringView line)
         return LineKind::Text;
     if (t.startsWith(u'"'))
         return LineKind::Example;
-    if (t.startsWith(u"see:") || t.startsWith(u"Synonym:") || t.startsWith(u"Synonyms:")
-        || t.startsWith(u"Antonym:") || t.startsWith(u"Antonyms:"))
+    if (t.startsWith(u"see:") || t.startsWith(u"Synonym:") || t.startsWith(u"Synonyms:") || t.startsWith(u"Antonym:")
+        || t.startsWith(u"Antonyms:"))
         return LineKind::Link;
     if (t.startsWith(u"Note:"))
         return LineKind::Note;
@@ -52,24 +52,24 @@ QString exampleSource(QStringView line)
 // [cook.] or [jur.] do not count; "behaviour [Br.], behavior [Am.]" is not regional either.
 bool isMarked(const QStringList &labels)
 {
-    static const QSet<QString> registers{
-        QStringLiteral("coll."),    QStringLiteral("ugs."),      QStringLiteral("slang"),   QStringLiteral("vulg."),
-        QStringLiteral("pej."),     QStringLiteral("humor."),    QStringLiteral("dated"),   QStringLiteral("archaic"),
-        QStringLiteral("obs."),     QStringLiteral("veraltet"),  QStringLiteral("veraltend"), QStringLiteral("alt"),
-        QStringLiteral("rare"),     QStringLiteral("selten"),    QStringLiteral("poet."),   QStringLiteral("fig."),
-        QStringLiteral("übtr."),    QStringLiteral("prov."),     QStringLiteral("Sprw."),   QStringLiteral("former name"),
+    static const QSet<QString> kRegisters{
+        QStringLiteral("coll."), QStringLiteral("ugs."),     QStringLiteral("slang"),     QStringLiteral("vulg."),
+        QStringLiteral("pej."),  QStringLiteral("humor."),   QStringLiteral("dated"),     QStringLiteral("archaic"),
+        QStringLiteral("obs."),  QStringLiteral("veraltet"), QStringLiteral("veraltend"), QStringLiteral("alt"),
+        QStringLiteral("rare"),  QStringLiteral("selten"),   QStringLiteral("poet."),     QStringLiteral("fig."),
+        QStringLiteral("übtr."), QStringLiteral("prov."),    QStringLiteral("Sprw."),     QStringLiteral("former name"),
     };
-    static const QSet<QString> regions{
-        QStringLiteral("Am."),     QStringLiteral("Br."),      QStringLiteral("eAm."),   QStringLiteral("Austr."),
-        QStringLiteral("NZ"),      QStringLiteral("Sc."),      QStringLiteral("Can."),   QStringLiteral("Ös."),
-        QStringLiteral("Schw."),   QStringLiteral("Dt."),      QStringLiteral("Bayr."),  QStringLiteral("Norddt."),
-        QStringLiteral("Süddt."),  QStringLiteral("Mitteldt."), QStringLiteral("BW"),
+    static const QSet<QString> kRegions{
+        QStringLiteral("Am."),    QStringLiteral("Br."),       QStringLiteral("eAm."),  QStringLiteral("Austr."),
+        QStringLiteral("NZ"),     QStringLiteral("Sc."),       QStringLiteral("Can."),  QStringLiteral("Ös."),
+        QStringLiteral("Schw."),  QStringLiteral("Dt."),       QStringLiteral("Bayr."), QStringLiteral("Norddt."),
+        QStringLiteral("Süddt."), QStringLiteral("Mitteldt."), QStringLiteral("BW"),
     };
     bool regional = false;
     for (const QString &label : labels) {
-        if (registers.contains(label))
+        if (kRegisters.contains(label))
             return true;
-        regional = regional || regions.contains(label);
+        regional = regional || kRegions.contains(label);
     }
     const bool bothSpellings = labels.contains(QStringLiteral("Br.")) && labels.contains(QStringLiteral("Am."));
     return regional && !bothSpellings;

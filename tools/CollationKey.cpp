@@ -25,13 +25,27 @@ QString primaryOf(const QString &text)
             continue;
         }
         switch (c.unicode()) {
-        case 0x00DF: key += u"ss"; break; // ß
-        case 0x00E6: key += u"ae"; break; // æ
-        case 0x0153: key += u"oe"; break; // œ
-        case 0x00F8: key += u'o'; break;  // ø
-        case 0x0142: key += u'l'; break;  // ł
-        case 0x0111: key += u'd'; break;  // đ
-        default: key += c; break;
+        case 0x00DF:
+            key += u"ss";
+            break; // ß
+        case 0x00E6:
+            key += u"ae";
+            break; // æ
+        case 0x0153:
+            key += u"oe";
+            break; // œ
+        case 0x00F8:
+            key += u'o';
+            break; // ø
+        case 0x0142:
+            key += u'l';
+            break; // ł
+        case 0x0111:
+            key += u'd';
+            break; // đ
+        default:
+            key += c;
+            break;
         }
     }
     qsizetype start = 0;
@@ -55,12 +69,11 @@ QString swappedCase(const QString &text)
 } // namespace
 
 CollationKey::CollationKey(const QString &text)
-    : m_primary(primaryOf(text))
-    , m_secondary(text.normalized(QString::NormalizationForm_D).toLower())
-    , m_tertiary(swappedCase(text))
-    , m_text(text)
-{
-}
+    : m_primary(primaryOf(text)),
+      m_secondary(text.normalized(QString::NormalizationForm_D).toLower()),
+      m_tertiary(swappedCase(text)),
+      m_text(text)
+{}
 
 int CollationKey::compare(const CollationKey &other) const
 {

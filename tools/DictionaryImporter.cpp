@@ -180,13 +180,9 @@ std::vector<ImportEntry> arrangeInParts(std::vector<ImportEntry> entries, const 
 
 } // namespace
 
-DictionaryImporter::DictionaryImporter(PartSplitter splitter)
-    : m_splitter(splitter)
-{
-}
+DictionaryImporter::DictionaryImporter(PartSplitter splitter) : m_splitter(splitter) {}
 
-ImportResult DictionaryImporter::run(const QString &indexPath, const QString &dataPath,
-                                     const QString &outputPath) const
+ImportResult DictionaryImporter::run(const QString &indexPath, const QString &dataPath, const QString &outputPath) const
 {
     ImportResult result;
     std::vector<ImportEntry> entries;

@@ -15,8 +15,7 @@ class DictionaryImporter
 public:
     explicit DictionaryImporter(PartSplitter splitter = PartSplitter());
 
-    [[nodiscard]] ImportResult run(const QString &indexPath, const QString &dataPath,
-                                   const QString &outputPath) const;
+    [[nodiscard]] ImportResult run(const QString &indexPath, const QString &dataPath, const QString &outputPath) const;
 
 private:
     PartSplitter m_splitter{};

@@ -17,27 +17,30 @@ QString gender(const QString &token)
 
 bool isWordClass(const QString &token)
 {
-    static const QSet<QString> classes{
-        QStringLiteral("n"),          QStringLiteral("v"),           QStringLiteral("adj"),
-        QStringLiteral("adv"),        QStringLiteral("prep"),        QStringLiteral("conj"),
-        QStringLiteral("pron"),       QStringLiteral("num"),         QStringLiteral("int"),
-        QStringLiteral("art"),        QStringLiteral("pn"),          QStringLiteral("prefix"),
-        QStringLiteral("suffix"),     QStringLiteral("numeral"),     QStringLiteral("preposition"),
-        QStringLiteral("interjection"), QStringLiteral("particle"),  QStringLiteral("abbreviation"),
-        QStringLiteral("article"),    QStringLiteral("postposition"), QStringLiteral("letter"),
-        QStringLiteral("adverb"),
+    static const QSet<QString> kClasses{
+        QStringLiteral("n"),           QStringLiteral("v"),
+        QStringLiteral("adj"),         QStringLiteral("adv"),
+        QStringLiteral("prep"),        QStringLiteral("conj"),
+        QStringLiteral("pron"),        QStringLiteral("num"),
+        QStringLiteral("int"),         QStringLiteral("art"),
+        QStringLiteral("pn"),          QStringLiteral("prefix"),
+        QStringLiteral("suffix"),      QStringLiteral("numeral"),
+        QStringLiteral("preposition"), QStringLiteral("interjection"),
+        QStringLiteral("particle"),    QStringLiteral("abbreviation"),
+        QStringLiteral("article"),     QStringLiteral("postposition"),
+        QStringLiteral("letter"),      QStringLiteral("adverb"),
     };
-    return classes.contains(token.toLower());
+    return kClasses.contains(token.toLower());
 }
 
 // Qualifiers of a class rather than classes: "v, trans", "pron, pers", "sg only".
 bool isQualifier(const QString &token)
 {
-    static const QSet<QString> qualifiers{
-        QStringLiteral("trans"), QStringLiteral("intr"), QStringLiteral("refl"), QStringLiteral("pers"),
+    static const QSet<QString> kQualifiers{
+        QStringLiteral("trans"), QStringLiteral("intr"),    QStringLiteral("refl"),    QStringLiteral("pers"),
         QStringLiteral("rel"),   QStringLiteral("sg only"), QStringLiteral("pl only"),
     };
-    return qualifiers.contains(token);
+    return kQualifiers.contains(token);
 }
 
 void appendOnce(QStringList &list, const QString &value)

@@ -63,9 +63,8 @@ std::vector<Token> tokenize(QStringView line)
             if (end > 0) {
                 const QStringView inner = line.mid(i + 1, end - i - 1);
                 const std::vector<Token> innerTokens = tokenize(inner);
-                const bool isForm = std::any_of(innerTokens.begin(), innerTokens.end(), [](const Token &t) {
-                    return t.kind != TokenKind::Text;
-                });
+                const bool isForm = std::any_of(innerTokens.begin(), innerTokens.end(),
+                                                [](const Token &t) { return t.kind != TokenKind::Text; });
                 if (isForm) {
                     flushText();
                     bool ignored = false;

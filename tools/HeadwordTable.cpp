@@ -24,7 +24,7 @@ bool isVerb(const QStringList &grammar)
                        [](const QString &g) { return g.section(u',', 0, 0).trimmed() == u"v"; });
 }
 
-template<typename Visit>
+template <typename Visit>
 void forEachWord(const QString &text, Visit visit)
 {
     qsizetype start = -1;

@@ -12,17 +12,17 @@
 struct ImportReport
 {
     int indexLines = 0;
-    int articles = 0;              // distinct offset/length pairs
-    int headwords = 0;             // distinct headwords before anything is dropped
-    int mergedSenses = 0;          // article headwords folded into a line of the same headword
-    int withoutTranslation = 0;    // dropped: the source gives no translation
+    int articles = 0;           // distinct offset/length pairs
+    int headwords = 0;          // distinct headwords before anything is dropped
+    int mergedSenses = 0;       // article headwords folded into a line of the same headword
+    int withoutTranslation = 0; // dropped: the source gives no translation
     QStringList withoutTranslationSamples;
-    int bareVerbs = 0;             // lines of a bare verb made from "sich ...", "etw. ..." headwords
+    int bareVerbs = 0; // lines of a bare verb made from "sich ...", "etw. ..." headwords
     int bareVerbsWritten = 0;
     QStringList bareVerbSamples;
-    std::array<int, EntryTierCount> leftOut{};          // dropped to fit four parts, by tier
+    std::array<int, EntryTierCount> leftOut{}; // dropped to fit four parts, by tier
     std::array<QStringList, EntryTierCount> leftOutSamples{};
-    PartSplitter::Parts parts{};   // entry lines per part, divider text not counted
+    PartSplitter::Parts parts{}; // entry lines per part, divider text not counted
 
     [[nodiscard]] int written() const { return parts[0] + parts[1] + parts[2] + parts[3]; }
     [[nodiscard]] int leftOutTotal() const { return leftOut[0] + leftOut[1] + leftOut[2] + leftOut[3]; }

@@ -60,10 +60,8 @@ long long sum(const Counts &counts)
 } // namespace
 
 PartSplitter::PartSplitter(Parts capacities)
-    : m_capacities(capacities)
-    , m_smallestCapacity(*std::min_element(capacities.begin(), capacities.end()))
-{
-}
+    : m_capacities(capacities), m_smallestCapacity(*std::min_element(capacities.begin(), capacities.end()))
+{}
 
 PartSplitter::Plan PartSplitter::plan(const std::vector<Letter> &letters) const
 {

@@ -34,7 +34,7 @@ public:
     {
         int firstLetter = 0; // letters [firstLetter, endLetter)
         int endLetter = 0;
-        int entries = 0;     // lines kept in this part
+        int entries = 0; // lines kept in this part
     };
     using Plan = std::array<Part, PartCount>;
 

@@ -26,8 +26,7 @@ QString plainText(QStringView line)
             if (end > 0) {
                 // "<n>dep.," : an abbreviation of the translation follows the tag directly.
                 qsizetype abbreviationEnd = end + 1;
-                while (abbreviationEnd < line.size() && line[abbreviationEnd] != u','
-                       && line[abbreviationEnd] != u'<')
+                while (abbreviationEnd < line.size() && line[abbreviationEnd] != u',' && line[abbreviationEnd] != u'<')
                     ++abbreviationEnd;
                 const QStringView abbreviation = line.mid(end + 1, abbreviationEnd - end - 1);
                 if (!abbreviation.isEmpty() && !abbreviation.front().isSpace()) {

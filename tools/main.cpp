@@ -28,8 +28,8 @@ void printReport(QTextStream &out, const QString &outputPath, const ImportReport
     for (int tier = 0; tier < EntryTierCount; ++tier) {
         if (report.leftOut[tier] == 0)
             continue;
-        out << "    " << TierNames[tier] << ": " << report.leftOut[tier] << " (first left out: "
-            << report.leftOutSamples[tier].join(QStringLiteral(", ")) << ")\n";
+        out << "    " << TierNames[tier] << ": " << report.leftOut[tier]
+            << " (first left out: " << report.leftOutSamples[tier].join(QStringLiteral(", ")) << ")\n";
     }
     for (int part = 0; part < PartSplitter::PartCount; ++part) {
         // Parts 2 to 4 also load the divider's " Trennlinie" as their first line.

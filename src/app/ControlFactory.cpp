@@ -16,8 +16,8 @@ QPushButton *ControlFactory::button(QWidget *parent, const char *name, const QSt
     return b;
 }
 
-QLabel *ControlFactory::label(QWidget *parent, const char *name, const QString &caption, int left, int top,
-                              int width, int height)
+QLabel *ControlFactory::label(QWidget *parent, const char *name, const QString &caption, int left, int top, int width,
+                              int height)
 {
     auto *l = make<QLabel>(parent, name, left, top, width, height);
     // Captions may come from country files: never read them as markup.
@@ -35,8 +35,8 @@ ClickLabel *ControlFactory::clickLabel(QWidget *parent, const char *name, const 
     return l;
 }
 
-QLineEdit *ControlFactory::field(QWidget *parent, const char *name, const QString &text, int left, int top,
-                                 int width, int height)
+QLineEdit *ControlFactory::field(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
+                                 int height)
 {
     auto *f = make<QLineEdit>(parent, name, left, top, width, height);
     f->setText(text);

@@ -26,15 +26,15 @@ public:
         return w;
     }
 
-    static QPushButton *button(QWidget *parent, const char *name, const QString &caption, int left, int top,
-                               int width, int height);
+    static QPushButton *button(QWidget *parent, const char *name, const QString &caption, int left, int top, int width,
+                               int height);
     static QLabel *label(QWidget *parent, const char *name, const QString &caption, int left, int top, int width,
                          int height);
     static ClickLabel *clickLabel(QWidget *parent, const char *name, const QString &caption, int left, int top,
                                   int width, int height);
     static QLineEdit *field(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
                             int height);
-    static QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, int left, int top,
-                               int width, int height);
+    static QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, int left, int top, int width,
+                               int height);
     static QListWidget *list(QWidget *parent, const char *name, int left, int top, int width, int height);
 };

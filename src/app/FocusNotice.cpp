@@ -4,8 +4,7 @@
 #include <QWidget>
 
 FocusNotice::FocusNotice(std::function<void()> action, QObject *parent) : QObject(parent), m_action(std::move(action))
-{
-}
+{}
 
 void FocusNotice::watch(QWidget *control, std::function<void()> action)
 {

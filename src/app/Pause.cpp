@@ -9,9 +9,18 @@ namespace {
 int g_depth = 0;
 }
 
-NestedLoopGuard::NestedLoopGuard() { ++g_depth; }
-NestedLoopGuard::~NestedLoopGuard() { --g_depth; }
-int NestedLoopGuard::depth() { return g_depth; }
+NestedLoopGuard::NestedLoopGuard()
+{
+    ++g_depth;
+}
+NestedLoopGuard::~NestedLoopGuard()
+{
+    --g_depth;
+}
+int NestedLoopGuard::depth()
+{
+    return g_depth;
+}
 
 void pause(double seconds)
 {

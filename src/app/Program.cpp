@@ -2,13 +2,13 @@
 
 #include "app/FormRegistry.h"
 #include "app/MessageBox.h"
-#include "app/ProgramIcon.h"
 #include "app/ProgramDirectory.h"
+#include "app/ProgramIcon.h"
 #include "dictionary/vodozaduda1.h"
-#include "speech/Logox4.h"
 #include "localisation/Form2.h"
-#include "speech/SpeechEngine.h"
 #include "localisation/starter.h"
+#include "speech/Logox4.h"
+#include "speech/SpeechEngine.h"
 #include "speech/SpeechHandOff.h"
 #include "speech/SpeechService.h"
 #include "speech/hilfe1.h"
@@ -92,9 +92,8 @@ int Program::run()
         ProgramDirectory::path(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     SpeechService speech(ProgramDirectory::path());
     // What keeps speech from being heard is said once, in a message.
-    QObject::connect(&speech.engine(), &SpeechEngine::failed, &speech, [](const QString &message) {
-        MessageBox::show(message);
-    });
+    QObject::connect(&speech.engine(), &SpeechEngine::failed, &speech,
+                     [](const QString &message) { MessageBox::show(message); });
     registerWindows();
     FormRegistry &registry = FormRegistry::instance();
     registry.load(QLatin1String(kStartWindow));

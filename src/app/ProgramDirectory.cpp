@@ -63,7 +63,8 @@ bool copyTree(const QString &from, const QString &to)
 }
 }
 
-QString ProgramDirectory::writableOne(const QString &installed, const QString &userCopy, const WritableCheck &isWritable)
+QString ProgramDirectory::writableOne(const QString &installed, const QString &userCopy,
+                                      const WritableCheck &isWritable)
 {
     const bool writable = isWritable ? isWritable(installed) : QFileInfo(installed).isWritable();
     if (writable || userCopy.isEmpty())

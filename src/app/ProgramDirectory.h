@@ -22,6 +22,5 @@ public:
     // on; later starts keep the copy and what the user changed in it. Returns the directory to
     // run from: the installed one when it is writable or the copy cannot be made.
     using WritableCheck = std::function<bool(const QString &directory)>;
-    static QString writableOne(const QString &installed, const QString &userCopy,
-                               const WritableCheck &isWritable = {});
+    static QString writableOne(const QString &installed, const QString &userCopy, const WritableCheck &isWritable = {});
 };

@@ -24,12 +24,12 @@ public:
 };
 
 namespace VbColor {
-constexpr quint32 Yellow = 0x0000FFFF;
-constexpr quint32 White = 0x00FFFFFF;
-constexpr quint32 LightRed = 0x008080FF;
-constexpr quint32 LightYellow = 0x0080FFFF;
-constexpr quint32 Green = 0x0000FF00;
-constexpr quint32 Red = 0x000000FF;
-constexpr quint32 LightGrey = 0x00E0E0E0;
-constexpr quint32 Black = 0x00000000;
+constexpr quint32 kYellow = 0x0000FFFF;
+constexpr quint32 kWhite = 0x00FFFFFF;
+constexpr quint32 kLightRed = 0x008080FF;
+constexpr quint32 kLightYellow = 0x0080FFFF;
+constexpr quint32 kGreen = 0x0000FF00;
+constexpr quint32 kRed = 0x000000FF;
+constexpr quint32 kLightGrey = 0x00E0E0E0;
+constexpr quint32 kBlack = 0x00000000;
 }

@@ -2,7 +2,6 @@
 
 #include <QObject>
 
-
 class DictionaryLoading;
 class FileListBox;
 class Form;
@@ -15,9 +14,9 @@ class QPushButton;
 // The controls of the dictionary choice.
 struct CatalogueControls
 {
-    QLineEdit *text2 = nullptr;      // name of the dictionary
-    QLabel *label3 = nullptr;        // its language pair
-    QGroupBox *frame1 = nullptr;     // the selection panel
+    QLineEdit *text2 = nullptr;  // name of the dictionary
+    QLabel *label3 = nullptr;    // its language pair
+    QGroupBox *frame1 = nullptr; // the selection panel
     FileListBox *file1 = nullptr;
     QPushButton *command14 = nullptr; // load the marked file
     QPushButton *command17 = nullptr; // open the panel

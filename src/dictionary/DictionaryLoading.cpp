@@ -9,11 +9,10 @@
 #include <QLineEdit>
 #include <QProgressBar>
 
-DictionaryLoading::DictionaryLoading(QLineEdit *text2, const std::array<PartList *, 4> &lists,
-                                     QProgressBar *progress, QObject *parent)
+DictionaryLoading::DictionaryLoading(QLineEdit *text2, const std::array<PartList *, 4> &lists, QProgressBar *progress,
+                                     QObject *parent)
     : QObject(parent), m_text2(text2), m_lists(lists), m_progress(progress)
-{
-}
+{}
 
 QString DictionaryLoading::defaultDictionaryPath()
 {
@@ -73,8 +72,8 @@ void DictionaryLoading::WoerterbuchLaden()
 {
     for (PartList *list : m_lists)
         list->items().clear();
-    const DictionaryLoad load = DictionaryLoader::load(dictionaryPath(m_text2->text()),
-                                                       [this](int value) { m_progress->setValue(value); });
+    const DictionaryLoad load =
+        DictionaryLoader::load(dictionaryPath(m_text2->text()), [this](int value) { m_progress->setValue(value); });
     for (int k = 0; k < DictionaryLoader::kPartCount; ++k)
         if (!load.parts[k].isEmpty())
             m_lists[k]->items().setLines(load.text, load.parts[k]);

@@ -24,7 +24,7 @@ void ListBrowsing::ListenFokussieren()
 
 void ListBrowsing::List_DblClick()
 {
-    Twips::setBackColor(m_text3, Twips::color(VbColor::LightRed));
+    Twips::setBackColor(m_text3, Twips::color(VbColor::kLightRed));
     m_lookup.Command7_Click();
     if (!m_window.pause(0.2))
         return;

@@ -33,7 +33,7 @@ WordLookup::WordLookup(Form &window, const LookupControls &controls, QObject *pa
 QString WordLookup::speechRuntimeMessage()
 {
     return QStringLiteral("Achtung : Haben Sie webspeech installiert ? ")
-        + QStringLiteral("https://github.com/espeak-ng/espeak-ng/releases");
+           + QStringLiteral("https://github.com/espeak-ng/espeak-ng/releases");
 }
 
 bool WordLookup::eventFilter(QObject *watched, QEvent *event)
@@ -82,7 +82,7 @@ void WordLookup::Text1_Change()
         }
         list->setListIndex(row);
     }
-    Twips::setBackColor(m_c.text3, Twips::color(anySelected ? VbColor::Yellow : VbColor::White));
+    Twips::setBackColor(m_c.text3, Twips::color(anySelected ? VbColor::kYellow : VbColor::kWhite));
 }
 
 void WordLookup::List_Click(int part)
@@ -114,14 +114,14 @@ void WordLookup::Check1_Click()
         m_c.text3->deselect();
         Twips::setBackColor(m_c.text1, face);
         m_c.check1->setText(QStringLiteral("Focus 1"));
-        Twips::setBackColor(m_c.label10, Twips::color(VbColor::Green));
+        Twips::setBackColor(m_c.label10, Twips::color(VbColor::kGreen));
         Twips::setBackColor(m_c.label11, face);
     } else {
         focusControl(m_c.text1);
         m_c.text1->deselect();
-        Twips::setBackColor(m_c.text1, Twips::color(VbColor::White));
+        Twips::setBackColor(m_c.text1, Twips::color(VbColor::kWhite));
         m_c.check1->setText(QStringLiteral("Focus 2"));
-        Twips::setBackColor(m_c.label11, Twips::color(VbColor::Green));
+        Twips::setBackColor(m_c.label11, Twips::color(VbColor::kGreen));
         Twips::setBackColor(m_c.label10, face);
     }
 }
@@ -132,7 +132,7 @@ void WordLookup::Command29_Click()
         m_collect();
         return;
     }
-    Twips::setBackColor(m_c.text3, Twips::color(VbColor::LightRed));
+    Twips::setBackColor(m_c.text3, Twips::color(VbColor::kLightRed));
     Command7_Click();
     if (m_window.isUnloaded())
         return;
@@ -167,7 +167,7 @@ void WordLookup::Command11_Click()
         focusControl(m_c.text3);
         return;
     }
-    Twips::setBackColor(m_c.text3, Twips::color(VbColor::White));
+    Twips::setBackColor(m_c.text3, Twips::color(VbColor::kWhite));
     Command39_Click(targetLanguage());
 }
 
@@ -196,12 +196,12 @@ void WordLookup::Command16_Click()
     if (m_c.check1->isChecked()) {
         focusControl(m_c.text3);
         m_c.text3->clear();
-        Twips::setBackColor(m_c.text3, Twips::color(VbColor::White));
+        Twips::setBackColor(m_c.text3, Twips::color(VbColor::kWhite));
         Twips::setBackColor(m_c.text1, Twips::buttonFace());
     } else {
         focusControl(m_c.text1);
         m_c.text1->clear();
-        Twips::setBackColor(m_c.text1, Twips::color(VbColor::White));
+        Twips::setBackColor(m_c.text1, Twips::color(VbColor::kWhite));
     }
 }
 

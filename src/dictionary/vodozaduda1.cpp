@@ -1,8 +1,8 @@
 #include "dictionary/vodozaduda1.h"
 
 #include "app/ClickLabel.h"
-#include "app/ControlFactory.h"
 #include "app/ControlActions.h"
+#include "app/ControlFactory.h"
 #include "app/FontList.h"
 #include "app/FormRegistry.h"
 #include "app/Twips.h"
@@ -12,25 +12,25 @@
 #include "dictionary/ListBrowsing.h"
 #include "dictionary/PartList.h"
 #include "dictionary/WordLookup.h"
-#include "speech/Logox4.h"
 #include "localisation/Form2.h"
+#include "speech/Logox4.h"
 #include "speech/hilfe1.h"
 #include "workspace/FontChoice.h"
 #include "workspace/Form1.h"
-#include "workspace/WindowHiding.h"
 #include "workspace/LetterOutput.h"
 #include "workspace/LetterWorkspace.h"
 #include "workspace/MouseOverHelp.h"
 #include "workspace/UnsavedLetter.h"
+#include "workspace/WindowHiding.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPlainTextEdit>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
@@ -170,7 +170,7 @@ void vodozaduda1::buildControls()
     m_Text3->setToolTip(QStringLiteral("Mit Enter übersetzen"));
     // The names the help texts give the fields, for screen readers.
     m_Text3->setAccessibleName(QStringLiteral("Textfeld 1"));
-    Twips::setBackColor(m_Text3, Twips::color(VbColor::Yellow));
+    Twips::setBackColor(m_Text3, Twips::color(VbColor::kYellow));
     m_Check1 = F::make<QCheckBox>(this, "Check1", 4560, 3480, 1215, 375);
     m_Check1->setText(QStringLiteral("< Focus"));
     m_Check1->setToolTip(QStringLiteral(
@@ -182,7 +182,7 @@ void vodozaduda1::buildControls()
     m_Text1 = F::make<QLineEdit>(this, "Text1", 120, 3960, 4335, 375);
     m_Text1->setToolTip(QStringLiteral("Mit Enter übersetzen"));
     m_Text1->setAccessibleName(QStringLiteral("Textfeld 2"));
-    Twips::setBackColor(m_Text1, Twips::color(VbColor::LightGrey));
+    Twips::setBackColor(m_Text1, Twips::color(VbColor::kLightGrey));
 
     m_Label3 = F::label(this, "Label3", QStringLiteral("Land"), 240, 0, 2415, 255);
     m_Text2 = F::make<QLineEdit>(this, "Text2", 240, 180, 2415, 255);
@@ -224,9 +224,10 @@ void vodozaduda1::buildControls()
     m_Frame1->hide();
     m_File1 = F::make<FileListBox>(m_Frame1, "File1", 120, 240, 2535, 2250);
     m_File1->setPattern(QStringLiteral("*.txt"));
-    m_Label2 = F::label(m_Frame1, "Label2",
-                   QStringLiteral("Worterbuch markieren und  mit Doppelklick laden. Oder nach markieren übernehmen  klicken !"),
-                   2760, 240, 1455, 1335);
+    m_Label2 = F::label(
+        m_Frame1, "Label2",
+        QStringLiteral("Worterbuch markieren und  mit Doppelklick laden. Oder nach markieren übernehmen  klicken !"),
+        2760, 240, 1455, 1335);
     m_Label2->setWordWrap(true);
     m_Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_Command44 = F::button(m_Frame1, "Command44", QStringLiteral("<< [ öffnen ]"), 2760, 1600, 1455, 300);
@@ -259,13 +260,13 @@ void vodozaduda1::buildControls()
     m_Combo1 = F::make<QComboBox>(this, "Combo1", 4560, 3000, 1215, 315);
     m_Combo1->setEditable(true);
     m_Combo1->setToolTip(QStringLiteral("Schrift Type auswählen"));
-    Twips::setBackColor(m_Combo1, Twips::color(VbColor::LightYellow));
+    Twips::setBackColor(m_Combo1, Twips::color(VbColor::kLightYellow));
     // Toggle buttons: "<" gives the chosen face to the input fields, "^" to the letter above.
     m_Check5 = F::button(this, "Check5", QStringLiteral("<"), 10425, 4440, 480, 375);
     m_Check6 = F::button(this, "Check6", QStringLiteral("^"), 10935, 4440, 480, 375);
     for (QPushButton *target : {m_Check5, m_Check6}) {
         target->setCheckable(true);
-        Twips::setBackColor(target, Twips::color(VbColor::LightYellow));
+        Twips::setBackColor(target, Twips::color(VbColor::kLightYellow));
     }
 
     // The letter side, right half of the wide window.
@@ -273,7 +274,7 @@ void vodozaduda1::buildControls()
     m_Text6->setAccessibleName(QStringLiteral("Brief"));
     m_Text6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_Text6->setFont(FontList::withFace(QFont(QString(), 12), FontChoice::kDesignFace));
-    Twips::setBackColor(m_Text6, Twips::color(VbColor::Yellow));
+    Twips::setBackColor(m_Text6, Twips::color(VbColor::kYellow));
     m_Command22 = F::button(this, "Command22", QStringLiteral("&1;"), 5880, 60, 495, 375);
     m_Command22->setToolTip(QStringLiteral("Liest erstes Wort der Auswahl. "));
     m_Command24 = F::button(this, "Command24", QStringLiteral("&2;"), 6435, 60, 495, 375);
@@ -286,18 +287,18 @@ void vodozaduda1::buildControls()
     m_Command23->setToolTip(QStringLiteral("Liest gesamte Auswahl"));
     m_Command33 = F::button(this, "Command33", QString(), 9375, 60, 375, 375);
     m_Command33->setToolTip(QStringLiteral("Lösche Brief-Textfeld"));
-    Twips::setBackColor(m_Command33, Twips::color(VbColor::Red));
+    Twips::setBackColor(m_Command33, Twips::color(VbColor::kRed));
     m_Command36 = F::button(this, "Command36", QString(), 9795, 60, 345, 375);
     m_Command36->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     m_Command36->setToolTip(QStringLiteral("Text speichern unter..?"));
     m_Command37 = F::button(this, "Command37", QStringLiteral("Speichern"), 10155, 60, 915, 375);
     m_Command37->setToolTip(QStringLiteral("Text speichern"));
     m_Command31 = F::button(this, "Command31", QString(), 11085, 60, 330, 375);
-    m_Command31->setIcon(QIcon::fromTheme(QStringLiteral("document-print"),
-                                          style()->standardIcon(QStyle::SP_FileDialogContentsView)));
+    m_Command31->setIcon(
+        QIcon::fromTheme(QStringLiteral("document-print"), style()->standardIcon(QStyle::SP_FileDialogContentsView)));
     m_Command31->setToolTip(QStringLiteral("Text ausdrucken"));
     for (QPushButton *picture : {m_Command36, m_Command31})
-        Twips::setBackColor(picture, Twips::color(VbColor::White));
+        Twips::setBackColor(picture, Twips::color(VbColor::kWhite));
     m_Command32 = F::button(this, "Command32", QStringLiteral("Lesen"), 8235, 4440, 1095, 375);
     m_Command32->setToolTip(QStringLiteral("Brief-Textfeld vorlesen lassen [F7]."));
     m_Command47 = F::button(this, "Command47", QStringLiteral("Stop"), 9390, 4440, 975, 375);

@@ -121,7 +121,6 @@ private:
     QPushButton *m_Command45 = nullptr;
     QTimer *m_Timer4 = nullptr;
 
-
     WordLookup *m_lookup = nullptr;
     DictionaryLoading *m_loading = nullptr;
     DictionaryCatalogue *m_catalogue = nullptr;

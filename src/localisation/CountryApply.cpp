@@ -101,8 +101,7 @@ void CountryApply::apply(const QString &file, const QString &section)
 
     for (const CountryKeys::Row &row : CountryKeys::table()) {
         guarded([&] {
-            QObject *control =
-                Controls::find(QLatin1StringView(row.window), QLatin1StringView(row.control));
+            QObject *control = Controls::find(QLatin1StringView(row.window), QLatin1StringView(row.control));
             if (!control)
                 return;
             const QLatin1StringView key(row.key);

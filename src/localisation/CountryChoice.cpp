@@ -21,11 +21,11 @@ const QString kAllCountries = QStringLiteral("*.txt");
 // A country file name as the country list takes it: a name in the folder, no path, no pattern.
 bool isCountryFile(const QString &folder, const QString &name)
 {
-    static const QString notInAName = QStringLiteral("/\\*?[]");
+    static const QString kNotInAName = QStringLiteral("/\\*?[]");
     if (name.isEmpty() || name == u"." || name == u"..")
         return false;
     for (const QChar c : name)
-        if (notInAName.contains(c))
+        if (kNotInAName.contains(c))
             return false;
     return QFileInfo(QDir(folder).filePath(name)).isFile();
 }

@@ -12,14 +12,14 @@ class QPushButton;
 
 struct CountryChoiceControls
 {
-    FileListBox *File1 = nullptr;  // the country files of "land"
-    QListWidget *List1 = nullptr;  // mirrors the stored choice
-    QGroupBox *Frame1 = nullptr;   // the INI panel, whose caption shows the current file
-    QLineEdit *Text1 = nullptr;    // the section applied
+    FileListBox *File1 = nullptr;     // the country files of "land"
+    QListWidget *List1 = nullptr;     // mirrors the stored choice
+    QGroupBox *Frame1 = nullptr;      // the INI panel, whose caption shows the current file
+    QLineEdit *Text1 = nullptr;       // the section applied
     QPushButton *Command7 = nullptr;  // "Start >>"
     QPushButton *Command22 = nullptr; // "Übernehmen ?"
     QPushButton *Command24 = nullptr; // "Exit"
-    int openHeight = 0; // client height in pixels that shows "Übernehmen ?"
+    int openHeight = 0;               // client height in pixels that shows "Übernehmen ?"
 };
 
 // Choosing the country: a click on a country file applies it to every window at once,

@@ -25,9 +25,9 @@ CountryHover::CountryHover(const CountryHoverControls &controls, QObject *parent
 
 void CountryHover::designColours()
 {
-    Twips::setBackColor(m_c.start, Twips::color(VbColor::Green));
-    Twips::setBackColor(m_c.quit, Twips::color(VbColor::White));
-    Twips::setBackColor(m_c.apply, Twips::color(VbColor::White));
+    Twips::setBackColor(m_c.start, Twips::color(VbColor::kGreen));
+    Twips::setBackColor(m_c.quit, Twips::color(VbColor::kWhite));
+    Twips::setBackColor(m_c.apply, Twips::color(VbColor::kWhite));
 }
 
 void CountryHover::overButton(QPushButton *button)
@@ -35,7 +35,7 @@ void CountryHover::overButton(QPushButton *button)
     button->setToolTip(button->text());
     showHelpText(button->toolTip());
     designColours();
-    Twips::setBackColor(button, Twips::color(VbColor::Yellow));
+    Twips::setBackColor(button, Twips::color(VbColor::kYellow));
 }
 
 void CountryHover::showHelpText(const QString &text)

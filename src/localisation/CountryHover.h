@@ -9,12 +9,12 @@ class QPushButton;
 
 struct CountryHoverControls
 {
-    QPushButton *start = nullptr; // Command7 "Start >>"
-    QPushButton *quit = nullptr;  // Command8 "Beenden X"
-    QPushButton *apply = nullptr; // Command22 "Übernehmen ?"
-    QPushButton *exit = nullptr;  // Command24 "Exit"
-    QGroupBox *frame = nullptr;   // Frame2 "Ihr Land wählen"
-    FileListBox *files = nullptr; // File1
+    QPushButton *start = nullptr;  // Command7 "Start >>"
+    QPushButton *quit = nullptr;   // Command8 "Beenden X"
+    QPushButton *apply = nullptr;  // Command22 "Übernehmen ?"
+    QPushButton *exit = nullptr;   // Command24 "Exit"
+    QGroupBox *frame = nullptr;    // Frame2 "Ihr Land wählen"
+    FileListBox *files = nullptr;  // File1
     QListWidget *stored = nullptr; // List1
 };
 

@@ -66,7 +66,8 @@ Form2::Form2(QWidget *parent) : Form(parent)
     pc.read = m_Command2;
     pc.deleteKey = m_Command3;
     pc.deleteSection = m_Command4;
-    new IniTestPanel(pc, [this] { return m_choice->countryFile(); }, this);
+    new IniTestPanel(
+        pc, [this] { return m_choice->countryFile(); }, this);
 
     connect(m_Command23, &QPushButton::clicked, m_choice, &CountryChoice::Command23_Click);
     connect(m_Command16, &QPushButton::clicked, m_choice, &CountryChoice::Command16_Click);
@@ -97,14 +98,14 @@ void Form2::buildControls()
     m_List1->addItem(QStringLiteral("Germany.txt"));
 
     m_Command7 = F::button(this, "Command7", QStringLiteral("Start >>"), 120, 1860, 1215, 375);
-    Twips::setBackColor(m_Command7, Twips::color(VbColor::Green));
+    Twips::setBackColor(m_Command7, Twips::color(VbColor::kGreen));
     m_Command8 = F::button(this, "Command8", QStringLiteral("Beenden X"), 1440, 1860, 1215, 375);
-    Twips::setBackColor(m_Command8, Twips::color(VbColor::White));
+    Twips::setBackColor(m_Command8, Twips::color(VbColor::kWhite));
     // Lies over "Beenden X": hiding it uncovers that button.
     m_Command24 = F::button(this, "Command24", QStringLiteral("Exit"), 1440, 1860, 1215, 375);
-    Twips::setBackColor(m_Command24, Twips::color(VbColor::Red));
+    Twips::setBackColor(m_Command24, Twips::color(VbColor::kRed));
     m_Command22 = F::button(this, "Command22", QStringLiteral("Übernehmen ?"), 120, 2280, 2535, 375);
-    Twips::setBackColor(m_Command22, Twips::color(VbColor::White));
+    Twips::setBackColor(m_Command22, Twips::color(VbColor::kWhite));
     m_Command22->hide();
 }
 

@@ -60,7 +60,7 @@ bool writableKey(QStringView name)
 {
     name = name.trimmed();
     return !name.isEmpty() && !name.contains(u'=') && !hasLineBreak(name) && name.front() != u';'
-        && name.front() != u'#' && name.front() != u'[';
+           && name.front() != u'#' && name.front() != u'[';
 }
 
 // Every line inside the named sections, headings included: visit(index, line, occurrence)

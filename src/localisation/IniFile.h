@@ -35,6 +35,5 @@ public:
     [[nodiscard]] static bool removeSection(const QString &path, const QString &section);
     // The section's keys become exactly `lines` (each "key=value"), placed where its first key
     // stood; a missing section is added at the end of the file.
-    [[nodiscard]] static bool replaceSection(const QString &path, const QString &section,
-                                             const QStringList &lines);
+    [[nodiscard]] static bool replaceSection(const QString &path, const QString &section, const QStringList &lines);
 };

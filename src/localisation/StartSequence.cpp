@@ -28,8 +28,7 @@ QStringList items(const QListWidget *list)
 
 StartSequence::StartSequence(Form &window, const StartSequenceControls &controls, QObject *parent)
     : QObject(parent), m_window(window), m_c(controls)
-{
-}
+{}
 
 void StartSequence::start()
 {

@@ -102,7 +102,7 @@ void starter::buildControls()
     m_Label3->setCursor(Qt::PointingHandCursor);
 
     m_Command9 = F::button(this, "Command9", QStringLiteral("OK weiter >"), 120, 2760, 2820, 495);
-    Twips::setBackColor(m_Command9, Twips::color(VbColor::LightYellow));
+    Twips::setBackColor(m_Command9, Twips::color(VbColor::kLightYellow));
     m_Command10 = F::button(this, "Command10", QStringLiteral("Abbrechen"), 3060, 2760, 2820, 495);
 
     // Value holders below the visible area.

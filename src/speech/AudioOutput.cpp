@@ -13,10 +13,7 @@ AudioOutput::Factory &installedFactory()
 }
 }
 
-AudioOutput::AudioOutput(QObject *parent)
-    : QObject(parent)
-{
-}
+AudioOutput::AudioOutput(QObject *parent) : QObject(parent) {}
 
 AudioOutput::~AudioOutput() = default;
 

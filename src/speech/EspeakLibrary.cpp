@@ -25,7 +25,7 @@ Usage &usage()
     return state;
 }
 
-constexpr int bufferMilliseconds = 60;
+constexpr int kBufferMilliseconds = 60;
 }
 
 QMutex &EspeakLibrary::lock()
@@ -81,7 +81,7 @@ EspeakLibrary::Session EspeakLibrary::initialise()
 {
     Session session;
     const QByteArray given = QFile::encodeName(usage().dataPath);
-    const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, bufferMilliseconds,
+    const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kBufferMilliseconds,
                                        given.isEmpty() ? nullptr : given.constData(), espeakINITIALIZE_DONT_EXIT);
     usage().voice.clear();
     // With a missing data folder espeak-ng may still answer with a sample rate; its phoneme
@@ -91,11 +91,11 @@ EspeakLibrary::Session EspeakLibrary::initialise()
     const QString folder = dataPath ? QFile::decodeName(dataPath) : QString();
     if (folder.isEmpty() || !QFileInfo::exists(QDir(folder).filePath(QStringLiteral("phontab")))) {
         session.error = folder.isEmpty()
-            ? QStringLiteral("Die Sprachausgabe hat keine Sprachdaten gefunden (espeak-ng-data). "
-                             "Texte können nicht vorgelesen werden.")
-            : QStringLiteral("Die Sprachausgabe hat keine Sprachdaten gefunden (espeak-ng-data in %1). "
-                             "Texte können nicht vorgelesen werden.")
-                  .arg(QDir::toNativeSeparators(folder));
+                            ? QStringLiteral("Die Sprachausgabe hat keine Sprachdaten gefunden (espeak-ng-data). "
+                                             "Texte können nicht vorgelesen werden.")
+                            : QStringLiteral("Die Sprachausgabe hat keine Sprachdaten gefunden (espeak-ng-data in %1). "
+                                             "Texte können nicht vorgelesen werden.")
+                                  .arg(QDir::toNativeSeparators(folder));
         return session;
     }
     if (rate <= 0) {

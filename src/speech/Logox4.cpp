@@ -52,7 +52,7 @@ int cellTop(int cell)
 QPushButton *whiteButton(QWidget *parent, const char *name, const QString &caption, int left, int top, int width)
 {
     QPushButton *b = F::button(parent, name, caption, left, top, width, 315);
-    Twips::setBackColor(b, Twips::color(VbColor::White));
+    Twips::setBackColor(b, Twips::color(VbColor::kWhite));
     return b;
 }
 }
@@ -88,7 +88,7 @@ void Logox4::buildControls()
     m_Frame2 = F::make<QGroupBox>(this, "Frame2", 120, 0, 6255, 3495);
     m_Frame2->setTitle(QStringLiteral("Stimm Muster einstellen:"));
     Twips::setBackColor(m_Frame2, Twips::color(kBlue));
-    Twips::setForeColor(m_Frame2, Twips::color(VbColor::White));
+    Twips::setForeColor(m_Frame2, Twips::color(VbColor::kWhite));
     m_Sp1 = F::label(m_Frame2, "Sp1", VoiceMarkup::kStandardSpeakerCaption, 1320, 240, 2655, 255);
     buildRows();
     m_Label19 = F::clickLabel(m_Frame2, "Label19", kProjectAddress, 1200, 3240, 3495, 255);
@@ -107,7 +107,7 @@ void Logox4::buildControls()
     m_Command11 = whiteButton(this, "Command11", QStringLiteral("<  [Sprecher &Test]"), 2880, 4320, 2055);
     m_CloseButton = F::button(this, "CloseButton", QStringLiteral("beende &X"), 5040, 4320, 1335, 315);
     m_CloseButton->setToolTip(QStringLiteral("Abbrechen"));
-    Twips::setBackColor(m_CloseButton, Twips::color(VbColor::LightRed));
+    Twips::setBackColor(m_CloseButton, Twips::color(VbColor::kLightRed));
 
     cell = 5;
     m_Command6 = operation("Command6", QStringLiteral("Letzter Eintrag"));

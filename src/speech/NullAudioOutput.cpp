@@ -1,10 +1,8 @@
 #include "speech/NullAudioOutput.h"
 
 NullAudioOutput::NullAudioOutput(QString reason, QObject *parent)
-    : PacedAudioOutput(parent)
-    , m_reason(std::move(reason))
-{
-}
+    : PacedAudioOutput(parent), m_reason(std::move(reason))
+{}
 
 bool NullAudioOutput::isAudible() const
 {
@@ -16,6 +14,4 @@ QString NullAudioOutput::errorString() const
     return m_reason;
 }
 
-void NullAudioOutput::consume(const qint16 *, qsizetype)
-{
-}
+void NullAudioOutput::consume(const qint16 *, qsizetype) {}

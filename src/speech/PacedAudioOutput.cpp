@@ -3,15 +3,14 @@
 #include "speech/PcmBuffer.h"
 
 namespace {
-constexpr int tickMilliseconds = 10;
-constexpr int starvedTickMilliseconds = 1;
+constexpr int kTickMilliseconds = 10;
+constexpr int kStarvedTickMilliseconds = 1;
 }
 
-PacedAudioOutput::PacedAudioOutput(QObject *parent)
-    : AudioOutput(parent)
+PacedAudioOutput::PacedAudioOutput(QObject *parent) : AudioOutput(parent)
 {
     m_timer.setTimerType(Qt::PreciseTimer);
-    m_timer.setInterval(tickMilliseconds);
+    m_timer.setInterval(kTickMilliseconds);
     connect(&m_timer, &QTimer::timeout, this, &PacedAudioOutput::tick);
 }
 
@@ -83,9 +82,7 @@ qsizetype PacedAudioOutput::position() const
     return m_position;
 }
 
-void PacedAudioOutput::begin(int)
-{
-}
+void PacedAudioOutput::begin(int) {}
 
 void PacedAudioOutput::catchUp()
 {
@@ -116,7 +113,7 @@ void PacedAudioOutput::fadeOut()
 {
     // The samples that would have come next, fading to silence; without any, the last one
     // played fades.
-    const auto length = qsizetype(m_sampleRate) * fadeMilliseconds / 1000;
+    const auto length = qsizetype(m_sampleRate) * kFadeMilliseconds / 1000;
     m_chunk.resize(size_t(length));
     const qsizetype got = m_buffer->read(m_position, m_chunk.data(), length);
     for (qsizetype i = got; i < length; ++i)
@@ -133,7 +130,7 @@ void PacedAudioOutput::setStarved(bool starved)
     if (starved == m_starved)
         return;
     m_starved = starved;
-    m_timer.start(starved ? starvedTickMilliseconds : tickMilliseconds);
+    m_timer.start(starved ? kStarvedTickMilliseconds : kTickMilliseconds);
 }
 
 void PacedAudioOutput::tick()

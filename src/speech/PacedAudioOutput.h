@@ -28,7 +28,7 @@ public:
     qsizetype position() const override;
 
     // Length of the fade that ends a stopped playback.
-    static constexpr int fadeMilliseconds = 5;
+    static constexpr int kFadeMilliseconds = 5;
 
 protected:
     // Called when playback starts, before the first samples of a buffer.

@@ -13,8 +13,7 @@
 PatternEntryList::PatternEntryList(QListWidget *list2, QLineEdit *text2, QLabel *label1UE, QListWidget *list1,
                                    QObject *parent)
     : QObject(parent), m_List2(list2), m_Text2(text2), m_Label1UE(label1UE), m_List1(list1)
-{
-}
+{}
 
 void PatternEntryList::count()
 {

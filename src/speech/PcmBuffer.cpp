@@ -3,10 +3,8 @@
 #include <algorithm>
 
 PcmBuffer::PcmBuffer(qsizetype aheadLimit, qsizetype keepLimit)
-    : m_aheadLimit(std::max<qsizetype>(1, aheadLimit))
-    , m_keepLimit(std::max<qsizetype>(0, keepLimit))
-{
-}
+    : m_aheadLimit(std::max<qsizetype>(1, aheadLimit)), m_keepLimit(std::max<qsizetype>(0, keepLimit))
+{}
 
 void PcmBuffer::append(const qint16 *samples, qsizetype count)
 {

@@ -19,10 +19,10 @@ public:
     enum class State { Growing, Complete, Cancelled };
 
     // Defaults: 3 s ahead and 60 s kept at espeak-ng's 22050 Hz.
-    static constexpr qsizetype defaultAheadLimit = 3 * 22050;
-    static constexpr qsizetype defaultKeepLimit = 60 * 22050;
+    static constexpr qsizetype kDefaultAheadLimit = 3 * 22050;
+    static constexpr qsizetype kDefaultKeepLimit = 60 * 22050;
 
-    explicit PcmBuffer(qsizetype aheadLimit = defaultAheadLimit, qsizetype keepLimit = defaultKeepLimit);
+    explicit PcmBuffer(qsizetype aheadLimit = kDefaultAheadLimit, qsizetype keepLimit = kDefaultKeepLimit);
 
     void append(const qint16 *samples, qsizetype count);
     void append(const std::vector<qint16> &samples);

@@ -11,14 +11,14 @@
 #include <algorithm>
 
 namespace {
-constexpr int feedMilliseconds = 10;
-constexpr int starvedFeedMilliseconds = 1;
+constexpr int kFeedMilliseconds = 10;
+constexpr int kStarvedFeedMilliseconds = 1;
 // How far the device is fed ahead: long enough to ride out a busy moment of the window
 // thread, short enough for stop to be heard at once.
-constexpr int bufferMilliseconds = 100;
+constexpr int kBufferMilliseconds = 100;
 // How often a silent output looks for a device again.
-constexpr int retryMilliseconds = 2000;
-const QString noDevice = QStringLiteral("Kein Audiogerät vorhanden");
+constexpr int kRetryMilliseconds = 2000;
+const QString kNoDevice = QStringLiteral("Kein Audiogerät vorhanden");
 
 QString describe(QAudio::Error error)
 {
@@ -39,25 +39,24 @@ QString describe(QAudio::Error error)
 }
 
 SinkAudioOutput::SinkAudioOutput(QObject *parent)
-    : AudioOutput(parent)
-    , m_followsDefault(true)
-    , m_devices(std::make_unique<QMediaDevices>())
-    , m_device(QMediaDevices::defaultAudioOutput())
+    : AudioOutput(parent),
+      m_followsDefault(true),
+      m_devices(std::make_unique<QMediaDevices>()),
+      m_device(QMediaDevices::defaultAudioOutput())
 {
-    m_timer.setInterval(feedMilliseconds);
+    m_timer.setInterval(kFeedMilliseconds);
     connect(&m_timer, &QTimer::timeout, this, &SinkAudioOutput::feed);
     connect(m_devices.get(), &QMediaDevices::audioOutputsChanged, this, &SinkAudioOutput::onDefaultDeviceChanged);
-    m_retry.setInterval(retryMilliseconds);
+    m_retry.setInterval(kRetryMilliseconds);
     connect(&m_retry, &QTimer::timeout, this, &SinkAudioOutput::onDefaultDeviceChanged);
     if (m_device.isNull())
-        m_error = noDevice;
+        m_error = kNoDevice;
 }
 
 SinkAudioOutput::SinkAudioOutput(QAudioDevice device, QObject *parent)
-    : AudioOutput(parent)
-    , m_device(std::move(device))
+    : AudioOutput(parent), m_device(std::move(device))
 {
-    m_timer.setInterval(feedMilliseconds);
+    m_timer.setInterval(kFeedMilliseconds);
     connect(&m_timer, &QTimer::timeout, this, &SinkAudioOutput::feed);
 }
 
@@ -97,7 +96,7 @@ bool SinkAudioOutput::openSink(qsizetype from)
 {
     m_error.clear();
     if (m_device.isNull()) {
-        m_error = noDevice;
+        m_error = kNoDevice;
         return false;
     }
     QAudioFormat format;
@@ -110,7 +109,7 @@ bool SinkAudioOutput::openSink(qsizetype from)
     }
 
     auto sink = std::make_unique<QAudioSink>(m_device, format);
-    sink->setBufferSize(format.bytesForDuration(bufferMilliseconds * 1000));
+    sink->setBufferSize(format.bytesForDuration(kBufferMilliseconds * 1000));
     QIODevice *io = sink->start();
     if (!io || sink->error() != QAudio::NoError) {
         m_error = describe(sink->error());
@@ -137,7 +136,8 @@ void SinkAudioOutput::playSilently(qsizetype from, const QString &reason)
     m_silence = std::make_unique<NullAudioOutput>(reason);
     connect(m_silence.get(), &AudioOutput::finished, this, [this] {
         // Not inside the silent output's own signal.
-        QMetaObject::invokeMethod(this, [this] { end(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { end(); }, Qt::QueuedConnection);
     });
     m_silence->start(m_buffer, m_sampleRate, from);
     if (m_suspended)
@@ -226,12 +226,12 @@ void SinkAudioOutput::feed()
         m_chunk.resize(size_t(room));
         const qsizetype got = m_buffer->read(m_position, m_chunk.data(), room);
         // While synthesis has nothing yet, look often, so that the first sound is not late.
-        const int interval = got == 0 && !m_buffer->isFinal() ? starvedFeedMilliseconds : feedMilliseconds;
+        const int interval = got == 0 && !m_buffer->isFinal() ? kStarvedFeedMilliseconds : kFeedMilliseconds;
         if (m_timer.interval() != interval)
             m_timer.setInterval(interval);
         if (got > 0) {
-            const qint64 written = m_io->write(reinterpret_cast<const char *>(m_chunk.data()),
-                                               got * qsizetype(sizeof(qint16)));
+            const qint64 written =
+                m_io->write(reinterpret_cast<const char *>(m_chunk.data()), got * qsizetype(sizeof(qint16)));
             if (written > 0) {
                 const qsizetype samples = written / qsizetype(sizeof(qint16));
                 m_position += samples;
@@ -268,7 +268,7 @@ bool SinkAudioOutput::hasPlayedAll(bool justWrote) const
     constexpr qint64 slackMicroseconds = 10'000;
     const qint64 writtenMicroseconds = qint64(m_position - m_sinkStart) * 1'000'000 / m_sampleRate;
     return (!justWrote && m_sink->state() == QAudio::IdleState)
-        || m_sink->processedUSecs() + slackMicroseconds >= writtenMicroseconds;
+           || m_sink->processedUSecs() + slackMicroseconds >= writtenMicroseconds;
 }
 
 void SinkAudioOutput::onStateChanged(QAudio::State state)
@@ -281,7 +281,8 @@ void SinkAudioOutput::onStateChanged(QAudio::State state)
     // This runs inside the sink's own signal: act once it has returned.
     m_sink->disconnect(this);
     m_timer.stop();
-    QMetaObject::invokeMethod(this, [this, reason] { onSinkFailed(reason); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, reason] { onSinkFailed(reason); }, Qt::QueuedConnection);
 }
 
 void SinkAudioOutput::onSinkFailed(const QString &reason)
@@ -320,7 +321,7 @@ void SinkAudioOutput::onDefaultDeviceChanged()
         return;
     m_device = current;
     if (!m_active) {
-        m_error = m_device.isNull() ? noDevice : QString();
+        m_error = m_device.isNull() ? kNoDevice : QString();
         return;
     }
     const qsizetype from = position();
@@ -339,7 +340,7 @@ void SinkAudioOutput::onDefaultDeviceChanged()
 
 void SinkAudioOutput::fadeOutAndRelease()
 {
-    const auto length = qsizetype(m_sampleRate) * PacedAudioOutput::fadeMilliseconds / 1000;
+    const auto length = qsizetype(m_sampleRate) * PacedAudioOutput::kFadeMilliseconds / 1000;
     int playOut = 0;
     if (m_io && length > 0 && !m_suspended && m_sink->state() != QAudio::StoppedState) {
         m_chunk.resize(size_t(length));
@@ -349,7 +350,7 @@ void SinkAudioOutput::fadeOutAndRelease()
         for (qsizetype i = 0; i < length; ++i)
             m_chunk[size_t(i)] = qint16(m_chunk[size_t(i)] * (length - 1 - i) / std::max<qsizetype>(1, length - 1));
         m_io->write(reinterpret_cast<const char *>(m_chunk.data()), length * qsizetype(sizeof(qint16)));
-        playOut = bufferMilliseconds + PacedAudioOutput::fadeMilliseconds + 20;
+        playOut = kBufferMilliseconds + PacedAudioOutput::kFadeMilliseconds + 20;
     }
     releaseSink(playOut);
 }

@@ -18,18 +18,16 @@ std::optional<qsizetype> indexArgument(const QVariantList &arguments, qsizetype 
 
 SpeechControl::SpeechControl(CatalogueSource catalogue, QObject *parent)
     : QObject(parent), m_catalogue(std::move(catalogue))
-{
-}
+{}
 
 SpeechControl::SpeechControl(QObject *parent)
     : SpeechControl(
-          [] {
-              SpeechService *service = SpeechService::current();
-              return service ? &service->voices() : nullptr;
-          },
-          parent)
-{
-}
+        [] {
+            SpeechService *service = SpeechService::current();
+            return service ? &service->voices() : nullptr;
+        },
+        parent)
+{}
 
 std::optional<QVariant> SpeechControl::invoke(int dispatchId, const QVariantList &arguments)
 {

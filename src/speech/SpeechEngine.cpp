@@ -1,7 +1,7 @@
 #include "speech/SpeechEngine.h"
 
-#include "speech/AudioOutput.h"
 #include "app/TextFile.h"
+#include "speech/AudioOutput.h"
 #include "speech/NullAudioOutput.h"
 #include "speech/PcmBuffer.h"
 #include "speech/SpeechSynthesiser.h"
@@ -18,16 +18,13 @@
 
 namespace {
 // Speaks when the catalogue offers no voice.
-const QString fallbackVoice = QStringLiteral("de");
-const QString catalogueFile = QStringLiteral("voices.txt");
+const QString kFallbackVoice = QStringLiteral("de");
+const QString kCatalogueFile = QStringLiteral("voices.txt");
 }
 
 struct SpeechEngine::Private
 {
-    explicit Private(SpeechEngine *engine)
-        : q(engine)
-    {
-    }
+    explicit Private(SpeechEngine *engine) : q(engine) {}
 
     void speakLines(const QStringList &lines, const QString &language);
     QList<VoiceSegment> segmentsOf(const QStringList &lines) const;
@@ -60,14 +57,10 @@ struct SpeechEngine::Private
     bool paused = false;
 };
 
-SpeechEngine::SpeechEngine(QObject *parent)
-    : SpeechEngine(QCoreApplication::applicationDirPath(), parent)
-{
-}
+SpeechEngine::SpeechEngine(QObject *parent) : SpeechEngine(QCoreApplication::applicationDirPath(), parent) {}
 
 SpeechEngine::SpeechEngine(const QString &programDirectory, QObject *parent)
-    : QObject(parent)
-    , d(std::make_unique<Private>(this))
+    : QObject(parent), d(std::make_unique<Private>(this))
 {
     setProgramDirectory(programDirectory);
 
@@ -77,8 +70,8 @@ SpeechEngine::SpeechEngine(const QString &programDirectory, QObject *parent)
     connect(d->synthesiser, &SpeechSynthesiser::voiceUnavailable, this,
             [this](const QString &espeakName) { d->reportVoice(espeakName); });
     d->thread.start();
-    QMetaObject::invokeMethod(d->synthesiser, [s = d->synthesiser] { s->open(); },
-                              Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        d->synthesiser, [s = d->synthesiser] { s->open(); }, Qt::BlockingQueuedConnection);
 
     d->setOutput(AudioOutput::create());
 }
@@ -91,8 +84,8 @@ SpeechEngine::~SpeechEngine()
     if (d->output)
         d->output->stop();
     d->output.reset();
-    QMetaObject::invokeMethod(d->synthesiser, [s = d->synthesiser] { s->close(); },
-                              Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        d->synthesiser, [s = d->synthesiser] { s->close(); }, Qt::BlockingQueuedConnection);
     d->thread.quit();
     d->thread.wait();
     delete d->synthesiser;
@@ -101,7 +94,7 @@ SpeechEngine::~SpeechEngine()
 void SpeechEngine::setProgramDirectory(const QString &programDirectory)
 {
     d->programDirectory = programDirectory;
-    d->catalogueRead = d->catalogue.load(QDir(programDirectory).filePath(catalogueFile));
+    d->catalogueRead = d->catalogue.load(QDir(programDirectory).filePath(kCatalogueFile));
     d->reported.remove(QStringLiteral("catalogue"));
 }
 
@@ -250,7 +243,7 @@ QString SpeechEngine::Private::startVoiceFor(const QString &language) const
         return voice->espeakName();
     if (const auto current = catalogue.current())
         return current->espeakName();
-    return fallbackVoice;
+    return kFallbackVoice;
 }
 
 void SpeechEngine::Private::synthesise(const QList<VoiceSegment> &segments, const QString &startVoice)
@@ -265,7 +258,8 @@ void SpeechEngine::Private::synthesise(const QList<VoiceSegment> &segments, cons
     lastSegments = segments;
     lastStartVoice = startVoice;
     lastPcm = job.pcm;
-    QMetaObject::invokeMethod(synthesiser, [s = synthesiser, job] { s->run(job); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        synthesiser, [s = synthesiser, job] { s->run(job); }, Qt::QueuedConnection);
     play(job.pcm, 0);
 }
 
@@ -295,7 +289,8 @@ void SpeechEngine::Private::setOutput(std::unique_ptr<AudioOutput> next)
     }
     output = std::move(next);
     QObject::connect(output.get(), &AudioOutput::finished, q, [this] { end(); });
-    QObject::connect(output.get(), &AudioOutput::failed, q, [this](const QString &reason) { moveToNextOutput(reason); });
+    QObject::connect(output.get(), &AudioOutput::failed, q,
+                     [this](const QString &reason) { moveToNextOutput(reason); });
     QObject::connect(output.get(), &AudioOutput::silenced, q, [this](const QString &reason) { reportAudio(reason); });
 }
 
@@ -373,12 +368,13 @@ void SpeechEngine::Private::reportVoice(const QString &espeakName)
             break;
         }
     }
-    const QString message = alias.isEmpty()
-        ? QStringLiteral("Die Stimme „%1“ lässt sich in espeak-ng nicht laden; es spricht eine andere Stimme.")
-              .arg(espeakName)
-        : QStringLiteral("Die Stimme „%1“ aus voices.txt lässt sich in espeak-ng nicht laden (%2); es spricht "
-                         "eine andere Stimme.")
-              .arg(alias, espeakName);
+    const QString message =
+        alias.isEmpty()
+            ? QStringLiteral("Die Stimme „%1“ lässt sich in espeak-ng nicht laden; es spricht eine andere Stimme.")
+                  .arg(espeakName)
+            : QStringLiteral("Die Stimme „%1“ aus voices.txt lässt sich in espeak-ng nicht laden (%2); es spricht "
+                             "eine andere Stimme.")
+                  .arg(alias, espeakName);
     report(QStringLiteral("voice ") + espeakName, message);
 }
 
@@ -395,5 +391,6 @@ void SpeechEngine::Private::report(const QString &cause, const QString &message)
     if (reported.contains(cause))
         return;
     reported.insert(cause);
-    QMetaObject::invokeMethod(q, [engine = q, message] { emit engine->failed(message); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        q, [engine = q, message] { emit engine->failed(message); }, Qt::QueuedConnection);
 }

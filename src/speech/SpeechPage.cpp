@@ -114,8 +114,8 @@ bool SpeechPage::click(const QString &name, const QString &language)
 {
     if (!m_loaded)
         return false;
-    const auto it = std::find_if(m_elements.cbegin(), m_elements.cend(),
-                                 [&](const Element &e) { return e.name == name; });
+    const auto it =
+        std::find_if(m_elements.cbegin(), m_elements.cend(), [&](const Element &e) { return e.name == name; });
     if (it == m_elements.cend())
         return false;
     emit clicked(name);

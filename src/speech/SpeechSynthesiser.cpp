@@ -10,13 +10,10 @@
 
 namespace {
 // Speaks when neither the voice asked for nor the start voice can be loaded.
-const QString lastResortVoice = QStringLiteral("de");
+const QString kLastResortVoice = QStringLiteral("de");
 }
 
-SpeechSynthesiser::SpeechSynthesiser(QObject *parent)
-    : QObject(parent)
-{
-}
+SpeechSynthesiser::SpeechSynthesiser(QObject *parent) : QObject(parent) {}
 
 SpeechSynthesiser::~SpeechSynthesiser() = default;
 
@@ -138,7 +135,7 @@ void SpeechSynthesiser::run(const SynthesisJob &job)
 QString SpeechSynthesiser::setVoice(const QString &voice, const SynthesisJob &job)
 {
     QStringList tried;
-    for (const QString &candidate : { voice, job.startVoice, lastResortVoice }) {
+    for (const QString &candidate : {voice, job.startVoice, kLastResortVoice}) {
         if (tried.contains(candidate))
             continue;
         tried.append(candidate);
@@ -161,8 +158,7 @@ void SpeechSynthesiser::applyParameters(const VoiceSettings &settings)
 void SpeechSynthesiser::speak(Context &context, const QString &text)
 {
     const QByteArray utf8 = text.toUtf8();
-    espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8,
-                 nullptr, &context);
+    espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &context);
     // The stretcher holds back up to a frame; let it out before the next text, whose speed
     // may differ.
     context.stretched.clear();

@@ -63,8 +63,8 @@ private:
     void speak(Context &context, const QString &text);
     void noteVoice(const QString &voice);
 
-    std::atomic<quint64> m_generation{ 0 };
-    std::atomic<int> m_sampleRate{ 0 };
+    std::atomic<quint64> m_generation{0};
+    std::atomic<int> m_sampleRate{0};
     QString m_error;
     bool m_open = false;
     mutable QMutex m_voicesMutex;

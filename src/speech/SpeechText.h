@@ -10,7 +10,7 @@
 class SpeechText
 {
 public:
-    static constexpr qsizetype maxPieceLength = 300;
+    static constexpr qsizetype kMaxPieceLength = 300;
 
     // Removes U+0000..U+001F and U+007F; tabs, line breaks and the like become one blank, so
     // that words stay apart. Leading and trailing blanks go.
@@ -18,5 +18,5 @@ public:
     // Splits into pieces of at most maxLength characters: after a sentence end where one lies
     // in the second half of the piece, otherwise at the last blank, otherwise (one long word)
     // hard at the limit. Pieces are trimmed; blank ones are left out.
-    static QStringList pieces(QStringView text, qsizetype maxLength = maxPieceLength);
+    static QStringList pieces(QStringView text, qsizetype maxLength = kMaxPieceLength);
 };

@@ -5,11 +5,11 @@
 #include <numbers>
 
 TimeStretcher::TimeStretcher(int sampleRate)
-    : m_frame(std::max(64, sampleRate / 40) & ~1)
-    , m_hop(m_frame / 2)
-    , m_tolerance(m_frame / 4)
-    , m_window(size_t(m_frame))
-    , m_overlap(size_t(m_frame), 0.0f)
+    : m_frame(std::max(64, sampleRate / 40) & ~1),
+      m_hop(m_frame / 2),
+      m_tolerance(m_frame / 4),
+      m_window(size_t(m_frame)),
+      m_overlap(size_t(m_frame), 0.0f)
 {
     // Periodic Hann windows at half-frame steps add up to exactly one.
     for (int i = 0; i < m_frame; ++i)

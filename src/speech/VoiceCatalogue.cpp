@@ -6,11 +6,11 @@
 namespace {
 bool isUsableField(QStringView field, bool alias)
 {
-    if (field.isEmpty() || field.size() > VoiceCatalogue::maxFieldLength)
+    if (field.isEmpty() || field.size() > VoiceCatalogue::kMaxFieldLength)
         return false;
     for (const QChar c : field) {
-        const bool allowed = (c.unicode() < 0x80 && c.isLetterOrNumber()) || c == u'-' || c == u'_' || c == u'+'
-            || (alias && c == u'.');
+        const bool allowed =
+            (c.unicode() < 0x80 && c.isLetterOrNumber()) || c == u'-' || c == u'_' || c == u'+' || (alias && c == u'.');
         if (!allowed)
             return false;
     }
@@ -63,7 +63,7 @@ bool VoiceCatalogue::load(const QString &path)
         }
         if (indexOf(fields.at(0)) >= 0)
             continue;
-        m_voices.append({ fields.at(0), fields.at(1), fields.value(2) });
+        m_voices.append({fields.at(0), fields.at(1), fields.value(2)});
     }
     if (!m_voices.isEmpty())
         m_current = 0;

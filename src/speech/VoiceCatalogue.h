@@ -29,7 +29,7 @@ public:
         QString espeakName() const;
     };
 
-    static constexpr qsizetype maxFieldLength = 32;
+    static constexpr qsizetype kMaxFieldLength = 32;
 
     // Replaces the catalogue with the file's voices. False when the file cannot be read;
     // the catalogue is then empty.

@@ -9,7 +9,11 @@
 
 VoiceChoice::VoiceChoice(SpeechControl &control, QComboBox *list, QLineEdit *prompt, QLabel *voiceSlot,
                          HelpText showHelp, QObject *parent)
-    : QObject(parent), m_control(control), m_list(list), m_prompt(prompt), m_voiceSlot(voiceSlot),
+    : QObject(parent),
+      m_control(control),
+      m_list(list),
+      m_prompt(prompt),
+      m_voiceSlot(voiceSlot),
       m_showHelp(std::move(showHelp))
 {
     connect(m_list, &QComboBox::activated, this, &VoiceChoice::SpeechFontCombo_Click);

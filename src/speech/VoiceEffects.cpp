@@ -7,14 +7,14 @@
 #include <cmath>
 
 namespace {
-constexpr size_t jitterLineSize = 1024;
+constexpr size_t kJitterLineSize = 1024;
 // Largest swing of the read point, at full roughness: 1 ms.
-constexpr double maxJitterSeconds = 0.001;
-constexpr double maxShimmer = 0.7;
-constexpr double maxBreath = 0.6;
+constexpr double kMaxJitterSeconds = 0.001;
+constexpr double kMaxShimmer = 0.7;
+constexpr double kMaxBreath = 0.6;
 // Below this a ringing echo is inaudible.
-constexpr float echoSilence = 64.0f;
-constexpr int maxEchoRepeats = 24;
+constexpr float kEchoSilence = 64.0f;
+constexpr int kMaxEchoRepeats = 24;
 }
 
 float VoiceEffects::Wander::next(std::minstd_rand &random)
@@ -29,9 +29,7 @@ float VoiceEffects::Wander::next(std::minstd_rand &random)
     return value;
 }
 
-VoiceEffects::VoiceEffects(int sampleRate)
-    : m_sampleRate(sampleRate)
-    , m_jitterLine(jitterLineSize, 0.0f)
+VoiceEffects::VoiceEffects(int sampleRate) : m_sampleRate(sampleRate), m_jitterLine(kJitterLineSize, 0.0f)
 {
     // Jitter changes about once per glottal period, shimmer a little faster.
     m_jitter.period = std::max(1, sampleRate / 125);
@@ -42,7 +40,7 @@ VoiceEffects::VoiceEffects(int sampleRate)
 void VoiceEffects::configure(const VoiceSettings &settings, std::vector<qint16> &out)
 {
     m_gain = settings.gain();
-    m_roughness = double(settings.roughnessPercent) / VoiceTagParser::maxRoughness;
+    m_roughness = double(settings.roughnessPercent) / VoiceTagParser::kMaxRoughness;
     if (settings.echoDelayMs == m_echoDelayMs && settings.echoFeedback == m_echoFeedback)
         return;
     flush(out);
@@ -66,19 +64,19 @@ void VoiceEffects::flush(std::vector<qint16> &out)
     if (!m_pending)
         return;
     m_pending = false;
-    for (int i = 0; i < roughnessLatency + int(maxJitterSeconds * m_sampleRate) + 1; ++i)
+    for (int i = 0; i < kRoughnessLatency + int(kMaxJitterSeconds * m_sampleRate) + 1; ++i)
         processOne(0.0f, out);
     if (!m_echoRinging || m_echoLine.empty())
         return;
     // Ring out in steps of one delay until the repeats fall silent.
-    for (int repeat = 0; repeat < maxEchoRepeats; ++repeat) {
+    for (int repeat = 0; repeat < kMaxEchoRepeats; ++repeat) {
         float loudest = 0.0f;
         for (size_t i = 0; i < m_echoLine.size(); ++i) {
             const float sample = echo(0.0f);
             loudest = std::max(loudest, std::abs(sample));
             out.push_back(limit(sample));
         }
-        if (loudest < echoSilence)
+        if (loudest < kEchoSilence)
             break;
     }
     std::fill(m_echoLine.begin(), m_echoLine.end(), 0.0f);
@@ -98,20 +96,20 @@ float VoiceEffects::roughen(float sample)
     m_jitterLine[m_jitterWrite] = sample;
     const float jitter = m_jitter.next(m_random);
     const float shimmer = m_shimmer.next(m_random);
-    const double back = roughnessLatency + m_roughness * maxJitterSeconds * m_sampleRate * jitter;
-    const double readAt = double(m_jitterWrite + jitterLineSize) - back;
+    const double back = kRoughnessLatency + m_roughness * kMaxJitterSeconds * m_sampleRate * jitter;
+    const double readAt = double(m_jitterWrite + kJitterLineSize) - back;
     const auto whole = size_t(std::floor(readAt));
     const auto fraction = float(readAt - std::floor(readAt));
-    const float a = m_jitterLine[whole % jitterLineSize];
-    const float b = m_jitterLine[(whole + 1) % jitterLineSize];
-    m_jitterWrite = (m_jitterWrite + 1) % jitterLineSize;
+    const float a = m_jitterLine[whole % kJitterLineSize];
+    const float b = m_jitterLine[(whole + 1) % kJitterLineSize];
+    m_jitterWrite = (m_jitterWrite + 1) % kJitterLineSize;
 
     float delayed = a + (b - a) * fraction;
     if (m_roughness <= 0.0)
         return delayed;
     m_envelope += (std::abs(delayed) - m_envelope) * m_envelopeRate;
-    delayed *= 1.0f + float(m_roughness * maxShimmer) * shimmer;
-    return delayed + float(m_roughness * maxBreath) * m_envelope * m_noise(m_random);
+    delayed *= 1.0f + float(m_roughness * kMaxShimmer) * shimmer;
+    return delayed + float(m_roughness * kMaxBreath) * m_envelope * m_noise(m_random);
 }
 
 float VoiceEffects::echo(float sample)

@@ -23,7 +23,7 @@ public:
     void flush(std::vector<qint16> &out);
 
     // Fixed latency in samples, kept so that roughness can move the read point both ways.
-    static constexpr int roughnessLatency = 64;
+    static constexpr int kRoughnessLatency = 64;
 
 private:
     // A random value in -1..1 that moves in straight lines towards a new random target every
@@ -53,8 +53,8 @@ private:
     Wander m_shimmer;
     float m_envelope = 0;
     float m_envelopeRate = 0;
-    std::minstd_rand m_random{ 1234 };
-    std::uniform_real_distribution<float> m_noise{ -1.0f, 1.0f };
+    std::minstd_rand m_random{1234};
+    std::uniform_real_distribution<float> m_noise{-1.0f, 1.0f};
     // Echo: a feedback delay line.
     std::vector<float> m_echoLine;
     size_t m_echoIndex = 0;

@@ -8,10 +8,10 @@
 #include <cmath>
 
 namespace {
-constexpr int neutral = 50;
+constexpr int kNeutral = 50;
 // The settings window's pitch slider starts at 50 Hz; that position is the voice's own
 // pitch, so the lower and the upper part of the slider each cover half of espeak's scale.
-constexpr double neutralBasePitchHz = 50.0;
+constexpr double kNeutralBasePitchHz = 50.0;
 
 double wordsPerMinute(int speedPercent)
 {
@@ -60,24 +60,24 @@ int VoiceSettings::espeakVolume() const
 int VoiceSettings::espeakPitch() const
 {
     if (!basePitchHz)
-        return neutral;
+        return kNeutral;
     // espeak-ng's pitch scale is roughly logarithmic, so is this mapping.
     const double hz = *basePitchHz;
-    const double low = VoiceTagParser::minBasePitch;
-    const double high = VoiceTagParser::maxBasePitch;
-    const double share = hz <= neutralBasePitchHz
-        ? std::log(hz / low) / std::log(neutralBasePitchHz / low) * 0.5
-        : 0.5 + std::log(hz / neutralBasePitchHz) / std::log(high / neutralBasePitchHz) * 0.5;
+    const double low = VoiceTagParser::kMinBasePitch;
+    const double high = VoiceTagParser::kMaxBasePitch;
+    const double share = hz <= kNeutralBasePitchHz
+                             ? std::log(hz / low) / std::log(kNeutralBasePitchHz / low) * 0.5
+                             : 0.5 + std::log(hz / kNeutralBasePitchHz) / std::log(high / kNeutralBasePitchHz) * 0.5;
     return std::clamp(int(std::lround(share * 100)), 0, 100);
 }
 
 int VoiceSettings::espeakRange() const
 {
     if (!intonationHz)
-        return neutral;
+        return kNeutral;
     // The lowest intonation is a monotone voice.
-    const double low = VoiceTagParser::minIntonation;
-    const double high = VoiceTagParser::maxIntonation;
+    const double low = VoiceTagParser::kMinIntonation;
+    const double high = VoiceTagParser::kMaxIntonation;
     return std::clamp(int(std::lround((*intonationHz - low) / (high - low) * 100)), 0, 100);
 }
 

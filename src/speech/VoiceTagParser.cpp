@@ -95,7 +95,7 @@ bool VoiceTagParser::looksLikeTag(QStringView content)
     const QStringView value = trimmed.mid(equals + 1).trimmed();
     const auto isWordCharacter = [](QChar c) { return c.isLetterOrNumber() || c == u'_'; };
     return std::all_of(name.begin(), name.end(), isWordCharacter)
-        && std::none_of(value.begin(), value.end(), [](QChar c) { return c.isSpace(); });
+           && std::none_of(value.begin(), value.end(), [](QChar c) { return c.isSpace(); });
 }
 
 std::optional<VoiceSegment> VoiceTagParser::interpretTag(QStringView content)
@@ -122,18 +122,24 @@ std::optional<VoiceSegment> VoiceTagParser::interpretTag(QStringView content)
         const auto delay = effectParameter(value, u"$123=");
         if (!delay)
             return std::nullopt;
-        VoiceSegment segment = setting(VoiceSegment::Kind::Echo, *delay, minEchoDelay, maxEchoDelay);
-        segment.feedback = std::clamp(effectParameter(value, u"$124=").value_or(0.0), 0.0, maxEchoFeedback);
+        VoiceSegment segment = setting(VoiceSegment::Kind::Echo, *delay, kMinEchoDelay, kMaxEchoDelay);
+        segment.feedback = std::clamp(effectParameter(value, u"$124=").value_or(0.0), 0.0, kMaxEchoFeedback);
         return segment;
     }
 
-    struct Simple { QStringView name; VoiceSegment::Kind kind; int low; int high; };
+    struct Simple
+    {
+        QStringView name;
+        VoiceSegment::Kind kind;
+        int low;
+        int high;
+    };
     static constexpr Simple simple[] = {
-        { u"VOL", VoiceSegment::Kind::Volume, minVolume, maxVolume },
-        { u"bpit", VoiceSegment::Kind::BasePitch, minBasePitch, maxBasePitch },
-        { u"spd", VoiceSegment::Kind::Speed, minSpeed, maxSpeed },
-        { u"pit", VoiceSegment::Kind::Intonation, minIntonation, maxIntonation },
-        { u"BINT", VoiceSegment::Kind::Roughness, minRoughness, maxRoughness },
+        {u"VOL", VoiceSegment::Kind::Volume, kMinVolume, kMaxVolume},
+        {u"bpit", VoiceSegment::Kind::BasePitch, kMinBasePitch, kMaxBasePitch},
+        {u"spd", VoiceSegment::Kind::Speed, kMinSpeed, kMaxSpeed},
+        {u"pit", VoiceSegment::Kind::Intonation, kMinIntonation, kMaxIntonation},
+        {u"BINT", VoiceSegment::Kind::Roughness, kMinRoughness, kMaxRoughness},
     };
     for (const auto &form : simple) {
         if (!is(form.name))

@@ -19,13 +19,13 @@ public:
     static QList<VoiceSegment> parseLine(QStringView line);
 
     // Valid ranges of the tag values; values outside are clamped.
-    static constexpr int minVolume = 0, maxVolume = 500;
-    static constexpr int minEchoDelay = 0, maxEchoDelay = 500;
-    static constexpr double maxEchoFeedback = 0.9;
-    static constexpr int minBasePitch = 15, maxBasePitch = 400;
-    static constexpr int minSpeed = 20, maxSpeed = 250;
-    static constexpr int minIntonation = 10, maxIntonation = 300;
-    static constexpr int minRoughness = 0, maxRoughness = 250;
+    static constexpr int kMinVolume = 0, kMaxVolume = 500;
+    static constexpr int kMinEchoDelay = 0, kMaxEchoDelay = 500;
+    static constexpr double kMaxEchoFeedback = 0.9;
+    static constexpr int kMinBasePitch = 15, kMaxBasePitch = 400;
+    static constexpr int kMinSpeed = 20, kMaxSpeed = 250;
+    static constexpr int kMinIntonation = 10, kMaxIntonation = 300;
+    static constexpr int kMinRoughness = 0, kMaxRoughness = 250;
 
 private:
     static bool looksLikeTag(QStringView content);

@@ -20,8 +20,7 @@ QString patternFile()
 
 WorkingPattern::WorkingPattern(const WorkingPatternControls &controls, const VoiceSliders &sliders, QObject *parent)
     : QObject(parent), m_c(controls), m_sliders(sliders)
-{
-}
+{}
 
 QStringList WorkingPattern::entries() const
 {

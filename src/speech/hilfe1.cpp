@@ -96,8 +96,8 @@ hilfe1::hilfe1(QWidget *parent) : Form(parent)
 void hilfe1::buildControls()
 {
     resize(Twips::toPixels(kClientWidth), Twips::toPixels(kClientHeight));
-    Twips::setBackColor(this, Twips::color(VbColor::Black));
-    const QColor yellow = Twips::color(VbColor::Yellow);
+    Twips::setBackColor(this, Twips::color(VbColor::kBlack));
+    const QColor yellow = Twips::color(VbColor::kYellow);
 
     m_HLabel1 = ControlFactory::clickLabel(this, "HLabel1", kInitialText, 120, 120, 8265, 1335);
     QFont normal(QStringLiteral("Tahoma"));
@@ -107,7 +107,7 @@ void hilfe1::buildControls()
     m_HLabel1->setWordWrap(true);
     m_HLabel1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Twips::setBackColor(m_HLabel1, yellow);
-    Twips::setForeColor(m_HLabel1, Twips::color(VbColor::Black));
+    Twips::setForeColor(m_HLabel1, Twips::color(VbColor::kBlack));
 
     m_Label2 = ControlFactory::clickLabel(this, "Label2", kInitialText, 120, 120, 10200, 1335);
     QFont large(QStringLiteral("Tahoma"));
@@ -116,15 +116,15 @@ void hilfe1::buildControls()
     m_Label2->setWordWrap(true);
     m_Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Twips::setBackColor(m_Label2, yellow);
-    Twips::setForeColor(m_Label2, Twips::color(VbColor::Black));
+    Twips::setForeColor(m_Label2, Twips::color(VbColor::kBlack));
     m_Label2->hide();
 
-    m_Label1 = ControlFactory::clickLabel(this, "Label1", QStringLiteral("F2       F3           F4          F5              F6 "), 270, 1455, 3300,
-                   150);
+    m_Label1 = ControlFactory::clickLabel(
+        this, "Label1", QStringLiteral("F2       F3           F4          F5              F6 "), 270, 1455, 3300, 150);
     QFont small = m_Label1->font();
     small.setPointSize(7);
     m_Label1->setFont(small);
-    Twips::setForeColor(m_Label1, Twips::color(VbColor::White));
+    Twips::setForeColor(m_Label1, Twips::color(VbColor::kWhite));
 
     m_Picture1S = picture(this, "Picture1S", QStyle::SP_MediaPlay, QString(), 120, 1575);
     m_Image1 = picture(this, "Image1", QStyle::SP_MediaStop, QStringLiteral("Stop Sprache"), 600, 1560);
@@ -136,10 +136,11 @@ void hilfe1::buildControls()
     Twips::setForeColor(m_Label5, yellow);
     m_Label6 = ControlFactory::clickLabel(this, "Label6", QStringLiteral("&Beschreibung:"), 5760, 1560, 1935, 255);
     Twips::setForeColor(m_Label6, yellow);
-    m_Check1 = ControlFactory::checkBox(this, "Check1", QStringLiteral("Automatisch Maus lesen"), 5760, 1920, 2055, 255);
+    m_Check1 =
+        ControlFactory::checkBox(this, "Check1", QStringLiteral("Automatisch Maus lesen"), 5760, 1920, 2055, 255);
     // White caption on the black window; the box keeps the desktop's colours.
     QPalette caption = m_Check1->palette();
-    caption.setColor(QPalette::WindowText, Twips::color(VbColor::White));
+    caption.setColor(QPalette::WindowText, Twips::color(VbColor::kWhite));
     m_Check1->setPalette(caption);
 
     m_Label3 = ControlFactory::clickLabel(this, "Label3", QStringLiteral("[+]"), 7920, 1440, 480, 435);

@@ -10,9 +10,9 @@ class QPlainTextEdit;
 
 struct FontChoiceControls
 {
-    QComboBox *combo1 = nullptr;       // the installed screen fonts
-    QAbstractButton *check5 = nullptr;  // "<": the two input fields
-    QAbstractButton *check6 = nullptr;  // "^": the letter
+    QComboBox *combo1 = nullptr;          // the installed screen fonts
+    QAbstractButton *check5 = nullptr;    // "<": the two input fields
+    QAbstractButton *check6 = nullptr;    // "^": the letter
     QAbstractButton *command48 = nullptr; // "schrift": apply, below the visible area
     QLineEdit *text3 = nullptr;
     QLineEdit *text1 = nullptr;

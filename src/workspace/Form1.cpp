@@ -29,8 +29,8 @@ Form1::Form1(QWidget *parent) : Form(parent)
     connect(m_Command3, &QPushButton::clicked, this, &QWidget::hide);
     connect(m_Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 
-    const QColor white = Twips::color(VbColor::White);
-    const QColor highlight = Twips::color(VbColor::Yellow);
+    const QColor white = Twips::color(VbColor::kWhite);
+    const QColor highlight = Twips::color(VbColor::kYellow);
     MouseOver::watch(m_Command1, [this, white, highlight] {
         Twips::setBackColor(m_Command1, highlight);
         Twips::setBackColor(m_Command3, white);
@@ -53,7 +53,7 @@ Form1::~Form1() = default;
 void Form1::buildControls()
 {
     setFixedSize(Twips::toPixels(kClientWidth), Twips::toPixels(kClientHeight));
-    Twips::setBackColor(this, Twips::color(VbColor::Black));
+    Twips::setBackColor(this, Twips::color(VbColor::kBlack));
 
     m_Browser = new PageView(SpeechHandOff::Page::Speaker, this);
     m_Browser->setObjectName(QStringLiteral("Browser"));
@@ -63,11 +63,11 @@ void Form1::buildControls()
     m_Frame1 = ControlFactory::make<QGroupBox>(this, "Frame1", 60, 1320, 1020, 555);
     m_Command1 = ControlFactory::button(m_Frame1, "Command1", QStringLiteral("Sprechenx"), 60, 90, 900, 405);
     m_Command1->setToolTip(QStringLiteral("xxx"));
-    Twips::setBackColor(m_Command1, Twips::color(VbColor::White));
+    Twips::setBackColor(m_Command1, Twips::color(VbColor::kWhite));
 
     m_Frame2 = ControlFactory::make<QGroupBox>(this, "Frame2", 1095, 1320, 420, 555);
     m_Command3 = ControlFactory::button(m_Frame2, "Command3", QStringLiteral("[X]"), 30, 90, 360, 405);
-    Twips::setBackColor(m_Command3, Twips::color(VbColor::White));
+    Twips::setBackColor(m_Command3, Twips::color(VbColor::kWhite));
 
     // Pressed only by the main window's exit.
     m_Command2 = ControlFactory::button(this, "Command2", QStringLiteral("beende"), 0, kClientHeight + 600, 900, 375);

@@ -49,12 +49,12 @@ void LetterOutput::Command36_Click()
         MessageBox::show(LetterWorkspace::kWriteProtected);
         return;
     }
-    Twips::setBackColor(m_c.text3, Twips::color(VbColor::White));
+    Twips::setBackColor(m_c.text3, Twips::color(VbColor::kWhite));
 }
 
 void LetterOutput::Command37_Click()
 {
-    Twips::setBackColor(m_c.command37, Twips::color(VbColor::LightYellow));
+    Twips::setBackColor(m_c.command37, Twips::color(VbColor::kLightYellow));
     // Said out loud: a letter believed saved would be lost at the end.
     if (!save())
         MessageBox::show(LetterWorkspace::kWriteProtected);

@@ -11,9 +11,9 @@ class QWidget;
 struct LetterOutputControls
 {
     QWidget *window = nullptr;
-    QPlainTextEdit *text6 = nullptr; // the letter
-    QLineEdit *text7 = nullptr;      // the save path, below the visible area
-    QLineEdit *text3 = nullptr;      // the input field
+    QPlainTextEdit *text6 = nullptr;  // the letter
+    QLineEdit *text7 = nullptr;       // the save path, below the visible area
+    QLineEdit *text3 = nullptr;       // the input field
     QPushButton *command36 = nullptr; // save as
     QPushButton *command37 = nullptr; // "Speichern"
     QPushButton *command31 = nullptr; // print

@@ -34,7 +34,7 @@ void LetterWorkspace::Check2_Click()
     const bool wide = m_c.check2->isChecked();
     const int width = wide ? kWideWidth : kNarrowWidth;
     m_window.setFixedWidth(Twips::toPixels(width - kFrameWidth));
-    Twips::setBackColor(m_c.check2, wide ? Twips::color(VbColor::White) : Twips::buttonFace());
+    Twips::setBackColor(m_c.check2, wide ? Twips::color(VbColor::kWhite) : Twips::buttonFace());
     focusControl(m_c.text3);
     if (wide)
         m_window.move(Twips::toPixels(kWideLeft), m_window.y());
@@ -206,7 +206,7 @@ void LetterWorkspace::Label4_DblClick()
         MessageBox::show(kWriteProtected);
         return;
     }
-    Twips::setBackColor(m_c.text3, Twips::color(VbColor::White));
+    Twips::setBackColor(m_c.text3, Twips::color(VbColor::kWhite));
     // A help text, in the language of the interface.
     const hilfe1 *help = form<hilfe1>();
     SpeechHandOff::click(QStringLiteral("Hilfe"), help ? help->speechLanguage() : QString());
@@ -233,7 +233,7 @@ void LetterWorkspace::Command42_Click()
 void LetterWorkspace::Check3_Click()
 {
     if (m_c.check3->isChecked()) {
-        Twips::setBackColor(m_c.check3, Twips::color(VbColor::White));
+        Twips::setBackColor(m_c.check3, Twips::color(VbColor::kWhite));
         Command42_Click();
     } else {
         Twips::setBackColor(m_c.check3, Twips::buttonFace());

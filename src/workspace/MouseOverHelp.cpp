@@ -21,15 +21,14 @@
 #include <QPlainTextEdit>
 
 namespace {
-constexpr quint32 kHighlight = VbColor::Yellow;
+constexpr quint32 kHighlight = VbColor::kYellow;
 constexpr quint32 kDarkRed = 0x000000C0;
 constexpr quint32 kBlue = 0x00FF0000;
 
 // What "farbe" turns white, in its order.
-constexpr std::array<const char *, 16> kResetSet{"Check1",    "Check3",    "Check2",    "Command28",
-                                                 "Command29", "Command19", "Command20", "Command22",
-                                                 "Command24", "Command26", "Command27", "Command23",
-                                                 "Command32", "Command31", "Command33", "Command2"};
+constexpr std::array<const char *, 16> kResetSet{
+    "Check1",    "Check3",    "Check2",    "Command28", "Command29", "Command19", "Command20", "Command22",
+    "Command24", "Command26", "Command27", "Command23", "Command32", "Command31", "Command33", "Command2"};
 
 const QString kVoice = QStringLiteral("Stimme. voice .");
 
@@ -56,13 +55,12 @@ MouseOverHelp::MouseOverHelp(Form &window, ListBrowsing &browsing, QObject *pare
     for (std::size_t k = 0; k < kResetSet.size(); ++k)
         m_resetSet[k] = control(kResetSet[k]);
     for (const char *name : {"Check1", "Check3", "Check2", "Command28", "Command29", "Command19", "Command20",
-                             "Command22", "Command24", "Command26", "Command27", "Command23", "Command32",
-                             "Command31"})
-        m_restoreColours.emplace_back(control(name), VbColor::White);
-    m_restoreColours.emplace_back(control("Command18"), VbColor::LightYellow);
+                             "Command22", "Command24", "Command26", "Command27", "Command23", "Command32", "Command31"})
+        m_restoreColours.emplace_back(control(name), VbColor::kWhite);
+    m_restoreColours.emplace_back(control("Command18"), VbColor::kLightYellow);
     for (const char *name : {"Command33", "Command17", "Command2", "Command37", "Command36", "Command41", "Command47"})
-        m_restoreColours.emplace_back(control(name), VbColor::White);
-    m_restoreColours.emplace_back(control("Command43"), VbColor::LightRed);
+        m_restoreColours.emplace_back(control(name), VbColor::kWhite);
+    m_restoreColours.emplace_back(control("Command43"), VbColor::kLightRed);
     m_restoreTexts = {control("Label6"), control("Label5"), control("Label9")};
     m_Command44 = control("Command44");
     m_Command46 = control("Command46");
@@ -87,23 +85,23 @@ MouseOverHelp::MouseOverHelp(Form &window, ListBrowsing &browsing, QObject *pare
 
     // The rows that only differ in colour.
     const std::pair<const char *, quint32> standardRows[] = {
-        {"Check1", kHighlight},    {"Check2", kHighlight},    {"Command17", kHighlight}, {"Command18", kHighlight},
-        {"Command22", kHighlight}, {"Command23", kHighlight}, {"Command24", kHighlight}, {"Command26", kHighlight},
-        {"Command27", kHighlight}, {"Command29", kHighlight}, {"Command31", kHighlight}, {"Command2", kDarkRed},
-        {"Command28", kBlue},      {"Command33", VbColor::Red}};
+        {"Check1", kHighlight},    {"Check2", kHighlight},      {"Command17", kHighlight}, {"Command18", kHighlight},
+        {"Command22", kHighlight}, {"Command23", kHighlight},   {"Command24", kHighlight}, {"Command26", kHighlight},
+        {"Command27", kHighlight}, {"Command29", kHighlight},   {"Command31", kHighlight}, {"Command2", kDarkRed},
+        {"Command28", kBlue},      {"Command33", VbColor::kRed}};
     for (const auto &[name, colour] : standardRows)
         over(name, [this, colour](QWidget *w) { standard(w, colour, w->toolTip()); });
     over("Command19", [this](QWidget *w) { standard(w, kHighlight, QStringLiteral("Auswahl hoch")); });
     over("Command20", [this](QWidget *w) { standard(w, kHighlight, QStringLiteral("Auswahl runter")); });
     over("Command32", [this, command47](QWidget *w) {
         standard(w, kHighlight, w->toolTip());
-        paint(command47, VbColor::White);
+        paint(command47, VbColor::kWhite);
     });
     over("Command14", [this, command44, command45](QWidget *w) {
         Command34();
         paint(w, kHighlight);
-        paint(command45, VbColor::White);
-        paint(command44, VbColor::White);
+        paint(command45, VbColor::kWhite);
+        paint(command44, VbColor::kWhite);
         toBoth(w->toolTip() + u' ' + fileName());
     });
     over("Check3", [this, list6, command28, command41](QWidget *w) {
@@ -112,29 +110,29 @@ MouseOverHelp::MouseOverHelp(Form &window, ListBrowsing &browsing, QObject *pare
         w->setToolTip(voice);
         Command34();
         paint(w, kHighlight);
-        paint(command28, VbColor::White);
+        paint(command28, VbColor::kWhite);
         toHelpLine(w->toolTip() + kVoice);
         toDescription(voice + w->toolTip() + kVoice);
-        paint(command41, VbColor::White);
+        paint(command41, VbColor::kWhite);
     });
     for (const char *name : {"Check4", "Check6"})
         over(name, [this](QWidget *w) { toBoth(w->toolTip()); });
     over("Check5", [this, command2](QWidget *w) {
         toBoth(w->toolTip());
-        paint(command2, VbColor::White);
+        paint(command2, VbColor::kWhite);
     });
     over("Command36", [this](QWidget *w) {
-        paint(w, VbColor::LightYellow);
+        paint(w, VbColor::kLightYellow);
         toBoth(w->toolTip());
     });
     over("Command37", [this, text7](QWidget *w) {
-        paint(w, VbColor::LightYellow);
+        paint(w, VbColor::kLightYellow);
         w->setToolTip(QStringLiteral("Speicher Pfad => ") + textOf(text7));
         toBoth(w->toolTip());
     });
     over("Command41", [this, check3, command46](QWidget *w) {
         paint(w, kHighlight);
-        paint(check3, VbColor::White);
+        paint(check3, VbColor::kWhite);
         toHelpLine(w->toolTip());
         paint(command46, kHighlight);
     });
@@ -143,23 +141,23 @@ MouseOverHelp::MouseOverHelp(Form &window, ListBrowsing &browsing, QObject *pare
         paint(w, kDarkRed);
     });
     over("Command44", [this, command14](QWidget *w) {
-        paint(command14, VbColor::White);
+        paint(command14, VbColor::kWhite);
         toHelpLine(w->toolTip() + u' ' + fileName());
         paint(w, kHighlight);
     });
     over("Command45", [command14](QWidget *w) {
-        paint(command14, VbColor::White);
+        paint(command14, VbColor::kWhite);
         toHelpLine(w->toolTip());
         paint(w, kHighlight);
     });
     over("Command46", [command41](QWidget *w) {
-        paint(command41, VbColor::White);
+        paint(command41, VbColor::kWhite);
         toHelpLine(w->toolTip());
-        paint(w, VbColor::Green);
+        paint(w, VbColor::kGreen);
     });
     over("Command47", [command32](QWidget *w) {
         paint(w, kHighlight);
-        paint(command32, VbColor::White);
+        paint(command32, VbColor::kWhite);
         toHelpLine(w->toolTip());
     });
     over("Label2", [this](QWidget *w) { toBoth(textOf(w)); });
@@ -176,7 +174,7 @@ MouseOverHelp::MouseOverHelp(Form &window, ListBrowsing &browsing, QObject *pare
         });
     }
     over("Label9", [this](QWidget *w) {
-        paintText(w, Twips::color(VbColor::Red));
+        paintText(w, Twips::color(VbColor::kRed));
         m_browsing.Label9_Click();
         toBoth(QStringLiteral("Liste ausblenden"));
     });
@@ -191,9 +189,9 @@ MouseOverHelp::MouseOverHelp(Form &window, ListBrowsing &browsing, QObject *pare
                               "dargestellt ! "));
     });
     over("Text6", [command31, command37, command36](QWidget *w) {
-        paint(command31, VbColor::White);
-        paint(command37, VbColor::White);
-        paint(command36, VbColor::White);
+        paint(command31, VbColor::kWhite);
+        paint(command37, VbColor::kWhite);
+        paint(command36, VbColor::kWhite);
         toHelpLine(static_cast<QPlainTextEdit *>(w)->toPlainText());
     });
 
@@ -203,9 +201,8 @@ MouseOverHelp::MouseOverHelp(Form &window, ListBrowsing &browsing, QObject *pare
             connect(list, &PartList::hovered, this, [text5] { toHelpLine(textOf(text5)); });
     }
     if (auto *files = qobject_cast<FileListBox *>(control("File1"))) {
-        connect(files, &FileListBox::hovered, this, [this] {
-            toBoth(QStringLiteral("Mit Doppelklick markiertes Wörterbuch laden..") + fileName());
-        });
+        connect(files, &FileListBox::hovered, this,
+                [this] { toBoth(QStringLiteral("Mit Doppelklick markiertes Wörterbuch laden..") + fileName()); });
     }
 
     if (QWidget *combo = control("Combo1"))
@@ -243,7 +240,7 @@ void MouseOverHelp::over(const char *name, std::function<void(QWidget *)> action
 
 void MouseOverHelp::Command34()
 {
-    const QColor white = Twips::color(VbColor::White);
+    const QColor white = Twips::color(VbColor::kWhite);
     for (QWidget *w : m_resetSet)
         if (w)
             Twips::setBackColor(w, white);
@@ -320,6 +317,6 @@ bool MouseOverHelp::eventFilter(QObject *watched, QEvent *event)
     if (area == &m_window)
         restore();
     else if (area == m_Frame1)
-        paint(m_Command44, VbColor::White);
+        paint(m_Command44, VbColor::kWhite);
     return false;
 }

@@ -7,8 +7,7 @@
 
 UnsavedLetter::UnsavedLetter(QPlainTextEdit *text6, QAbstractButton *check2, QObject *parent)
     : QObject(parent), m_text6(text6), m_check2(check2)
-{
-}
+{}
 
 void UnsavedLetter::restore()
 {

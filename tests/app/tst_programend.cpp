@@ -99,8 +99,10 @@ void TestProgramEnd::endsThroughTheSpeakerWindow()
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
     const QString report = QString::fromUtf8(program.readAllStandardOutput()).trimmed();
-    const QRegularExpressionMatch m = QRegularExpression(
-        QStringLiteral("^loaded (\\d+) windows, (\\d+) alive, speech service (\\w+), main window ([\\w ]+)$")).match(report);
+    const QRegularExpressionMatch m =
+        QRegularExpression(
+            QStringLiteral("^loaded (\\d+) windows, (\\d+) alive, speech service (\\w+), main window ([\\w ]+)$"))
+            .match(report);
     QVERIFY2(m.hasMatch(), qPrintable(report));
     QCOMPARE(m.captured(4), QStringLiteral("reached"));
     // At least the first-run, tray, main and speaker windows and the country or the help window

@@ -16,7 +16,7 @@ Q_DECLARE_METATYPE(FileBytes::Status)
 namespace {
 // Runs work on a thread of its own and waits at most the limit. A read that hangs is left
 // behind (the test fails, and the process end takes the thread with it).
-template<typename Work>
+template <typename Work>
 auto finishedWithin(std::chrono::seconds limit, Work work) -> std::optional<decltype(work())>
 {
     auto task = std::make_shared<std::packaged_task<decltype(work())()>>(std::move(work));
@@ -56,14 +56,15 @@ void TestTextFile::decode_data()
     QTest::newRow("plain ASCII") << QByteArray("hallo;hello;") << QStringLiteral("hallo;hello;");
     // Either reading misreads something; the one that misreads fewer sequences wins.
     QTest::newRow("UTF-8 with a stray Windows-1252 byte stays UTF-8")
-        << QByteArray("s\xC3\xBC\xC3\x9F;sweet;\r\nGr\xFC\xDF" "e;greetings;\r\nT\xC3\xBCr;door;")
+        << QByteArray("s\xC3\xBC\xC3\x9F;sweet;\r\nGr\xFC\xDF"
+                      "e;greetings;\r\nT\xC3\xBCr;door;")
         << QStringLiteral("süß;sweet;\r\nGr\uFFFD\uFFFDe;greetings;\r\nTür;door;");
     QTest::newRow("a cut-off sequence counts as one bad one")
         << QByteArray("\xC3\xBC \xC3\xBC \xE2\x82") << QStringLiteral("ü ü \uFFFD\uFFFD");
-    QTest::newRow("Windows-1252 where two bytes happen to be UTF-8")
-        << QByteArray("Gr\xFC\xDF" "e \xC4\x80") << QStringLiteral("Grüße Ä€");
-    QTest::newRow("as many bad as good sequences: Windows-1252")
-        << QByteArray("\xC3\xBC\xFC") << QStringLiteral("Ã¼ü");
+    QTest::newRow("Windows-1252 where two bytes happen to be UTF-8") << QByteArray("Gr\xFC\xDF"
+                                                                                   "e \xC4\x80")
+                                                                     << QStringLiteral("Grüße Ä€");
+    QTest::newRow("as many bad as good sequences: Windows-1252") << QByteArray("\xC3\xBC\xFC") << QStringLiteral("Ã¼ü");
     QTest::newRow("byte-order mark means UTF-8 whatever follows")
         << QByteArray("\xEF\xBB\xBF\xFC\xFCok") << QStringLiteral("\uFFFD\uFFFDok");
 }
@@ -104,10 +105,12 @@ void TestTextFile::writeForms()
     QCOMPARE(q.readAll(), QByteArray("\"#Standard Sprecher#hello\"\r\n"));
 
     const QString plain = dir.filePath(QStringLiteral("p.txt"));
-    QVERIFY(TextFile::writeLines(plain, {QStringLiteral("#voice=name:lgx.de.bill#"), QString(), QStringLiteral("Grüße")}));
+    QVERIFY(
+        TextFile::writeLines(plain, {QStringLiteral("#voice=name:lgx.de.bill#"), QString(), QStringLiteral("Grüße")}));
     QFile p(plain);
     QVERIFY(p.open(QIODevice::ReadOnly));
-    QCOMPARE(p.readAll(), QByteArray("#voice=name:lgx.de.bill#\r\n\r\nGr\xC3\xBC\xC3\x9F" "e\r\n"));
+    QCOMPARE(p.readAll(), QByteArray("#voice=name:lgx.de.bill#\r\n\r\nGr\xC3\xBC\xC3\x9F"
+                                     "e\r\n"));
     QCOMPARE(*TextFile::readLines(plain), (QStringList{"#voice=name:lgx.de.bill#", "", "Grüße"}));
 }
 
@@ -115,8 +118,10 @@ void TestTextFile::unquoteRecord_data()
 {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QStringList>("unquoted");
-    QTest::newRow("one line") << QStringList{"\"#voice=name:lgx.de.bill#hello\""} << QStringList{"#voice=name:lgx.de.bill#hello"};
-    QTest::newRow("letter over two lines") << QStringList{"\"Hallo Anna,", "bis bald\""} << QStringList{"Hallo Anna,", "bis bald"};
+    QTest::newRow("one line") << QStringList{"\"#voice=name:lgx.de.bill#hello\""}
+                              << QStringList{"#voice=name:lgx.de.bill#hello"};
+    QTest::newRow("letter over two lines")
+        << QStringList{"\"Hallo Anna,", "bis bald\""} << QStringList{"Hallo Anna,", "bis bald"};
     QTest::newRow("empty record") << QStringList{"\"\""} << QStringList{""};
     QTest::newRow("lone quote") << QStringList{"\""} << QStringList{"\""};
     QTest::newRow("plain lines") << QStringList{"#BINT=43%#", "Text"} << QStringList{"#BINT=43%#", "Text"};
@@ -165,10 +170,9 @@ void TestTextFile::readBytes_data()
     QTest::newRow("folder") << "folder" << TextFile::kMaxBytes << FileBytes::Status::NotAFile;
     // Opening a FIFO without a writer waits for one; reading /dev/zero never ends.
     QTest::newRow("FIFO") << "fifo" << TextFile::kMaxBytes << FileBytes::Status::NotAFile;
-    QTest::newRow("symbolic link to /dev/zero") << "link to /dev/zero" << TextFile::kMaxBytes
-                                                << FileBytes::Status::NotAFile;
-    QTest::newRow("dangling symbolic link") << "dangling link" << TextFile::kMaxBytes
-                                            << FileBytes::Status::Unreadable;
+    QTest::newRow("symbolic link to /dev/zero")
+        << "link to /dev/zero" << TextFile::kMaxBytes << FileBytes::Status::NotAFile;
+    QTest::newRow("dangling symbolic link") << "dangling link" << TextFile::kMaxBytes << FileBytes::Status::Unreadable;
 }
 
 void TestTextFile::readBytes()

@@ -5,13 +5,13 @@
 
 #include "TestSupport.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
-#include <QAccessible>
-#include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QtTest>
 

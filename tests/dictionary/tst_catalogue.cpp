@@ -128,8 +128,9 @@ void TestCatalogue::load()
     if (how == QLatin1String("ok"))
         ctl<QPushButton>(w, "Command14")->click();
     else if (how == QLatin1String("double"))
-        QTest::mouseDClick(ctl<FileListBox>(w, "File1")->viewport(), Qt::LeftButton, {},
-                           ctl<FileListBox>(w, "File1")->visualItemRect(ctl<FileListBox>(w, "File1")->currentItem()).center());
+        QTest::mouseDClick(
+            ctl<FileListBox>(w, "File1")->viewport(), Qt::LeftButton, {},
+            ctl<FileListBox>(w, "File1")->visualItemRect(ctl<FileListBox>(w, "File1")->currentItem()).center());
     else
         QTest::keyClick(ctl<FileListBox>(w, "File1"), Qt::Key_Return);
     QCOMPARE(ctl<QLineEdit>(w, "Text2")->text(), QStringLiteral("DeEn"));
@@ -148,12 +149,18 @@ void TestCatalogue::languagePairs_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("label");
-    QTest::newRow("DeEn") << "DeEn.txt" << "Deutsch-Englisch";
-    QTest::newRow("DeGr") << "DeGr.txt" << "Deutsch-Griechisch";
-    QTest::newRow("DeIt") << "DeIt" << "Deutsch-Italienisch";
-    QTest::newRow("SpDe") << "SpDe.txt" << "Spanisch-Deutsch";
-    QTest::newRow("other") << "Eigenes.txt" << "Land";
-    QTest::newRow("letter case counts") << "deen.txt" << "Land";
+    QTest::newRow("DeEn") << "DeEn.txt"
+                          << "Deutsch-Englisch";
+    QTest::newRow("DeGr") << "DeGr.txt"
+                          << "Deutsch-Griechisch";
+    QTest::newRow("DeIt") << "DeIt"
+                          << "Deutsch-Italienisch";
+    QTest::newRow("SpDe") << "SpDe.txt"
+                          << "Spanisch-Deutsch";
+    QTest::newRow("other") << "Eigenes.txt"
+                           << "Land";
+    QTest::newRow("letter case counts") << "deen.txt"
+                                        << "Land";
 }
 
 void TestCatalogue::languagePairs()
@@ -170,14 +177,16 @@ void TestCatalogue::exampleShowsItsMessageTwice()
 {
     vodozaduda1 &w = *form<vodozaduda1>();
     ctl<QLineEdit>(w, "Text2")->setText(QStringLiteral("Woerterbuch-Muster.txt"));
-    const QString example = QStringList{
-        QStringLiteral("Das Wörterbuch ist mit 3 Trennlinien eingeteilt"),
-        QStringLiteral("z.B. [1\\\\\\\\\\\\\\\\ Trennlinie ]  [2\\\\\\\\\\\\\\\\ Trennlinie ]  "
-                       "[3\\\\\\\\\\\\\\\\ Trennlinie ]."),
-        QStringLiteral("Grosse umfangreiche Wörterbücher müssen so aufgeteilt werden,"),
-        QStringLiteral("ansonsten ist der Listenspeicher überladen."),
-        QStringLiteral("Und eine Fehler Meldung wird angezeigt."),
-    }.join(QStringLiteral("\r\n"));
+    const QString example =
+        QStringList{
+            QStringLiteral("Das Wörterbuch ist mit 3 Trennlinien eingeteilt"),
+            QStringLiteral("z.B. [1\\\\\\\\\\\\\\\\ Trennlinie ]  [2\\\\\\\\\\\\\\\\ Trennlinie ]  "
+                           "[3\\\\\\\\\\\\\\\\ Trennlinie ]."),
+            QStringLiteral("Grosse umfangreiche Wörterbücher müssen so aufgeteilt werden,"),
+            QStringLiteral("ansonsten ist der Listenspeicher überladen."),
+            QStringLiteral("Und eine Fehler Meldung wird angezeigt."),
+        }
+            .join(QStringLiteral("\r\n"));
     QCOMPARE(m_fixture->messages().texts, (QStringList{example, example}));
     QCOMPARE(ctl<QLabel>(w, "Label3")->text(), QStringLiteral("Beispiel-Woerterbuch"));
 }
@@ -192,25 +201,27 @@ void TestCatalogue::upperCaseExtensionFails()
     QCOMPARE(ctl<QLineEdit>(w, "Text2")->text(), QStringLiteral("DeEn.TXT"));
     QCOMPARE(ctl<QLabel>(w, "Label3")->text(), QStringLiteral("Land"));
     QCOMPARE(m_fixture->messages().texts,
-             (QStringList{QStringLiteral("Achtung: Im Woerterbuch sind Fehler"), QStringList{
-        QStringLiteral("Das Wörterbuch sollte mit 3 Trennlinien eingeteilt werden"),
-        QStringLiteral("z.B.:"),
-        QStringLiteral("ab und zu;every now and then;"),
-        QStringLiteral("1\\\\\\\\\\\\\\\\ Trennlinie"),
-        QStringLiteral("auto;car;"),
-        QStringLiteral("2\\\\\\\\\\\\\\\\ Trennlinie"),
-        QStringLiteral("süssigkeit;sweetness;"),
-        QStringLiteral("süssigkeiten;sweets;"),
-        QStringLiteral("süsskartoffel;sweetpotato;"),
-        QStringLiteral("3\\\\\\\\\\\\\\\\ Trennlinie"),
-        QStringLiteral("versuch;trial;"),
-        QStringLiteral("xyz;yxz;TEST;"),
-        QStringLiteral(" "),
-        QStringLiteral("Grosse umfangreiche Wörterbücher müssen so aufgeteilt werden,"),
-        QStringLiteral("ansonsten ist der Listenspeicher überladen."),
-        QStringLiteral("Es müssen immer Drei Trennlinien im Wörterbuch vorhanden sein!"),
-        QStringLiteral("Eine Trennlinien besteht aus folgenden Zeichen:  \\\\\\\\\\\\\\\\"),
-    }.join(QStringLiteral("\r\n"))}));
+             (QStringList{QStringLiteral("Achtung: Im Woerterbuch sind Fehler"),
+                          QStringList{
+                              QStringLiteral("Das Wörterbuch sollte mit 3 Trennlinien eingeteilt werden"),
+                              QStringLiteral("z.B.:"),
+                              QStringLiteral("ab und zu;every now and then;"),
+                              QStringLiteral("1\\\\\\\\\\\\\\\\ Trennlinie"),
+                              QStringLiteral("auto;car;"),
+                              QStringLiteral("2\\\\\\\\\\\\\\\\ Trennlinie"),
+                              QStringLiteral("süssigkeit;sweetness;"),
+                              QStringLiteral("süssigkeiten;sweets;"),
+                              QStringLiteral("süsskartoffel;sweetpotato;"),
+                              QStringLiteral("3\\\\\\\\\\\\\\\\ Trennlinie"),
+                              QStringLiteral("versuch;trial;"),
+                              QStringLiteral("xyz;yxz;TEST;"),
+                              QStringLiteral(" "),
+                              QStringLiteral("Grosse umfangreiche Wörterbücher müssen so aufgeteilt werden,"),
+                              QStringLiteral("ansonsten ist der Listenspeicher überladen."),
+                              QStringLiteral("Es müssen immer Drei Trennlinien im Wörterbuch vorhanden sein!"),
+                              QStringLiteral("Eine Trennlinien besteht aus folgenden Zeichen:  \\\\\\\\\\\\\\\\"),
+                          }
+                              .join(QStringLiteral("\r\n"))}));
     for (PartList *list : partLists(w))
         QCOMPARE(list->listCount(), 0);
 }

@@ -31,7 +31,7 @@ QStringList itemsOf(const DictionaryLoad &load, int part)
 
 // Runs work on a thread of its own and waits at most the limit. A load that hangs is left
 // behind (the test fails, and the process end takes the thread with it).
-template<typename Work>
+template <typename Work>
 auto finishedWithin(std::chrono::seconds limit, Work work) -> std::optional<decltype(work())>
 {
     auto task = std::make_shared<std::packaged_task<decltype(work())()>>(std::move(work));
@@ -88,9 +88,15 @@ void TestDictionaryLoader::parts_data()
     QTest::addColumn<QStringList>("part4");
 
     const QString crlf = QStringLiteral("\r\n");
-    const QString sample = QStringList{QStringLiteral("ab und zu;every now and then;"), divider(1), QStringLiteral("auto;car;"),
-                                       divider(2), QStringLiteral("süssigkeit;sweetness;"), divider(3),
-                                       QStringLiteral("versuch;trial;"), QStringLiteral("xyz;yxz;TEST;"), QString()}
+    const QString sample = QStringList{QStringLiteral("ab und zu;every now and then;"),
+                                       divider(1),
+                                       QStringLiteral("auto;car;"),
+                                       divider(2),
+                                       QStringLiteral("süssigkeit;sweetness;"),
+                                       divider(3),
+                                       QStringLiteral("versuch;trial;"),
+                                       QStringLiteral("xyz;yxz;TEST;"),
+                                       QString()}
                                .join(crlf);
     const int ok = int(DictionaryLoad::Status::Ok);
     const int tooFew = int(DictionaryLoad::Status::TooFewDividers);
@@ -108,24 +114,27 @@ void TestDictionaryLoader::parts_data()
                                        << QStringList{t, "auto;car;"} << QStringList{t, "süssigkeit;sweetness;"}
                                        << QStringList{t, "versuch;trial;", "xyz;yxz;TEST;"};
     QTest::newRow("empty lines skipped, blank lines kept")
-        << QStringLiteral("a;1;\r\n\r\n   \r\n") + divider(1) + QStringLiteral("\r\n") + divider(2) + crlf + divider(3) + crlf
+        << QStringLiteral("a;1;\r\n\r\n   \r\n") + divider(1) + QStringLiteral("\r\n") + divider(2) + crlf + divider(3)
+               + crlf
         << ok << QStringList{"a;1;", "   "} << QStringList{t} << QStringList{t} << QStringList{t};
-    QTest::newRow("two dividers") << QStringLiteral("a;1;\r\n") + divider(1) + QStringLiteral("\r\nb;2;\r\n") + divider(2)
-                                         + QStringLiteral("\r\nc;3;\r\n")
+    QTest::newRow("two dividers") << QStringLiteral("a;1;\r\n") + divider(1) + QStringLiteral("\r\nb;2;\r\n")
+                                         + divider(2) + QStringLiteral("\r\nc;3;\r\n")
                                   << tooFew << QStringList{"a;1;"} << QStringList{t, "b;2;"} << QStringList{t, "c;3;"}
                                   << QStringList{};
     QTest::newRow("no divider") << QStringLiteral("a;1;\r\nb;2;\r\n") << tooFew << QStringList{"a;1;", "b;2;"}
                                 << QStringList{} << QStringList{} << QStringList{};
-    QTest::newRow("five dividers") << sample + QStringLiteral("4") + kMark + QStringLiteral(" Trennlinie\r\nlost;1;\r\n5")
-                                              + kMark + QStringLiteral("\r\nlost;2;\r\n")
-                                   << ok << QStringList{"ab und zu;every now and then;"}
-                                   << QStringList{t, "auto;car;"} << QStringList{t, "süssigkeit;sweetness;"}
+    QTest::newRow("five dividers") << sample + QStringLiteral("4") + kMark
+                                          + QStringLiteral(" Trennlinie\r\nlost;1;\r\n5") + kMark
+                                          + QStringLiteral("\r\nlost;2;\r\n")
+                                   << ok << QStringList{"ab und zu;every now and then;"} << QStringList{t, "auto;car;"}
+                                   << QStringList{t, "süssigkeit;sweetness;"}
                                    << QStringList{t, "versuch;trial;", "xyz;yxz;TEST;"};
     QTest::newRow("eight backslashes inside an entry")
         << QStringLiteral("a;b") + kMark + QStringLiteral("c;\r\nd;1;\r\n") + divider(1) + crlf + divider(2) + crlf
         << ok << QStringList{} << QStringList{"c;", "d;1;"} << QStringList{t} << QStringList{t};
     QTest::newRow("sixteen backslashes are two marks, nine are one")
-        << QStringLiteral("a;1;\r\nx") + kMark + kMark + QStringLiteral("\r\nb;2;\r\ny") + kMark + QStringLiteral("\\q;\r\n")
+        << QStringLiteral("a;1;\r\nx") + kMark + kMark + QStringLiteral("\r\nb;2;\r\ny") + kMark
+               + QStringLiteral("\\q;\r\n")
         << ok << QStringList{"a;1;"} << QStringList{} << QStringList{"b;2;"} << QStringList{"\\q;"};
 }
 
@@ -168,8 +177,8 @@ void TestDictionaryLoader::lineLimit()
     QFETCH(int, part2Items);
     QFETCH(int, part3Items);
     const QString text = QStringLiteral("a;1;\r\n") + divider(1) + QStringLiteral("\r\n")
-        + numberedLines(part2Lines - 1, QStringLiteral("w")) + divider(2) + QStringLiteral("\r\nc;1;\r\n") + divider(3)
-        + QStringLiteral("\r\nd;1;\r\n");
+                         + numberedLines(part2Lines - 1, QStringLiteral("w")) + divider(2)
+                         + QStringLiteral("\r\nc;1;\r\n") + divider(3) + QStringLiteral("\r\nd;1;\r\n");
     const DictionaryLoad load = DictionaryLoader::parse(text);
     QCOMPARE(int(load.status), status);
     QCOMPARE(load.parts[0].size(), 1);
@@ -185,7 +194,9 @@ void TestDictionaryLoader::progressStages()
     const QString path = dir.filePath(QStringLiteral("d.txt"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("a;1;\r\n%1\r\nb;2;\r\n%2\r\nc;3;\r\n%3\r\nd;4;\r\n").arg(divider(1), divider(2), divider(3)).toUtf8());
+    file.write(QStringLiteral("a;1;\r\n%1\r\nb;2;\r\n%2\r\nc;3;\r\n%3\r\nd;4;\r\n")
+                   .arg(divider(1), divider(2), divider(3))
+                   .toUtf8());
     file.close();
     QList<int> stages;
     const DictionaryLoad load = DictionaryLoader::load(path, [&](int v) { stages << v; });
@@ -197,7 +208,8 @@ void TestDictionaryLoader::missingFileIsUnreadable()
 {
     QTemporaryDir dir;
     QList<int> stages;
-    const DictionaryLoad load = DictionaryLoader::load(dir.filePath(QStringLiteral("none.txt")), [&](int v) { stages << v; });
+    const DictionaryLoad load =
+        DictionaryLoader::load(dir.filePath(QStringLiteral("none.txt")), [&](int v) { stages << v; });
     QCOMPARE(load.status, DictionaryLoad::Status::Unreadable);
     QVERIFY(stages.isEmpty());
     QVERIFY(!DictionaryLoader::fileExists(dir.filePath(QStringLiteral("none.txt"))));
@@ -244,30 +256,34 @@ void TestDictionaryLoader::refusedFiles_data()
 
     constexpr qint64 MB = 1024 * 1024;
     constexpr int KB = 1024;
-    const QByteArray dividers = "1" + kMark.toLatin1() + "\r\n2" + kMark.toLatin1() + "\r\n3" + kMark.toLatin1() + "\r\n";
+    const QByteArray dividers =
+        "1" + kMark.toLatin1() + "\r\n2" + kMark.toLatin1() + "\r\n3" + kMark.toLatin1() + "\r\n";
     const QList<int> none;
     const QList<int> read{10, 20};
     const QList<int> all{10, 20, 30, 40, 70, 80, 80};
     const QString tooLarge = QStringLiteral("Das Wörterbuch wird nicht geladen: Die Datei ist größer als 64 MB.");
 
-    QTest::newRow("65 MB: refused before reading") << QByteArray() << 65 * MB << DictionaryLoad::Status::FileTooLarge
-                                                   << none << tooLarge;
+    QTest::newRow("65 MB: refused before reading")
+        << QByteArray() << 65 * MB << DictionaryLoad::Status::FileTooLarge << none << tooLarge;
     QTest::newRow("one byte over 64 MB") << QByteArray() << 64 * MB + 1 << DictionaryLoad::Status::FileTooLarge << none
                                          << tooLarge;
     // Zero bytes make one line of 64 MB: read, then refused for that line.
-    QTest::newRow("64 MB exactly is read") << QByteArray() << 64 * MB << DictionaryLoad::Status::LineTooLong << read
-                                           << QStringLiteral("Das Wörterbuch wird nicht geladen: Zeile 1 ist länger als 64 KB.");
+    QTest::newRow("64 MB exactly is read")
+        << QByteArray() << 64 * MB << DictionaryLoad::Status::LineTooLong << read
+        << QStringLiteral("Das Wörterbuch wird nicht geladen: Zeile 1 ist länger als 64 KB.");
     QTest::newRow("a line of 70 KB") << "a;1;\r\nb;2;\r\n" + QByteArray(70 * KB, 'x') + "\r\n" + dividers << qint64(0)
                                      << DictionaryLoad::Status::LineTooLong << read
-                                     << QStringLiteral("Das Wörterbuch wird nicht geladen: Zeile 3 ist länger als 64 KB.");
-    QTest::newRow("a line one byte over 64 KB, LF only") << dividers + QByteArray(64 * KB + 1, 'x') + "\n" << qint64(0)
-                                                         << DictionaryLoad::Status::LineTooLong << read
-                                                         << QStringLiteral("Das Wörterbuch wird nicht geladen: Zeile 4 ist länger als 64 KB.");
-    QTest::newRow("a last line over 64 KB without line end") << dividers + QByteArray(64 * KB + 1, 'x') << qint64(0)
-                                                             << DictionaryLoad::Status::LineTooLong << read
-                                                             << QStringLiteral("Das Wörterbuch wird nicht geladen: Zeile 4 ist länger als 64 KB.");
-    QTest::newRow("a line of 64 KB loads") << QByteArray(64 * KB, 'x') + "\r\n" + dividers << qint64(0)
-                                           << DictionaryLoad::Status::Ok << all << QString();
+                                     << QStringLiteral(
+                                            "Das Wörterbuch wird nicht geladen: Zeile 3 ist länger als 64 KB.");
+    QTest::newRow("a line one byte over 64 KB, LF only")
+        << dividers + QByteArray(64 * KB + 1, 'x') + "\n"
+        << qint64(0) << DictionaryLoad::Status::LineTooLong << read
+        << QStringLiteral("Das Wörterbuch wird nicht geladen: Zeile 4 ist länger als 64 KB.");
+    QTest::newRow("a last line over 64 KB without line end")
+        << dividers + QByteArray(64 * KB + 1, 'x') << qint64(0) << DictionaryLoad::Status::LineTooLong << read
+        << QStringLiteral("Das Wörterbuch wird nicht geladen: Zeile 4 ist länger als 64 KB.");
+    QTest::newRow("a line of 64 KB loads")
+        << QByteArray(64 * KB, 'x') + "\r\n" + dividers << qint64(0) << DictionaryLoad::Status::Ok << all << QString();
 }
 
 void TestDictionaryLoader::refusedFiles()
@@ -304,11 +320,16 @@ void TestDictionaryLoader::encodings_data()
     QTest::addColumn<QStringList>("part2");
     const QString t = QStringLiteral(" Trennlinie");
     // "süß;sweet;" and "Grüße;greetings €;" in Windows-1252.
-    QTest::newRow("Windows-1252") << QByteArray("s\xFC\xDF;sweet;\r\n") << QByteArray("Gr\xFC\xDF" "e;greetings \x80;\r\n")
+    QTest::newRow("Windows-1252") << QByteArray("s\xFC\xDF;sweet;\r\n")
+                                  << QByteArray("Gr\xFC\xDF"
+                                                "e;greetings \x80;\r\n")
                                   << QStringList{"süß;sweet;"} << QStringList{t, "Grüße;greetings €;"};
     // A UTF-8 dictionary with one line added in Windows-1252: only that line's bytes are lost.
     QTest::newRow("UTF-8 with a few bad bytes")
-        << QByteArray("s\xC3\xBC\xC3\x9F;sweet;\r\nT\xC3\xBCr;door;\r\n") << QByteArray("Gr\xFC\xDF" "e;greetings;\r\n\xC3\x9C" "bel;evil;\r\n")
+        << QByteArray("s\xC3\xBC\xC3\x9F;sweet;\r\nT\xC3\xBCr;door;\r\n")
+        << QByteArray("Gr\xFC\xDF"
+                      "e;greetings;\r\n\xC3\x9C"
+                      "bel;evil;\r\n")
         << QStringList{"süß;sweet;", "Tür;door;"} << QStringList{t, "Gr\uFFFD\uFFFDe;greetings;", "Übel;evil;"};
 }
 
@@ -321,7 +342,8 @@ void TestDictionaryLoader::encodings()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("d.txt"));
     const QByteArray mark = kMark.toLatin1();
-    QVERIFY(writeFile(path, entries1 + "1" + mark + " Trennlinie\r\n" + entries2 + "2" + mark + "\r\n3" + mark + "\r\n"));
+    QVERIFY(
+        writeFile(path, entries1 + "1" + mark + " Trennlinie\r\n" + entries2 + "2" + mark + "\r\n3" + mark + "\r\n"));
     const DictionaryLoad load = DictionaryLoader::load(path);
     QVERIFY(load.ok());
     QCOMPARE(itemsOf(load, 0), part1);
@@ -342,7 +364,8 @@ void TestDictionaryLoader::findFirstPrefixMatchesLinearScan()
             text += alphabet[rng->bounded(alphabet.size())];
         text += QStringLiteral("\r\n");
     }
-    text += QStringLiteral("1") + kMark + QStringLiteral("\r\n2") + kMark + QStringLiteral("\r\n3") + kMark + QStringLiteral("\r\n");
+    text += QStringLiteral("1") + kMark + QStringLiteral("\r\n2") + kMark + QStringLiteral("\r\n3") + kMark
+            + QStringLiteral("\r\n");
     const DictionaryLoad load = DictionaryLoader::parse(text);
     QVERIFY(load.ok());
     PartListModel model;
@@ -361,7 +384,10 @@ void TestDictionaryLoader::findFirstPrefixMatchesLinearScan()
         }
         const int found = model.findFirstPrefix(needle);
         QVERIFY2(found == expected, qPrintable(QStringLiteral("\"%1\" found in row %2, a scan finds row %3 (seed %4)")
-                                                   .arg(needle).arg(found).arg(expected).arg(seed)));
+                                                   .arg(needle)
+                                                   .arg(found)
+                                                   .arg(expected)
+                                                   .arg(seed)));
     }
 }
 

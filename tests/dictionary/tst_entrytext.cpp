@@ -9,7 +9,7 @@
 namespace {
 // Runs work on a thread of its own and waits at most the limit; a run that does not finish is
 // left behind (the test fails, and the process end takes the thread with it).
-template<typename Work>
+template <typename Work>
 auto finishedWithin(std::chrono::seconds limit, Work work) -> std::optional<decltype(work())>
 {
     auto task = std::make_shared<std::packaged_task<decltype(work())()>>(std::move(work));
@@ -40,7 +40,8 @@ void TestEntryText::parsing_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QStringList>("fields");
     QTest::newRow("three fields") << "hallo;hello;Gruss" << QStringList{"hallo", "hello", "Gruss"};
-    QTest::newRow("trailing separator") << "ab und zu;every now and then;" << QStringList{"ab und zu", "every now and then"};
+    QTest::newRow("trailing separator") << "ab und zu;every now and then;"
+                                        << QStringList{"ab und zu", "every now and then"};
     QTest::newRow("run of separators") << "a;;b" << QStringList{"a", "b"};
     QTest::newRow("leading separator") << ";a" << QStringList{"", "a"};
     QTest::newRow("no separator") << "wort" << QStringList{"wort"};
@@ -90,18 +91,54 @@ void TestEntryText::zeichenErsetzen_data()
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("replacement");
     QTest::addColumn<QString>("result");
-    QTest::newRow("extension removed") << "DeEn.txt" << ".txt" << "" << "DeEn";
-    QTest::newRow("every occurrence") << "a.txt.txt" << ".txt" << "" << "a";
-    QTest::newRow("case-sensitive") << "DeEn.TXT" << ".txt" << "" << "DeEn.TXT";
-    QTest::newRow("display separators") << "x;y;" << ";" << "  -  " << "x  -  y  -  ";
-    QTest::newRow("replacement holding the pattern") << "a;b" << ";" << ";;" << "a;;b";
-    QTest::newRow("no occurrence") << "hallo" << ";" << "  -  " << "hallo";
-    QTest::newRow("overlapping pattern") << "aaaa" << "aa" << "b" << "bb";
-    QTest::newRow("pattern with a repeated start") << "aabaabaab" << "aab" << "-" << "---";
-    QTest::newRow("partial match before a match") << "abababc" << "ababc" << "X" << "abX";
-    QTest::newRow("replacement holding the pattern twice") << ";x;" << ";" << ";;" << ";;x;;";
-    QTest::newRow("empty pattern leaves the text") << "x;y" << "" << "-" << "x;y";
-    QTest::newRow("empty text") << "" << ";" << "-" << "";
+    QTest::newRow("extension removed") << "DeEn.txt"
+                                       << ".txt"
+                                       << ""
+                                       << "DeEn";
+    QTest::newRow("every occurrence") << "a.txt.txt"
+                                      << ".txt"
+                                      << ""
+                                      << "a";
+    QTest::newRow("case-sensitive") << "DeEn.TXT"
+                                    << ".txt"
+                                    << ""
+                                    << "DeEn.TXT";
+    QTest::newRow("display separators") << "x;y;"
+                                        << ";"
+                                        << "  -  "
+                                        << "x  -  y  -  ";
+    QTest::newRow("replacement holding the pattern") << "a;b"
+                                                     << ";"
+                                                     << ";;"
+                                                     << "a;;b";
+    QTest::newRow("no occurrence") << "hallo"
+                                   << ";"
+                                   << "  -  "
+                                   << "hallo";
+    QTest::newRow("overlapping pattern") << "aaaa"
+                                         << "aa"
+                                         << "b"
+                                         << "bb";
+    QTest::newRow("pattern with a repeated start") << "aabaabaab"
+                                                   << "aab"
+                                                   << "-"
+                                                   << "---";
+    QTest::newRow("partial match before a match") << "abababc"
+                                                  << "ababc"
+                                                  << "X"
+                                                  << "abX";
+    QTest::newRow("replacement holding the pattern twice") << ";x;"
+                                                           << ";"
+                                                           << ";;"
+                                                           << ";;x;;";
+    QTest::newRow("empty pattern leaves the text") << "x;y"
+                                                   << ""
+                                                   << "-"
+                                                   << "x;y";
+    QTest::newRow("empty text") << ""
+                                << ";"
+                                << "-"
+                                << "";
 }
 
 void TestEntryText::zeichenErsetzen()
@@ -123,14 +160,20 @@ void TestEntryText::zeichenErsetzenLargeText_data()
     QTest::addColumn<QString>("result");
     constexpr int n = 1 << 20; // a 1 MB text, every character an occurrence
     const QString separators(n, QLatin1Char(';'));
-    QTest::newRow("display separators") << separators << ";" << "  -  " << QStringLiteral("  -  ").repeated(n);
-    QTest::newRow("replacement holding the pattern") << separators << ";" << ";;" << QStringLiteral(";;").repeated(n);
-    QTest::newRow("removed") << separators << ";" << "" << "";
-    QTest::newRow("empty pattern") << separators << "" << "-" << separators;
+    QTest::newRow("display separators") << separators << ";"
+                                        << "  -  " << QStringLiteral("  -  ").repeated(n);
+    QTest::newRow("replacement holding the pattern") << separators << ";"
+                                                     << ";;" << QStringLiteral(";;").repeated(n);
+    QTest::newRow("removed") << separators << ";"
+                             << ""
+                             << "";
+    QTest::newRow("empty pattern") << separators << ""
+                                   << "-" << separators;
     // A pattern whose every prefix matches again: a search that steps back would go over the
     // text once per character.
-    QTest::newRow("almost matching everywhere") << QString(n, QLatin1Char('a')) + "b" << QString(4096, QLatin1Char('a')) + "b"
-                                                << "x" << QString(n - 4096, QLatin1Char('a')) + "x";
+    QTest::newRow("almost matching everywhere")
+        << QString(n, QLatin1Char('a')) + "b" << QString(4096, QLatin1Char('a')) + "b"
+        << "x" << QString(n - 4096, QLatin1Char('a')) + "x";
 }
 
 void TestEntryText::zeichenErsetzenLargeText()

@@ -39,17 +39,44 @@ void TestImportedDictionaries::lookUp_data()
     QTest::addColumn<QString>("pair");
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("translation");
-    QTest::newRow("German-English") << "DeEn" << "Deutsch-Englisch" << "Haus" << "house";
-    QTest::newRow("German-English, lower case typed") << "DeEn" << "Deutsch-Englisch" << "freundin" << "friend";
-    QTest::newRow("German-English, Portion") << "DeEn" << "Deutsch-Englisch" << "Portion" << "portion";
+    QTest::newRow("German-English") << "DeEn"
+                                    << "Deutsch-Englisch"
+                                    << "Haus"
+                                    << "house";
+    QTest::newRow("German-English, lower case typed") << "DeEn"
+                                                      << "Deutsch-Englisch"
+                                                      << "freundin"
+                                                      << "friend";
+    QTest::newRow("German-English, Portion") << "DeEn"
+                                             << "Deutsch-Englisch"
+                                             << "Portion"
+                                             << "portion";
     // The source has these verbs only as "sich an etw. erinnern", "jdn./etw. mit jdm./etw.
     // vergleichen", "einer Sache entsprechen".
-    QTest::newRow("German-English, erinnern") << "DeEn" << "Deutsch-Englisch" << "erinnern" << "remember";
-    QTest::newRow("German-English, vergleichen") << "DeEn" << "Deutsch-Englisch" << "vergleichen" << "compare";
-    QTest::newRow("German-English, entsprechen") << "DeEn" << "Deutsch-Englisch" << "entsprechen" << "correspond";
-    QTest::newRow("German-Greek") << "DeGr" << "Deutsch-Griechisch" << "Freundin" << "φίλη";
-    QTest::newRow("German-Italian") << "DeIt" << "Deutsch-Italienisch" << "Portion" << "porzione";
-    QTest::newRow("Spanish-German") << "SpDe" << "Spanisch-Deutsch" << "brezo" << "Heidekraut";
+    QTest::newRow("German-English, erinnern") << "DeEn"
+                                              << "Deutsch-Englisch"
+                                              << "erinnern"
+                                              << "remember";
+    QTest::newRow("German-English, vergleichen") << "DeEn"
+                                                 << "Deutsch-Englisch"
+                                                 << "vergleichen"
+                                                 << "compare";
+    QTest::newRow("German-English, entsprechen") << "DeEn"
+                                                 << "Deutsch-Englisch"
+                                                 << "entsprechen"
+                                                 << "correspond";
+    QTest::newRow("German-Greek") << "DeGr"
+                                  << "Deutsch-Griechisch"
+                                  << "Freundin"
+                                  << "φίλη";
+    QTest::newRow("German-Italian") << "DeIt"
+                                    << "Deutsch-Italienisch"
+                                    << "Portion"
+                                    << "porzione";
+    QTest::newRow("Spanish-German") << "SpDe"
+                                    << "Spanisch-Deutsch"
+                                    << "brezo"
+                                    << "Heidekraut";
 }
 
 void TestImportedDictionaries::lookUp()
@@ -70,9 +97,11 @@ void TestImportedDictionaries::lookUp()
     QCOMPARE(messages.texts, QStringList());
     QCOMPARE(ctl<QLabel>(w, "Label3")->text(), pair);
     ctl<QLineEdit>(w, "Text3")->setText(word);
-    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(VbColor::Yellow));
-    QVERIFY2(ctl<QLineEdit>(w, "Text4")->text().startsWith(word + QLatin1Char(';'), Qt::CaseInsensitive), qPrintable(ctl<QLineEdit>(w, "Text4")->text()));
-    QVERIFY2(ctl<QLineEdit>(w, "Text4")->text().section(QLatin1Char(';'), 1, 1).contains(translation), qPrintable(ctl<QLineEdit>(w, "Text4")->text()));
+    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(VbColor::kYellow));
+    QVERIFY2(ctl<QLineEdit>(w, "Text4")->text().startsWith(word + QLatin1Char(';'), Qt::CaseInsensitive),
+             qPrintable(ctl<QLineEdit>(w, "Text4")->text()));
+    QVERIFY2(ctl<QLineEdit>(w, "Text4")->text().section(QLatin1Char(';'), 1, 1).contains(translation),
+             qPrintable(ctl<QLineEdit>(w, "Text4")->text()));
 }
 
 void TestImportedDictionaries::partsLeaveRoom_data()

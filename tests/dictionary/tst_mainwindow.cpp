@@ -1,6 +1,6 @@
+#include "app/ClickLabel.h"
 #include "app/FormRegistry.h"
 #include "app/Pause.h"
-#include "app/ClickLabel.h"
 #include "dictionary/PartList.h"
 #include "dictionary/PartListModel.h"
 #include "dictionary/WordLookup.h"
@@ -71,11 +71,12 @@ void TestMainWindow::startSequence()
     QCOMPARE(ctl<QListWidget>(w, "List6")->count(), 1);
     QCOMPARE(ctl<QListWidget>(w, "List6")->item(0)->text(), QStringLiteral("#Standard Sprecher#"));
     QVERIFY(ctl<QListWidget>(w, "List6")->selectedItems().isEmpty());
-    QCOMPARE(ctl<QLabel>(w, "Label4")->text(), QStringLiteral(
-        "Beispiel: [Woerterbuch-Muster.txt] Schreiben Sie in das gelb markierte Textfeld [hallo] danach "
-        "drücken Sie auf die [Entertaste]! Nun wird das geschriebene Wort [hallo] hier im Beispiel Englisch "
-        "also [hello] übersetzt und ausgesprochen! Gleichzeitig wird eine Liste angezeigt mit folgenden "
-        "Einträgen: [hallo;hello;Gruss]."));
+    QCOMPARE(ctl<QLabel>(w, "Label4")->text(),
+             QStringLiteral(
+                 "Beispiel: [Woerterbuch-Muster.txt] Schreiben Sie in das gelb markierte Textfeld [hallo] danach "
+                 "drücken Sie auf die [Entertaste]! Nun wird das geschriebene Wort [hallo] hier im Beispiel Englisch "
+                 "also [hello] übersetzt und ausgesprochen! Gleichzeitig wird eine Liste angezeigt mit folgenden "
+                 "Einträgen: [hallo;hello;Gruss]."));
     QVERIFY(ctl<QComboBox>(w, "Combo1")->count() > 0);
     QVERIFY(isLoaded<Form1>() && form<Form1>()->isVisible());
     QVERIFY(m_fixture->messages().texts.isEmpty());

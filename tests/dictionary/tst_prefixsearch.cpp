@@ -84,7 +84,8 @@ void TestPrefixSearch::search()
         ctl<QLineEdit>(w, "Text1")->setText(typed.left(i));
     QCOMPARE(shownLists(w), shown);
     QCOMPARE(ctl<QLineEdit>(w, "Text4")->text(), entry);
-    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(shown.isEmpty() ? VbColor::White : VbColor::Yellow));
+    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")),
+             Twips::color(shown.isEmpty() ? VbColor::kWhite : VbColor::kYellow));
     if (!shown.isEmpty()) {
         PartList *list = partList(w, shown.last() - 1);
         QCOMPARE(list->text(), entry);

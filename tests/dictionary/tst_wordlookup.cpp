@@ -12,11 +12,11 @@
 #include "TestSupport.h"
 
 #include <QCheckBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QHelpEvent>
 #include <QToolTip>
 #include <QtTest>
 
@@ -73,7 +73,8 @@ void TestWordLookup::type(const QString &text)
 
 void TestWordLookup::pressEnter()
 {
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : ctl<QLineEdit>(*m_fixture->window(), "Text3"),
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
+                                                : ctl<QLineEdit>(*m_fixture->window(), "Text3"),
                     Qt::Key_Return);
 }
 
@@ -101,7 +102,7 @@ void TestWordLookup::typing()
     vodozaduda1 &w = openWindow();
     type(typed);
     QCOMPARE(ctl<QLineEdit>(w, "Text1")->text(), typed + QLatin1Char(';'));
-    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(found ? VbColor::Yellow : VbColor::White));
+    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(found ? VbColor::kYellow : VbColor::kWhite));
     QCOMPARE(shownLists(w), shown);
     QCOMPARE(ctl<QLineEdit>(w, "Text5")->text(), display);
     if (found) {
@@ -142,7 +143,7 @@ void TestWordLookup::enterSpeaksTheTranslation()
     QCOMPARE(ctl<QLineEdit>(w, "Text3")->text(), QString());
     QCOMPARE(ctl<QLineEdit>(w, "Text1")->text(), QStringLiteral(";"));
     QCOMPARE(shownLists(w), QList<int>{});
-    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(VbColor::White));
+    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(VbColor::kWhite));
     QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text1")), Twips::buttonFace());
     QCOMPARE(QApplication::focusWidget(), ctl<QLineEdit>(w, "Text3"));
     QCOMPARE(ctl<QLineEdit>(w, "Text5")->text(), QStringLiteral("hallo  -  hello  -  Gruss"));
@@ -155,7 +156,7 @@ void TestWordLookup::enterOnAMissRepeatsTheLastEntry()
     type(QStringLiteral("auto"));
     pressEnter();
     type(QStringLiteral("nichtda"));
-    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(VbColor::White));
+    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(VbColor::kWhite));
     m_fixture->dir().write(QStringLiteral("hilfe.txt"), QByteArray());
     pressEnter();
     QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"car\"\r\n"));
@@ -186,10 +187,10 @@ void TestWordLookup::resetKeepsWordWithSecondFocus()
     QCOMPARE(ctl<QLineEdit>(w, "Text3")->text(), QStringLiteral("hallo"));
     QCOMPARE(ctl<QLineEdit>(w, "Text1")->text(), QString());
     QCOMPARE(QApplication::focusWidget(), ctl<QLineEdit>(w, "Text1"));
-    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text1")), Twips::color(VbColor::White));
+    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text1")), Twips::color(VbColor::kWhite));
     // The emptied search field matches nothing.
     QCOMPARE(shownLists(w), QList<int>{});
-    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(VbColor::White));
+    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(VbColor::kWhite));
 }
 
 void TestWordLookup::focusTargetColours()
@@ -197,12 +198,12 @@ void TestWordLookup::focusTargetColours()
     vodozaduda1 &w = openWindow();
     ctl<QCheckBox>(w, "Check1")->click();
     QCOMPARE(ctl<QCheckBox>(w, "Check1")->text(), QStringLiteral("Focus 2"));
-    QCOMPARE(Twips::backColor(ctl<QLabel>(w, "Label11")), Twips::color(VbColor::Green));
+    QCOMPARE(Twips::backColor(ctl<QLabel>(w, "Label11")), Twips::color(VbColor::kGreen));
     QCOMPARE(Twips::backColor(ctl<QLabel>(w, "Label10")), Twips::buttonFace());
     QCOMPARE(QApplication::focusWidget(), ctl<QLineEdit>(w, "Text1"));
     ctl<QCheckBox>(w, "Check1")->click();
     QCOMPARE(ctl<QCheckBox>(w, "Check1")->text(), QStringLiteral("Focus 1"));
-    QCOMPARE(Twips::backColor(ctl<QLabel>(w, "Label10")), Twips::color(VbColor::Green));
+    QCOMPARE(Twips::backColor(ctl<QLabel>(w, "Label10")), Twips::color(VbColor::kGreen));
     QCOMPARE(Twips::backColor(ctl<QLabel>(w, "Label11")), Twips::buttonFace());
     QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text1")), Twips::buttonFace());
     QCOMPARE(QApplication::focusWidget(), ctl<QLineEdit>(w, "Text3"));
@@ -252,7 +253,8 @@ void TestWordLookup::wholeEntryOfAnyLength()
 void TestWordLookup::entryTextShownAsWritten()
 {
     const QString entry = QStringLiteral("x <img src=\"/dev/zero\">;y;");
-    m_fixture->dir().write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"), dictionaryFile({{entry}, {}, {}, {}}));
+    m_fixture->dir().write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
+                           dictionaryFile({{entry}, {}, {}, {}}));
     vodozaduda1 &w = openWindow();
     ctl<QLineEdit>(w, "Text1")->setText(QStringLiteral("x <"));
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), partList(w, 0)->viewport()->mapToGlobal(QPointF(5, 5)),
@@ -276,10 +278,18 @@ void TestWordLookup::eachFieldInItsLanguage_data()
     QTest::addColumn<QString>("dictionary");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("voice");
-    QTest::newRow("translation, German-English") << "Woerterbuch-Muster" << "Enter" << "en+m3";
-    QTest::newRow("first field, German-English") << "Woerterbuch-Muster" << "Command22" << "de+m3";
-    QTest::newRow("translation, Spanish-German") << "SpDe" << "Enter" << "de+m3";
-    QTest::newRow("first field, Spanish-German") << "SpDe" << "Command22" << "es+m3";
+    QTest::newRow("translation, German-English") << "Woerterbuch-Muster"
+                                                 << "Enter"
+                                                 << "en+m3";
+    QTest::newRow("first field, German-English") << "Woerterbuch-Muster"
+                                                 << "Command22"
+                                                 << "de+m3";
+    QTest::newRow("translation, Spanish-German") << "SpDe"
+                                                 << "Enter"
+                                                 << "de+m3";
+    QTest::newRow("first field, Spanish-German") << "SpDe"
+                                                 << "Command22"
+                                                 << "es+m3";
 }
 
 void TestWordLookup::eachFieldInItsLanguage()
@@ -352,8 +362,8 @@ void TestWordLookup::loadFailures_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QList<int>>("counts");
-    const QByteArray twoDividers = ("a;1;\r\n" + dictionaryDivider(1) + "\r\nb;2;\r\n" + dictionaryDivider(2)
-                                    + "\r\nc;3;\r\n").toUtf8();
+    const QByteArray twoDividers =
+        ("a;1;\r\n" + dictionaryDivider(1) + "\r\nb;2;\r\n" + dictionaryDivider(2) + "\r\nc;3;\r\n").toUtf8();
     QTest::newRow("two dividers") << twoDividers << QList<int>{1, 2, 2, 0};
     QTest::newRow("no file") << QByteArray() << QList<int>{0, 0, 0, 0};
 }
@@ -369,25 +379,27 @@ void TestWordLookup::loadFailures()
     ctl<QLineEdit>(w, "Text2")->setText(QStringLiteral("Kaputt"));
     w.Command5();
     QCOMPARE(m_fixture->messages().texts,
-             (QStringList{QStringLiteral("Achtung: Im Woerterbuch sind Fehler"), QStringList{
-        QStringLiteral("Das Wörterbuch sollte mit 3 Trennlinien eingeteilt werden"),
-        QStringLiteral("z.B.:"),
-        QStringLiteral("ab und zu;every now and then;"),
-        QStringLiteral("1\\\\\\\\\\\\\\\\ Trennlinie"),
-        QStringLiteral("auto;car;"),
-        QStringLiteral("2\\\\\\\\\\\\\\\\ Trennlinie"),
-        QStringLiteral("süssigkeit;sweetness;"),
-        QStringLiteral("süssigkeiten;sweets;"),
-        QStringLiteral("süsskartoffel;sweetpotato;"),
-        QStringLiteral("3\\\\\\\\\\\\\\\\ Trennlinie"),
-        QStringLiteral("versuch;trial;"),
-        QStringLiteral("xyz;yxz;TEST;"),
-        QStringLiteral(" "),
-        QStringLiteral("Grosse umfangreiche Wörterbücher müssen so aufgeteilt werden,"),
-        QStringLiteral("ansonsten ist der Listenspeicher überladen."),
-        QStringLiteral("Es müssen immer Drei Trennlinien im Wörterbuch vorhanden sein!"),
-        QStringLiteral("Eine Trennlinien besteht aus folgenden Zeichen:  \\\\\\\\\\\\\\\\"),
-    }.join(QStringLiteral("\r\n"))}));
+             (QStringList{QStringLiteral("Achtung: Im Woerterbuch sind Fehler"),
+                          QStringList{
+                              QStringLiteral("Das Wörterbuch sollte mit 3 Trennlinien eingeteilt werden"),
+                              QStringLiteral("z.B.:"),
+                              QStringLiteral("ab und zu;every now and then;"),
+                              QStringLiteral("1\\\\\\\\\\\\\\\\ Trennlinie"),
+                              QStringLiteral("auto;car;"),
+                              QStringLiteral("2\\\\\\\\\\\\\\\\ Trennlinie"),
+                              QStringLiteral("süssigkeit;sweetness;"),
+                              QStringLiteral("süssigkeiten;sweets;"),
+                              QStringLiteral("süsskartoffel;sweetpotato;"),
+                              QStringLiteral("3\\\\\\\\\\\\\\\\ Trennlinie"),
+                              QStringLiteral("versuch;trial;"),
+                              QStringLiteral("xyz;yxz;TEST;"),
+                              QStringLiteral(" "),
+                              QStringLiteral("Grosse umfangreiche Wörterbücher müssen so aufgeteilt werden,"),
+                              QStringLiteral("ansonsten ist der Listenspeicher überladen."),
+                              QStringLiteral("Es müssen immer Drei Trennlinien im Wörterbuch vorhanden sein!"),
+                              QStringLiteral("Eine Trennlinien besteht aus folgenden Zeichen:  \\\\\\\\\\\\\\\\"),
+                          }
+                              .join(QStringLiteral("\r\n"))}));
     QCOMPARE(m_fixture->messages().texts.at(1).split(QStringLiteral("\r\n")).size(), 17);
     QList<int> loaded;
     for (PartList *list : partLists(w))

@@ -195,7 +195,8 @@ void TestCountryApply::everyRow()
             wrong << key + QStringLiteral(": no ") + rowName(row);
             continue;
         }
-        const QString expected = wrongSection ? QString() : IniFile::readValue(land(file), QStringLiteral("Section2"), key);
+        const QString expected =
+            wrongSection ? QString() : IniFile::readValue(land(file), QStringLiteral("Section2"), key);
         const QString actual = shown(control, row.property);
         if (actual != expected)
             wrong << key + QStringLiteral(": \"") + actual + QStringLiteral("\" instead of \"") + expected + u'"';
@@ -210,12 +211,24 @@ void TestCountryApply::oneRow_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("without Key54") << "Key54" << QString() << "Form2" << "Command7" << "";
-    QTest::newRow("rows after it still run") << "Key54" << QString() << "Form2" << "Command22" << "Übernehmen ?";
-    QTest::newRow("150 characters") << "Key51" << QString(150, u'x') << "vodozaduda1" << "Label2" << QString(137, u'x');
-    QTest::newRow("markup") << "Key51" << "<img src=\"/dev/zero\">" << "vodozaduda1" << "Label2"
+    QTest::newRow("without Key54") << "Key54" << QString() << "Form2"
+                                   << "Command7"
+                                   << "";
+    QTest::newRow("rows after it still run") << "Key54" << QString() << "Form2"
+                                             << "Command22"
+                                             << "Übernehmen ?";
+    QTest::newRow("150 characters") << "Key51" << QString(150, u'x') << "vodozaduda1"
+                                    << "Label2" << QString(137, u'x');
+    QTest::newRow("markup") << "Key51"
+                            << "<img src=\"/dev/zero\">"
+                            << "vodozaduda1"
+                            << "Label2"
                             << "<img src=\"/dev/zero\">";
-    QTest::newRow("markup in a frame caption") << "Key58" << "<b>Land</b>" << "Form2" << "Frame2" << "<b>Land</b>";
+    QTest::newRow("markup in a frame caption") << "Key58"
+                                               << "<b>Land</b>"
+                                               << "Form2"
+                                               << "Frame2"
+                                               << "<b>Land</b>";
 }
 
 void TestCountryApply::oneRow()

@@ -52,11 +52,16 @@ void TestCountryFiles::completeFile_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("language");
-    QTest::newRow("Germany") << "Germany.txt" << "de";
-    QTest::newRow("England") << "England.txt" << "en";
-    QTest::newRow("Greece") << "Greece.txt" << "el";
-    QTest::newRow("Italy") << "Italy.txt" << "it";
-    QTest::newRow("Spain") << "Spain.txt" << "es";
+    QTest::newRow("Germany") << "Germany.txt"
+                             << "de";
+    QTest::newRow("England") << "England.txt"
+                             << "en";
+    QTest::newRow("Greece") << "Greece.txt"
+                            << "el";
+    QTest::newRow("Italy") << "Italy.txt"
+                           << "it";
+    QTest::newRow("Spain") << "Spain.txt"
+                           << "es";
 }
 
 void TestCountryFiles::completeFile()
@@ -89,35 +94,63 @@ void TestCountryFiles::germanDesignTexts_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Key1") << "Key1" << "Sprechenx";
-    QTest::newRow("Key2") << "Key2" << "&Beschreibung:";
-    QTest::newRow("Key3") << "Key3" << "Automatisch Maus lesen";
-    QTest::newRow("Key5") << "Key5" << "Individuelle stimm Muster Einstellung !";
-    QTest::newRow("Key6") << "Key6" << "Stimm Auswahl       >  > >";
-    QTest::newRow("Key7") << "Key7" << "Stimm -  &Muster uebernehmen";
-    QTest::newRow("Key7M") << "Key7M" << "Muster übernehmen";
-    QTest::newRow("Key8") << "Key8" << "<  [Sprecher &Test]";
-    QTest::newRow("Key9M") << "Key9M" << "Abbrechen";
-    QTest::newRow("Key11") << "Key11" << "Geschwindichkeit:";
-    QTest::newRow("Key12") << "Key12" << "Basistonhöhe:";
-    QTest::newRow("Key18") << "Key18" << "OK weiter >";
-    QTest::newRow("Key22A") << "Key22A" << "Land ?";
-    QTest::newRow("Key25") << "Key25" << "Hilfe-Fenster:";
-    QTest::newRow("Key27B") << "Key27B" << "Land-Einstellung";
-    QTest::newRow("Key34") << "Key34" << "< &Auswahl aufnehmen";
-    QTest::newRow("Key39-2") << "Key39-2" << "Liest zweites Wort der Auswahl. Oder Pfeiltaste rechts.";
-    QTest::newRow("Key41M") << "Key41M" << "Übersetzte Worte sammeln um einen Brief zu schreiben";
-    QTest::newRow("Key46M") << "Key46M" << "Land:.. Neues Wörterbuch laden  klicken Sie.";
-    QTest::newRow("Key51") << "Key51"
-                           << "Worterbuch markieren und  mit Doppelklick laden. Oder nach markieren übernehmen  klicken !";
-    QTest::newRow("Key52") << "Key52" << "Wörterbuch - Länder Auswahl";
-    QTest::newRow("Key54") << "Key54" << "Start >>";
-    QTest::newRow("Key55") << "Key55" << "Übernehmen ?";
-    QTest::newRow("Key56") << "Key56" << "Beenden X";
-    QTest::newRow("Key57") << "Key57" << "Länderauswahl";
-    QTest::newRow("Key58") << "Key58" << "Ihr Land wählen";
-    QTest::newRow("KeySchriftW") << "KeySchriftW" << "Schrift wählen >";
-    QTest::newRow("KeySchriftWM") << "KeySchriftWM" << "Schrift Type auswählen";
+    QTest::newRow("Key1") << "Key1"
+                          << "Sprechenx";
+    QTest::newRow("Key2") << "Key2"
+                          << "&Beschreibung:";
+    QTest::newRow("Key3") << "Key3"
+                          << "Automatisch Maus lesen";
+    QTest::newRow("Key5") << "Key5"
+                          << "Individuelle stimm Muster Einstellung !";
+    QTest::newRow("Key6") << "Key6"
+                          << "Stimm Auswahl       >  > >";
+    QTest::newRow("Key7") << "Key7"
+                          << "Stimm -  &Muster uebernehmen";
+    QTest::newRow("Key7M") << "Key7M"
+                           << "Muster übernehmen";
+    QTest::newRow("Key8") << "Key8"
+                          << "<  [Sprecher &Test]";
+    QTest::newRow("Key9M") << "Key9M"
+                           << "Abbrechen";
+    QTest::newRow("Key11") << "Key11"
+                           << "Geschwindichkeit:";
+    QTest::newRow("Key12") << "Key12"
+                           << "Basistonhöhe:";
+    QTest::newRow("Key18") << "Key18"
+                           << "OK weiter >";
+    QTest::newRow("Key22A") << "Key22A"
+                            << "Land ?";
+    QTest::newRow("Key25") << "Key25"
+                           << "Hilfe-Fenster:";
+    QTest::newRow("Key27B") << "Key27B"
+                            << "Land-Einstellung";
+    QTest::newRow("Key34") << "Key34"
+                           << "< &Auswahl aufnehmen";
+    QTest::newRow("Key39-2") << "Key39-2"
+                             << "Liest zweites Wort der Auswahl. Oder Pfeiltaste rechts.";
+    QTest::newRow("Key41M") << "Key41M"
+                            << "Übersetzte Worte sammeln um einen Brief zu schreiben";
+    QTest::newRow("Key46M") << "Key46M"
+                            << "Land:.. Neues Wörterbuch laden  klicken Sie.";
+    QTest::newRow("Key51")
+        << "Key51"
+        << "Worterbuch markieren und  mit Doppelklick laden. Oder nach markieren übernehmen  klicken !";
+    QTest::newRow("Key52") << "Key52"
+                           << "Wörterbuch - Länder Auswahl";
+    QTest::newRow("Key54") << "Key54"
+                           << "Start >>";
+    QTest::newRow("Key55") << "Key55"
+                           << "Übernehmen ?";
+    QTest::newRow("Key56") << "Key56"
+                           << "Beenden X";
+    QTest::newRow("Key57") << "Key57"
+                           << "Länderauswahl";
+    QTest::newRow("Key58") << "Key58"
+                           << "Ihr Land wählen";
+    QTest::newRow("KeySchriftW") << "KeySchriftW"
+                                 << "Schrift wählen >";
+    QTest::newRow("KeySchriftWM") << "KeySchriftWM"
+                                  << "Schrift Type auswählen";
 }
 
 void TestCountryFiles::germanDesignTexts()
@@ -155,8 +188,8 @@ void TestCountryFiles::englishHasNoGermanText()
 
 void TestCountryFiles::table()
 {
-    const QSet<QString> windows{QStringLiteral("starter"), QStringLiteral("halmorix"), QStringLiteral("Form2"),
-                                QStringLiteral("vodozaduda1"), QStringLiteral("Form1"), QStringLiteral("hilfe1"),
+    const QSet<QString> windows{QStringLiteral("starter"),     QStringLiteral("halmorix"), QStringLiteral("Form2"),
+                                QStringLiteral("vodozaduda1"), QStringLiteral("Form1"),    QStringLiteral("hilfe1"),
                                 QStringLiteral("Logox4")};
     int reads = 0;
     QSet<QString> keys;

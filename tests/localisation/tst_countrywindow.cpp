@@ -110,10 +110,10 @@ void TestCountryWindow::designState()
     QVERIFY(w.countryFile().startsWith(m_fixture->dir().path()));
 
     const QList<std::tuple<const char *, QString, quint32>> buttons{
-        {"Command7", QStringLiteral("Start >>"), VbColor::Green},
-        {"Command8", QStringLiteral("Beenden X"), VbColor::White},
-        {"Command24", QStringLiteral("Exit"), VbColor::Red},
-        {"Command22", QStringLiteral("Übernehmen ?"), VbColor::White}};
+        {"Command7", QStringLiteral("Start >>"), VbColor::kGreen},
+        {"Command8", QStringLiteral("Beenden X"), VbColor::kWhite},
+        {"Command24", QStringLiteral("Exit"), VbColor::kRed},
+        {"Command22", QStringLiteral("Übernehmen ?"), VbColor::kWhite}};
     for (const auto &[name, text, colour] : buttons) {
         QCOMPARE(caption(w, name), text);
         QCOMPARE(Twips::backColor(ctl<QPushButton>(w, name)), Twips::color(colour));
@@ -199,13 +199,20 @@ void TestCountryWindow::startUsesTheStoredCountry_data()
     QTest::addColumn<QByteArray>("storedFile");
     QTest::addColumn<QString>("mainCaption");
     QTest::addColumn<QString>("helpLanguage");
-    QTest::newRow("Italy") << QByteArray("Italy.txt\r\n") << "Impostazione paese" << "it";
-    QTest::newRow("Germany") << QByteArray("Germany.txt\r\n") << "Land-Einstellung" << "de";
-    QTest::newRow("nothing stored: Germany") << kNotWritten << "Land-Einstellung" << "de";
-    QTest::newRow("empty line: Germany") << QByteArray("\r\n") << "Land-Einstellung" << "de";
-    QTest::newRow("a path: Germany") << QByteArray("../land/England.txt\r\n") << "Land-Einstellung" << "de";
-    QTest::newRow("a pattern: Germany") << QByteArray("*.txt\r\n") << "Land-Einstellung" << "de";
-    QTest::newRow("no such country: Germany") << QByteArray("France.txt\r\n") << "Land-Einstellung" << "de";
+    QTest::newRow("Italy") << QByteArray("Italy.txt\r\n") << "Impostazione paese"
+                           << "it";
+    QTest::newRow("Germany") << QByteArray("Germany.txt\r\n") << "Land-Einstellung"
+                             << "de";
+    QTest::newRow("nothing stored: Germany") << kNotWritten << "Land-Einstellung"
+                                             << "de";
+    QTest::newRow("empty line: Germany") << QByteArray("\r\n") << "Land-Einstellung"
+                                         << "de";
+    QTest::newRow("a path: Germany") << QByteArray("../land/England.txt\r\n") << "Land-Einstellung"
+                                     << "de";
+    QTest::newRow("a pattern: Germany") << QByteArray("*.txt\r\n") << "Land-Einstellung"
+                                        << "de";
+    QTest::newRow("no such country: Germany") << QByteArray("France.txt\r\n") << "Land-Einstellung"
+                                              << "de";
 }
 
 void TestCountryWindow::startUsesTheStoredCountry()
@@ -288,12 +295,12 @@ void TestCountryWindow::hoverColours_data()
     QTest::addColumn<quint32>("quit");
     QTest::addColumn<quint32>("takeOver");
     QTest::addColumn<QString>("helpText");
-    QTest::newRow("Start >>") << "Command7" << VbColor::Yellow << VbColor::White << VbColor::White << "Start >>";
-    QTest::newRow("Beenden X") << "Command8" << VbColor::Green << VbColor::Yellow << VbColor::White << "Beenden X";
-    QTest::newRow("Übernehmen ?") << "Command22" << VbColor::Green << VbColor::White << VbColor::Yellow
+    QTest::newRow("Start >>") << "Command7" << VbColor::kYellow << VbColor::kWhite << VbColor::kWhite << "Start >>";
+    QTest::newRow("Beenden X") << "Command8" << VbColor::kGreen << VbColor::kYellow << VbColor::kWhite << "Beenden X";
+    QTest::newRow("Übernehmen ?") << "Command22" << VbColor::kGreen << VbColor::kWhite << VbColor::kYellow
                                   << "Übernehmen ?";
-    QTest::newRow("Exit") << "Command24" << VbColor::Green << VbColor::White << VbColor::White << "vorher";
-    QTest::newRow("frame") << "Frame2" << VbColor::Green << VbColor::White << VbColor::White << "vorher";
+    QTest::newRow("Exit") << "Command24" << VbColor::kGreen << VbColor::kWhite << VbColor::kWhite << "vorher";
+    QTest::newRow("frame") << "Frame2" << VbColor::kGreen << VbColor::kWhite << VbColor::kWhite << "vorher";
 }
 
 void TestCountryWindow::hoverColours()
@@ -321,9 +328,11 @@ void TestCountryWindow::iniPanel()
     Form2 &w = openCountryWindow(Form2::Opening::Start);
     // The current file does not exist yet: writing creates it.
     const QString file = w.countryFile();
-    const QList<std::pair<const char *, QString>> fields{
-        {"Text2", QStringLiteral("eins")}, {"Text3", QStringLiteral("zwei")}, {"Text4", QStringLiteral("drei")},
-        {"Text6", QStringLiteral("vier")}, {"Text5", QStringLiteral("fünf")}};
+    const QList<std::pair<const char *, QString>> fields{{"Text2", QStringLiteral("eins")},
+                                                         {"Text3", QStringLiteral("zwei")},
+                                                         {"Text4", QStringLiteral("drei")},
+                                                         {"Text6", QStringLiteral("vier")},
+                                                         {"Text5", QStringLiteral("fünf")}};
     for (const auto &[name, value] : fields)
         ctl<QLineEdit>(w, name)->setText(value);
     ctl<QPushButton>(w, "Command1")->click();

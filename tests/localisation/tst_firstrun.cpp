@@ -30,7 +30,8 @@ QMap<QString, QByteArray> filesOf(const QString &dir)
     QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         QFile f(it.next());
-        files.insert(QDir(dir).relativeFilePath(f.fileName()), f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
+        files.insert(QDir(dir).relativeFilePath(f.fileName()),
+                     f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
     }
     return files;
 }

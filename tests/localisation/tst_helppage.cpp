@@ -36,10 +36,13 @@ void TestHelpPage::initTestCase()
     QFile secret(root.filePath(QStringLiteral("geheim.htm")));
     QVERIFY(secret.open(QIODevice::WriteOnly));
     secret.write("x");
-    QVERIFY(QFile::link(root.filePath(QStringLiteral("geheim.htm")), prog.filePath(QStringLiteral("hilfe-vq/raus.htm"))));
+    QVERIFY(
+        QFile::link(root.filePath(QStringLiteral("geheim.htm")), prog.filePath(QStringLiteral("hilfe-vq/raus.htm"))));
     QVERIFY(QFile::link(QStringLiteral("/dev/zero"), prog.filePath(QStringLiteral("hilfe-vq/null.htm"))));
-    QVERIFY(QFile::link(prog.filePath(QStringLiteral("tolkarin.sh")), prog.filePath(QStringLiteral("hilfe-vq/start.htm"))));
-    QVERIFY(QFile::link(prog.filePath(QStringLiteral("hilfe-vq/index.htm")), prog.filePath(QStringLiteral("kurz.htm"))));
+    QVERIFY(
+        QFile::link(prog.filePath(QStringLiteral("tolkarin.sh")), prog.filePath(QStringLiteral("hilfe-vq/start.htm"))));
+    QVERIFY(
+        QFile::link(prog.filePath(QStringLiteral("hilfe-vq/index.htm")), prog.filePath(QStringLiteral("kurz.htm"))));
 }
 
 void TestHelpPage::onlyPagesOfTheProgram_data()
@@ -47,30 +50,53 @@ void TestHelpPage::onlyPagesOfTheProgram_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("page"); // relative to the program directory; empty when refused
 
-    QTest::newRow("design value") << "\\hilfe-vq\\index.htm" << "hilfe-vq/index.htm";
-    QTest::newRow("forward slashes, relative") << "hilfe-vq/index.htm" << "hilfe-vq/index.htm";
-    QTest::newRow("upper-case suffix") << "\\hilfe-vq\\seite.HTML" << "hilfe-vq/seite.HTML";
-    QTest::newRow("text file") << "\\liesmich.txt" << "liesmich.txt";
-    QTest::newRow("link to a page inside") << "\\kurz.htm" << "kurz.htm";
+    QTest::newRow("design value") << "\\hilfe-vq\\index.htm"
+                                  << "hilfe-vq/index.htm";
+    QTest::newRow("forward slashes, relative") << "hilfe-vq/index.htm"
+                                               << "hilfe-vq/index.htm";
+    QTest::newRow("upper-case suffix") << "\\hilfe-vq\\seite.HTML"
+                                       << "hilfe-vq/seite.HTML";
+    QTest::newRow("text file") << "\\liesmich.txt"
+                               << "liesmich.txt";
+    QTest::newRow("link to a page inside") << "\\kurz.htm"
+                                           << "kurz.htm";
 
-    QTest::newRow("up and out") << "../../etc/passwd" << "";
-    QTest::newRow("up and back in") << "\\hilfe-vq\\..\\hilfe-vq\\index.htm" << "";
-    QTest::newRow("up to a page beside") << "\\..\\geheim.htm" << "";
-    QTest::newRow("absolute path") << "/etc/passwd" << "";
-    QTest::newRow("absolute page") << QFileInfo(m_outside.path() + QStringLiteral("/geheim.htm")).absoluteFilePath() << "";
-    QTest::newRow("network path") << "\\\\server\\hilfe\\index.htm" << "";
-    QTest::newRow("drive") << "C:\\hilfe-vq\\index.htm" << "";
-    QTest::newRow("file address") << "file:///etc/passwd" << "";
-    QTest::newRow("home") << "~/index.htm" << "";
-    QTest::newRow("link pointing out") << "\\hilfe-vq\\raus.htm" << "";
-    QTest::newRow("link to a device") << "\\hilfe-vq\\null.htm" << "";
-    QTest::newRow("link to a program") << "\\hilfe-vq\\start.htm" << "";
-    QTest::newRow("program") << "\\tolkarin.sh" << "";
-    QTest::newRow("desktop entry") << "\\hilfe-vq\\ziel.desktop" << "";
-    QTest::newRow("no suffix") << "\\hilfe-vq\\ohne" << "";
-    QTest::newRow("folder") << "\\hilfe-vq\\ordner.htm" << "";
-    QTest::newRow("missing page") << "\\hilfe-vq\\fehlt.htm" << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("up and out") << "../../etc/passwd"
+                                << "";
+    QTest::newRow("up and back in") << "\\hilfe-vq\\..\\hilfe-vq\\index.htm"
+                                    << "";
+    QTest::newRow("up to a page beside") << "\\..\\geheim.htm"
+                                         << "";
+    QTest::newRow("absolute path") << "/etc/passwd"
+                                   << "";
+    QTest::newRow("absolute page") << QFileInfo(m_outside.path() + QStringLiteral("/geheim.htm")).absoluteFilePath()
+                                   << "";
+    QTest::newRow("network path") << "\\\\server\\hilfe\\index.htm"
+                                  << "";
+    QTest::newRow("drive") << "C:\\hilfe-vq\\index.htm"
+                           << "";
+    QTest::newRow("file address") << "file:///etc/passwd"
+                                  << "";
+    QTest::newRow("home") << "~/index.htm"
+                          << "";
+    QTest::newRow("link pointing out") << "\\hilfe-vq\\raus.htm"
+                                       << "";
+    QTest::newRow("link to a device") << "\\hilfe-vq\\null.htm"
+                                      << "";
+    QTest::newRow("link to a program") << "\\hilfe-vq\\start.htm"
+                                       << "";
+    QTest::newRow("program") << "\\tolkarin.sh"
+                             << "";
+    QTest::newRow("desktop entry") << "\\hilfe-vq\\ziel.desktop"
+                                   << "";
+    QTest::newRow("no suffix") << "\\hilfe-vq\\ohne"
+                               << "";
+    QTest::newRow("folder") << "\\hilfe-vq\\ordner.htm"
+                            << "";
+    QTest::newRow("missing page") << "\\hilfe-vq\\fehlt.htm"
+                                  << "";
+    QTest::newRow("empty") << ""
+                           << "";
     QTest::newRow("control character") << QStringLiteral("\\hilfe-vq\\index.htm\n") << "";
 }
 

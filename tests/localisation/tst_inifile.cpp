@@ -68,19 +68,47 @@ void TestIniFile::readValue_data()
     QTest::addColumn<QString>("value");
 
     const QByteArray longValue = QByteArray(137, 'a') + QByteArray(63, 'b');
-    QTest::newRow("200 characters cut to 137") << "[S]\r\nK=" + longValue + "\r\n" << "S" << "K" << QString(137, u'a');
-    QTest::newRow("absent key") << QByteArray("[S]\r\nK=1\r\n") << "S" << "L" << "";
-    QTest::newRow("absent section") << QByteArray("[S]\r\nK=1\r\n") << "T" << "K" << "";
-    QTest::newRow("key of another section") << QByteArray("[A]\r\nK=1\r\n[B]\r\nX=2\r\n") << "B" << "K" << "";
-    QTest::newRow("letter case of names") << QByteArray("[Section2]\r\nKey1=Hallo\r\n") << "SECTION2" << "kEY1" << "Hallo";
-    QTest::newRow("blanks around names and value") << QByteArray("[ Section2 ]\r\n  Key1 = Hallo Welt \r\n")
-                                                   << " Section2" << "Key1 " << "Hallo Welt";
-    QTest::newRow("equals sign in value") << QByteArray("[S]\r\nK=a=b\r\n") << "S" << "K" << "a=b";
-    QTest::newRow("first of a repeated key") << QByteArray("[S]\r\nK=1\r\nK=2\r\n") << "S" << "K" << "1";
-    QTest::newRow("comment is no key") << QByteArray("[S]\r\n;K=1\r\n#K=2\r\n") << "S" << "K" << "";
-    QTest::newRow("LF line ends") << QByteArray("[S]\nK=1\nL=2\n") << "S" << "L" << "2";
-    QTest::newRow("Windows-1252") << QByteArray("[S]\r\nK=Gr\xFC\xDF" "e \x80\r\n") << "S" << "K" << "Grüße €";
-    QTest::newRow("UTF-8") << QByteArray("[S]\r\nK=Gr\xC3\xBC\xC3\x9F" "e\r\n") << "S" << "K" << "Grüße";
+    QTest::newRow("200 characters cut to 137") << "[S]\r\nK=" + longValue + "\r\n"
+                                               << "S"
+                                               << "K" << QString(137, u'a');
+    QTest::newRow("absent key") << QByteArray("[S]\r\nK=1\r\n") << "S"
+                                << "L"
+                                << "";
+    QTest::newRow("absent section") << QByteArray("[S]\r\nK=1\r\n") << "T"
+                                    << "K"
+                                    << "";
+    QTest::newRow("key of another section") << QByteArray("[A]\r\nK=1\r\n[B]\r\nX=2\r\n") << "B"
+                                            << "K"
+                                            << "";
+    QTest::newRow("letter case of names") << QByteArray("[Section2]\r\nKey1=Hallo\r\n") << "SECTION2"
+                                          << "kEY1"
+                                          << "Hallo";
+    QTest::newRow("blanks around names and value")
+        << QByteArray("[ Section2 ]\r\n  Key1 = Hallo Welt \r\n") << " Section2"
+        << "Key1 "
+        << "Hallo Welt";
+    QTest::newRow("equals sign in value") << QByteArray("[S]\r\nK=a=b\r\n") << "S"
+                                          << "K"
+                                          << "a=b";
+    QTest::newRow("first of a repeated key") << QByteArray("[S]\r\nK=1\r\nK=2\r\n") << "S"
+                                             << "K"
+                                             << "1";
+    QTest::newRow("comment is no key") << QByteArray("[S]\r\n;K=1\r\n#K=2\r\n") << "S"
+                                       << "K"
+                                       << "";
+    QTest::newRow("LF line ends") << QByteArray("[S]\nK=1\nL=2\n") << "S"
+                                  << "L"
+                                  << "2";
+    QTest::newRow("Windows-1252") << QByteArray("[S]\r\nK=Gr\xFC\xDF"
+                                                "e \x80\r\n")
+                                  << "S"
+                                  << "K"
+                                  << "Grüße €";
+    QTest::newRow("UTF-8") << QByteArray("[S]\r\nK=Gr\xC3\xBC\xC3\x9F"
+                                         "e\r\n")
+                           << "S"
+                           << "K"
+                           << "Grüße";
 }
 
 void TestIniFile::readValue()
@@ -113,34 +141,40 @@ void TestIniFile::edit_data()
 
     const QByteArray mixed = "; Kommentar\r\n# auch einer\r\n\r\n[Section2]\r\nKey1=alt\r\nunverstanden\r\n"
                              "  Key2 = b\r\n\r\n[Andere]\r\nKey1=x\r\n";
-    QTest::newRow("write replaces in place") << mixed << Edit::Write
+    QTest::newRow("write replaces in place")
+        << mixed << Edit::Write
         << QByteArray("; Kommentar\r\n# auch einer\r\n\r\n[Section2]\r\nKey1=neu\r\nunverstanden\r\n"
                       "  Key2 = b\r\n\r\n[Andere]\r\nKey1=x\r\n");
     QTest::newRow("remove key") << mixed << Edit::RemoveKey
-        << QByteArray("; Kommentar\r\n# auch einer\r\n\r\n[Section2]\r\nunverstanden\r\n"
-                      "  Key2 = b\r\n\r\n[Andere]\r\nKey1=x\r\n");
-    QTest::newRow("remove section") << mixed << Edit::RemoveSection
+                                << QByteArray("; Kommentar\r\n# auch einer\r\n\r\n[Section2]\r\nunverstanden\r\n"
+                                              "  Key2 = b\r\n\r\n[Andere]\r\nKey1=x\r\n");
+    QTest::newRow("remove section")
+        << mixed << Edit::RemoveSection
         << QByteArray("; Kommentar\r\n# auch einer\r\n\r\nunverstanden\r\n\r\n[Andere]\r\nKey1=x\r\n");
-    QTest::newRow("write keeps spelling before =") << QByteArray("[SECTION2]\r\n  KEY1 = alt\r\n") << Edit::Write
-                                                   << QByteArray("[SECTION2]\r\n  KEY1 =neu\r\n");
+    QTest::newRow("write keeps spelling before =")
+        << QByteArray("[SECTION2]\r\n  KEY1 = alt\r\n") << Edit::Write << QByteArray("[SECTION2]\r\n  KEY1 =neu\r\n");
     QTest::newRow("write adds key after the section's keys")
         << QByteArray("[Section2]\r\nKey0=a\r\n\r\n[T]\r\nB=2\r\n") << Edit::Write
         << QByteArray("[Section2]\r\nKey0=a\r\nKey1=neu\r\n\r\n[T]\r\nB=2\r\n");
-    QTest::newRow("write adds section at the end") << QByteArray("; nur ein Kommentar") << Edit::Write
-                                                   << QByteArray("; nur ein Kommentar\r\n\r\n[Section2]\r\nKey1=neu\r\n");
+    QTest::newRow("write adds section at the end")
+        << QByteArray("; nur ein Kommentar") << Edit::Write
+        << QByteArray("; nur ein Kommentar\r\n\r\n[Section2]\r\nKey1=neu\r\n");
     QTest::newRow("remove a repeated section whole")
         << QByteArray("[Section2]\r\nKey1=a\r\n[T]\r\nKey1=b\r\n[section2]\r\nKey2=c\r\n") << Edit::RemoveSection
         << QByteArray("[T]\r\nKey1=b\r\n");
-    QTest::newRow("remove key absent elsewhere") << QByteArray("[T]\r\nKey1=1\r\n") << Edit::RemoveKey
-                                                 << QByteArray("[T]\r\nKey1=1\r\n");
+    QTest::newRow("remove key absent elsewhere")
+        << QByteArray("[T]\r\nKey1=1\r\n") << Edit::RemoveKey << QByteArray("[T]\r\nKey1=1\r\n");
     QTest::newRow("replace keeps comments, keys at first key")
         << QByteArray("[Section2]\r\n; c\r\nKey1=a\r\nKey2=b\r\n[T]\r\nK=1\r\n") << Edit::ReplaceSection
         << QByteArray("[Section2]\r\n; c\r\nKey9=x\r\n[T]\r\nK=1\r\n");
     QTest::newRow("LF file written with CR LF") << QByteArray("[Section2]\nKey1=alt\nKey2=b\n") << Edit::Write
                                                 << QByteArray("[Section2]\r\nKey1=neu\r\nKey2=b\r\n");
     QTest::newRow("Windows-1252 file written as UTF-8")
-        << QByteArray("; \xE9t\xE9\r\n[Section2]\r\nKey2=Gr\xFC\xDF" "e\r\n") << Edit::Write
-        << QByteArray("; \xC3\xA9t\xC3\xA9\r\n[Section2]\r\nKey2=Gr\xC3\xBC\xC3\x9F" "e\r\nKey1=neu\r\n");
+        << QByteArray("; \xE9t\xE9\r\n[Section2]\r\nKey2=Gr\xFC\xDF"
+                      "e\r\n")
+        << Edit::Write
+        << QByteArray("; \xC3\xA9t\xC3\xA9\r\n[Section2]\r\nKey2=Gr\xC3\xBC\xC3\x9F"
+                      "e\r\nKey1=neu\r\n");
 }
 
 void TestIniFile::edit()
@@ -162,10 +196,12 @@ void TestIniFile::writeCreatesFileAndReadsBack()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("neu.txt"));
     for (int i = 0; i < values.size(); ++i)
-        QVERIFY(IniAccess::IniSchreiben(path, QStringLiteral("Section2"), QStringLiteral("Key%1").arg(i + 1), values[i]));
+        QVERIFY(
+            IniAccess::IniSchreiben(path, QStringLiteral("Section2"), QStringLiteral("Key%1").arg(i + 1), values[i]));
     for (int i = 0; i < values.size(); ++i)
         QCOMPARE(IniAccess::IniLesen(path, QStringLiteral("Section2"), QStringLiteral("Key%1").arg(i + 1)), values[i]);
-    QVERIFY(readBytes(path).startsWith("[Section2]\r\nKey1=eins\r\nKey2=zwei = drei\r\nKey3=Gr\xC3\xBC\xC3\x9F" "e\r\n"));
+    QVERIFY(readBytes(path).startsWith("[Section2]\r\nKey1=eins\r\nKey2=zwei = drei\r\nKey3=Gr\xC3\xBC\xC3\x9F"
+                                       "e\r\n"));
 
     QVERIFY(IniAccess::IniSectionLoeschen(path, QStringLiteral("Section2")));
     for (int i = 0; i < values.size(); ++i)
@@ -210,10 +246,10 @@ void TestIniFile::sectionLesen_data()
     QTest::newRow("entries and a trailing empty element")
         << QByteArray("[S]\r\na=1\r\n; c\r\n b = 2 \r\n[T]\r\nc=3\r\n") << QStringList{"x", "y", "z", "w"}
         << QStringList{"a=1", "b=2", ""};
-    QTest::newRow("empty section leaves the list") << QByteArray("[S]\r\n; nichts\r\n[T]\r\nc=3\r\n")
-                                                   << QStringList{"bleibt"} << QStringList{"bleibt"};
-    QTest::newRow("missing section leaves the list") << QByteArray("[T]\r\nc=3\r\n") << QStringList{"bleibt"}
-                                                     << QStringList{"bleibt"};
+    QTest::newRow("empty section leaves the list")
+        << QByteArray("[S]\r\n; nichts\r\n[T]\r\nc=3\r\n") << QStringList{"bleibt"} << QStringList{"bleibt"};
+    QTest::newRow("missing section leaves the list")
+        << QByteArray("[T]\r\nc=3\r\n") << QStringList{"bleibt"} << QStringList{"bleibt"};
 }
 
 void TestIniFile::sectionLesen()
@@ -236,18 +272,18 @@ void TestIniFile::sectionSchreiben_data()
     QTest::addColumn<QByteArray>("after");
 
     const QByteArray file = "[S]\r\nalt=0\r\n\r\n[T]\r\nc=3\r\n";
-    QTest::newRow("list as read, trailing empty element") << file << QStringList{"a=1", "b=2", ""} << true
-                                                          << QByteArray("[S]\r\na=1\r\nb=2\r\n\r\n[T]\r\nc=3\r\n");
-    QTest::newRow("empty element ends the list") << file << QStringList{"a=1", "", "b=2"} << true
-                                                 << QByteArray("[S]\r\na=1\r\n\r\n[T]\r\nc=3\r\n");
-    QTest::newRow("one empty element empties the section") << file << QStringList{""} << true
-                                                           << QByteArray("[S]\r\n\r\n[T]\r\nc=3\r\n");
-    QTest::newRow("element without = skipped") << file << QStringList{"a=1", "kaputt", "b=2"} << true
-                                               << QByteArray("[S]\r\na=1\r\nb=2\r\n\r\n[T]\r\nc=3\r\n");
-    QTest::newRow("repeated key keeps last value") << file << QStringList{"a=1", "b=2", "A=3"} << true
-                                                   << QByteArray("[S]\r\nA=3\r\nb=2\r\n\r\n[T]\r\nc=3\r\n");
-    QTest::newRow("missing section added") << QByteArray("[T]\r\nc=3\r\n") << QStringList{"a=1"} << true
-                                           << QByteArray("[T]\r\nc=3\r\n\r\n[s]\r\na=1\r\n");
+    QTest::newRow("list as read, trailing empty element")
+        << file << QStringList{"a=1", "b=2", ""} << true << QByteArray("[S]\r\na=1\r\nb=2\r\n\r\n[T]\r\nc=3\r\n");
+    QTest::newRow("empty element ends the list")
+        << file << QStringList{"a=1", "", "b=2"} << true << QByteArray("[S]\r\na=1\r\n\r\n[T]\r\nc=3\r\n");
+    QTest::newRow("one empty element empties the section")
+        << file << QStringList{""} << true << QByteArray("[S]\r\n\r\n[T]\r\nc=3\r\n");
+    QTest::newRow("element without = skipped")
+        << file << QStringList{"a=1", "kaputt", "b=2"} << true << QByteArray("[S]\r\na=1\r\nb=2\r\n\r\n[T]\r\nc=3\r\n");
+    QTest::newRow("repeated key keeps last value")
+        << file << QStringList{"a=1", "b=2", "A=3"} << true << QByteArray("[S]\r\nA=3\r\nb=2\r\n\r\n[T]\r\nc=3\r\n");
+    QTest::newRow("missing section added")
+        << QByteArray("[T]\r\nc=3\r\n") << QStringList{"a=1"} << true << QByteArray("[T]\r\nc=3\r\n\r\n[s]\r\na=1\r\n");
     QTest::newRow("empty list writes nothing") << file << QStringList{} << false << file;
 }
 

@@ -16,9 +16,9 @@
 #include <QTest>
 
 namespace {
-const QString word = QStringLiteral("Hallo");
-const QString shortPhrase = QStringLiteral("Guten Tag");
-const QString sentence = QStringLiteral("Guten Morgen, heute sprechen wir einen etwas längeren Satz.");
+const QString kWord = QStringLiteral("Hallo");
+const QString kShortPhrase = QStringLiteral("Guten Tag");
+const QString kSentence = QStringLiteral("Guten Morgen, heute sprechen wir einen etwas längeren Satz.");
 
 QString programDirectory()
 {
@@ -179,7 +179,7 @@ void TestSpeechEngine::nothingToSayLeavesSpeechAlone()
     QFETCH(QString, markup);
     QSignalSpy started(m_engine.get(), &SpeechEngine::started);
     QSignalSpy finished(m_engine.get(), &SpeechEngine::finished);
-    m_engine->speakText(shortPhrase);
+    m_engine->speakText(kShortPhrase);
     QTest::qWait(150);
     m_engine->speakText(markup);
     QVERIFY(m_engine->isSpeaking());
@@ -201,7 +201,7 @@ void TestSpeechEngine::stopEndsSpeechAtOnce()
     QSignalSpy finished(m_engine.get(), &SpeechEngine::finished);
     QElapsedTimer clock;
     clock.start();
-    m_engine->speakText(sentence);
+    m_engine->speakText(kSentence);
     QTest::qWait(300);
     m_engine->stop();
     const double spoken = clock.elapsed() / 1000.0;
@@ -241,7 +241,7 @@ void TestSpeechEngine::stopEndsSpeechAtOnce()
 
 void TestSpeechEngine::pauseHoldsAndResumeGoesOn()
 {
-    m_engine->speakText(sentence);
+    m_engine->speakText(kSentence);
     QTest::qWait(400);
     m_engine->pause();
     QVERIFY(m_engine->isPaused());
@@ -269,7 +269,7 @@ void TestSpeechEngine::pauseHoldsAndResumeGoesOn()
 void TestSpeechEngine::againRepeatsTheLastText()
 {
     QSignalSpy started(m_engine.get(), &SpeechEngine::started);
-    const std::vector<qint16> first = record(shortPhrase);
+    const std::vector<qint16> first = record(kShortPhrase);
     QVERIFY(!first.empty());
     m_engine->again();
     QVERIFY(m_engine->isSpeaking());
@@ -284,9 +284,9 @@ void TestSpeechEngine::againRepeatsTheLastText()
 void TestSpeechEngine::newTextReplacesTheCurrentOne()
 {
     QSignalSpy finished(m_engine.get(), &SpeechEngine::finished);
-    m_engine->speakText(sentence);
+    m_engine->speakText(kSentence);
     QTest::qWait(300);
-    m_engine->speakText(word);
+    m_engine->speakText(kWord);
     QVERIFY(m_output->waitUntilIdle());
     QCOMPARE(finished.count(), 2);
     const double span = SignalAnalysis::speechSpan(recorded(), rate());
@@ -316,9 +316,9 @@ void TestSpeechEngine::speedChangesDuration()
     QFETCH(double, low);
     QFETCH(double, high);
     // Tag and text on separate lines, as in a voice pattern.
-    const auto slowSpeech = record(QStringLiteral("#spd=%1%#\r\n%2").arg(slow).arg(shortPhrase));
+    const auto slowSpeech = record(QStringLiteral("#spd=%1%#\r\n%2").arg(slow).arg(kShortPhrase));
     const double slowPitch = SignalAnalysis::estimatePitch(slowSpeech, rate());
-    const auto fastSpeech = record(QStringLiteral("#spd=%1%#\r\n%2").arg(fast).arg(shortPhrase));
+    const auto fastSpeech = record(QStringLiteral("#spd=%1%#\r\n%2").arg(fast).arg(kShortPhrase));
     const double slowSpan = SignalAnalysis::speechSpan(slowSpeech, rate());
     const double fastSpan = SignalAnalysis::speechSpan(fastSpeech, rate());
     qInfo("speed %d %%: %.2f s, %d %%: %.2f s, ratio %.2f; pitch %.0f / %.0f Hz", slow, slowSpan, fast, fastSpan,
@@ -332,8 +332,8 @@ void TestSpeechEngine::speedChangesDuration()
 
 void TestSpeechEngine::volumeChangesLoudness()
 {
-    const auto soft = record(QStringLiteral("#VOL=50%dB#") + word);
-    const auto loud = record(QStringLiteral("#VOL=200%dB#") + word);
+    const auto soft = record(QStringLiteral("#VOL=50%dB#") + kWord);
+    const auto loud = record(QStringLiteral("#VOL=200%dB#") + kWord);
     const double ratio = SignalAnalysis::rms(loud) / SignalAnalysis::rms(soft);
     qInfo("volume 200 %% against 50 %%: RMS %.0f / %.0f = %.2f", SignalAnalysis::rms(loud), SignalAnalysis::rms(soft),
           ratio);
@@ -343,8 +343,8 @@ void TestSpeechEngine::volumeChangesLoudness()
 
 void TestSpeechEngine::basePitchChangesPitch()
 {
-    const double low = pitchOf(QStringLiteral("#bpit=50Hz#") + shortPhrase);
-    const double high = pitchOf(QStringLiteral("#bpit=300Hz#") + shortPhrase);
+    const double low = pitchOf(QStringLiteral("#bpit=50Hz#") + kShortPhrase);
+    const double high = pitchOf(QStringLiteral("#bpit=300Hz#") + kShortPhrase);
     qInfo("base pitch 50 Hz: %.0f Hz, 300 Hz: %.0f Hz", low, high);
     QVERIFY(low > 60);
     QVERIFY(high > 1.3 * low);
@@ -352,14 +352,15 @@ void TestSpeechEngine::basePitchChangesPitch()
 
 void TestSpeechEngine::voicesHaveTheirGender()
 {
-    const double bill = pitchOf(QStringLiteral("#voice=name:lgx.de.bill#") + shortPhrase);
-    const double silke = pitchOf(QStringLiteral("#voice=name:lgx.de.silke#") + shortPhrase);
+    const double bill = pitchOf(QStringLiteral("#voice=name:lgx.de.bill#") + kShortPhrase);
+    const double silke = pitchOf(QStringLiteral("#voice=name:lgx.de.silke#") + kShortPhrase);
     // An unknown alias keeps the voice before it.
-    const double stillSilke = pitchOf(QStringLiteral("#voice=name:lgx.de.silke##voice=name:lgx.zz.niemand#") + shortPhrase);
+    const double stillSilke =
+        pitchOf(QStringLiteral("#voice=name:lgx.de.silke##voice=name:lgx.zz.niemand#") + kShortPhrase);
     // Untagged text takes the current voice.
-    const double untaggedBill = pitchOf(shortPhrase);
+    const double untaggedBill = pitchOf(kShortPhrase);
     QVERIFY(m_engine->voices().setCurrentIndex(m_engine->voices().indexOf(u"lgx.en.johanna")));
-    const double untaggedJohanna = pitchOf(shortPhrase);
+    const double untaggedJohanna = pitchOf(kShortPhrase);
     qInfo("bill %.0f Hz, silke %.0f Hz, silke then unknown %.0f Hz, untagged %.0f Hz, current johanna %.0f Hz", bill,
           silke, stillSilke, untaggedBill, untaggedJohanna);
     QVERIFY(bill > 70 && bill < 160);
@@ -372,8 +373,8 @@ void TestSpeechEngine::voicesHaveTheirGender()
 void TestSpeechEngine::echoRepeatsAfterTheDelay()
 {
     constexpr double delay = 0.3;
-    const auto plain = record(word);
-    const auto echoed = record(QStringLiteral("#AFX =DL122=1:$123=300.0,$124=0.4,$125=0.0;#") + word);
+    const auto plain = record(kWord);
+    const auto echoed = record(QStringLiteral("#AFX =DL122=1:$123=300.0,$124=0.4,$125=0.0;#") + kWord);
     const double plainPeak = SignalAnalysis::autocorrelationNear(plain, rate(), delay, 0.005);
     const double echoPeak = SignalAnalysis::autocorrelationNear(echoed, rate(), delay, 0.005);
     const double plainEnd = SignalAnalysis::audibleEnd(plain, rate());
@@ -387,8 +388,8 @@ void TestSpeechEngine::echoRepeatsAfterTheDelay()
 
 void TestSpeechEngine::roughnessAddsNoise()
 {
-    const double clean = periodicityOf(QStringLiteral("#BINT=0%#") + shortPhrase);
-    const double rough = periodicityOf(QStringLiteral("#BINT=250%#") + shortPhrase);
+    const double clean = periodicityOf(QStringLiteral("#BINT=0%#") + kShortPhrase);
+    const double rough = periodicityOf(QStringLiteral("#BINT=250%#") + kShortPhrase);
     qInfo("periodicity: roughness 0 %% %.2f, 250 %% %.2f", clean, rough);
     QVERIFY(rough < clean - 0.1);
 }
@@ -396,11 +397,11 @@ void TestSpeechEngine::roughnessAddsNoise()
 void TestSpeechEngine::settingsHoldForOneTextOnly()
 {
     // Within one hand-off a tag holds across lines; the next hand-off starts afresh.
-    const auto quietBoth = record(QStringLiteral("#VOL=20%dB#\r\n%1\r\n%1").arg(word));
-    const auto normal = record(word);
+    const auto quietBoth = record(QStringLiteral("#VOL=20%dB#\r\n%1\r\n%1").arg(kWord));
+    const auto normal = record(kWord);
     const size_t half = quietBoth.size() / 2;
-    const double firstHalf = SignalAnalysis::rms({ quietBoth.begin(), quietBoth.begin() + qsizetype(half) });
-    const double secondHalf = SignalAnalysis::rms({ quietBoth.begin() + qsizetype(half), quietBoth.end() });
+    const double firstHalf = SignalAnalysis::rms({quietBoth.begin(), quietBoth.begin() + qsizetype(half)});
+    const double secondHalf = SignalAnalysis::rms({quietBoth.begin() + qsizetype(half), quietBoth.end()});
     qInfo("volume 20 %%: RMS %.0f and %.0f, afterwards %.0f", firstHalf, secondHalf, SignalAnalysis::rms(normal));
     QVERIFY(SignalAnalysis::rms(normal) > 3.0 * firstHalf);
     QVERIFY(SignalAnalysis::rms(normal) > 3.0 * secondHalf);
@@ -418,10 +419,10 @@ void TestSpeechEngine::intonationChangesPitchMovement()
 
 void TestSpeechEngine::controlCharacterBeforeALongWord()
 {
-    QString word;
+    QString kWord;
     for (int i = 0; i < 60; ++i)
-        word += QStringLiteral("Donaudampfschifffahrtsgesellschaft");
-    m_engine->speakText(QStringLiteral("\x01") + word + QStringLiteral("\x00\x1b\x7f Ende"));
+        kWord += QStringLiteral("Donaudampfschifffahrtsgesellschaft");
+    m_engine->speakText(QStringLiteral("\x01") + kWord + QStringLiteral("\x00\x1b\x7f Ende"));
     QTest::qWait(1500);
     const double heard = SignalAnalysis::speechSpan(recorded(), rate());
     m_engine->stop();
@@ -429,16 +430,17 @@ void TestSpeechEngine::controlCharacterBeforeALongWord()
     QVERIFY(heard > 0.5);
 
     // The engine is still fine.
-    QVERIFY(speak(word.left(34)));
+    QVERIFY(speak(kWord.left(34)));
     QVERIFY(SignalAnalysis::speechSpan(recorded(), rate()) > 1.0);
 }
 
 void TestSpeechEngine::longTextKeepsMemoryBounded()
 {
-    const QString sentence = QStringLiteral("Ein langer Text wird Satz für Satz gelesen, ohne den Speicher zu füllen. ");
+    const QString kSentence =
+        QStringLiteral("Ein langer Text wird Satz für Satz gelesen, ohne den Speicher zu füllen. ");
     QString text;
     while (text.size() < 1024 * 1024)
-        text += sentence;
+        text += kSentence;
     QElapsedTimer clock;
     clock.start();
     m_engine->speakText(text);
@@ -518,7 +520,7 @@ void TestSpeechEngine::unusableVoicesAreSaid()
              QStringLiteral("Die Stimme „lgx.zz.none“ aus voices.txt lässt sich in espeak-ng nicht laden (zz+m1); "
                             "es spricht eine andere Stimme."));
     // Another voice spoke the text.
-    QCOMPARE(m_engine->voicesOfLastText(), QStringList{ QStringLiteral("de+m3") });
+    QCOMPARE(m_engine->voicesOfLastText(), QStringList{QStringLiteral("de+m3")});
     QVERIFY(SignalAnalysis::speechSpan(recorded(), rate()) > 0.2);
 
     // Each cause once.
@@ -577,7 +579,7 @@ void TestSpeechEngine::outputFailingInItsOwnSignalIsReplaced()
     FailingOutput::s_deletedInOwnSignal = false;
     SpeechEngine engine(programDirectory());
     QSignalSpy finished(&engine, &SpeechEngine::finished);
-    engine.speakText(sentence);
+    engine.speakText(kSentence);
     const bool replaced = QTest::qWaitFor([&next] { return next != nullptr; }, 5000);
     const double before = failing->durationSeconds();
     const bool ended = replaced && next->waitUntilIdle();
@@ -595,7 +597,7 @@ void TestSpeechEngine::outputFailingInItsOwnSignalIsReplaced()
     QVERIFY(before + after < 3.6);
 
     // The engine goes on speaking.
-    engine.speakText(word);
+    engine.speakText(kWord);
     QVERIFY(next->waitUntilIdle());
     QVERIFY(SignalAnalysis::speechSpan(next->samples(), next->sampleRate()) > 0.2);
 }
@@ -609,8 +611,8 @@ void TestSpeechEngine::twoEnginesSpeakSideBySide()
         RecordingOutput *const secondOutput = m_output;
         m_output = first;
         QVERIFY(secondOutput != first);
-        m_engine->speakText(shortPhrase);
-        second.speakText(QStringLiteral("#voice=name:lgx.de.silke#") + shortPhrase);
+        m_engine->speakText(kShortPhrase);
+        second.speakText(QStringLiteral("#voice=name:lgx.de.silke#") + kShortPhrase);
         QVERIFY(first->waitUntilIdle());
         QVERIFY(secondOutput->waitUntilIdle());
         secondPitch = SignalAnalysis::estimatePitch(secondOutput->samples(), secondOutput->sampleRate());
@@ -621,7 +623,7 @@ void TestSpeechEngine::twoEnginesSpeakSideBySide()
     QVERIFY(firstPitch > 70 && firstPitch < 160);
     QVERIFY(secondPitch > 1.4 * firstPitch);
     // The other engine has gone; this one still speaks.
-    QVERIFY(speak(word));
+    QVERIFY(speak(kWord));
     QVERIFY(SignalAnalysis::speechSpan(recorded(), rate()) > 0.2);
 }
 
@@ -632,12 +634,12 @@ void TestSpeechEngine::withoutDeviceSpeechGoesOnSilently()
     SpeechEngine engine(programDirectory());
     QSignalSpy finished(&engine, &SpeechEngine::finished);
     QSignalSpy failed(&engine, &SpeechEngine::failed);
-    engine.speakText(word);
+    engine.speakText(kWord);
     QVERIFY(engine.isSpeaking());
     QVERIFY(!engine.lastError().isEmpty());
     QVERIFY(QTest::qWaitFor([&engine] { return !engine.isSpeaking(); }, 10000));
     QCOMPARE(finished.count(), 1);
-    engine.speakText(word);
+    engine.speakText(kWord);
     QVERIFY(QTest::qWaitFor([&engine] { return !engine.isSpeaking(); }, 10000));
     AudioOutput::setFactory(previous);
     QCOMPARE(failed.count(), 1);
@@ -659,7 +661,7 @@ void TestSpeechEngine::playsOnTheDefaultDevice()
     QSignalSpy finished(&engine, &SpeechEngine::finished);
     QElapsedTimer clock;
     clock.start();
-    engine.speakText(sentence);
+    engine.speakText(kSentence);
     QVERIFY(engine.isSpeaking());
     QTest::qWait(300);
     engine.pause();

@@ -49,7 +49,7 @@ private:
 };
 
 namespace {
-const QByteArray sentence = "Guten Morgen, heute sprechen wir einen etwas l\xe4ngeren Satz.";
+const QByteArray kSentence = "Guten Morgen, heute sprechen wir einen etwas l\xe4ngeren Satz.";
 }
 
 void TestSpeechPage::cleanup()
@@ -161,7 +161,7 @@ void TestSpeechPage::clickReportsTheElement()
 void TestSpeechPage::clicksDriveTheEngine()
 {
     QVERIFY(openSpeaker());
-    QVERIFY(writeHandOff("\"#Standard Sprecher#" + sentence + "\"\r\n"));
+    QVERIFY(writeHandOff("\"#Standard Sprecher#" + kSentence + "\"\r\n"));
 
     QVERIFY(m_page->click(QStringLiteral("Hilfe"), QStringLiteral("de")));
     QVERIFY(m_engine->isSpeaking());
@@ -207,21 +207,21 @@ void TestSpeechPage::languageChoosesTheVoice_data()
 
     // The shipped catalogue's first voice of each language is "bill" (variant m3); the current
     // voice is set to lgx.it.silke.
-    QTest::newRow("English") << QByteArray("hello") << "en" << QStringList{ "en+m3" };
-    QTest::newRow("German") << QByteArray("hallo") << "de" << QStringList{ "de+m3" };
-    QTest::newRow("Greek") << QByteArray("\xce\xb3\xce\xb5\xce\xb9\xce\xb1") << "el" << QStringList{ "el+m3" };
-    QTest::newRow("Spanish") << QByteArray("hola") << "es" << QStringList{ "es+m3" };
-    QTest::newRow("no language: the current voice") << QByteArray("ciao") << "" << QStringList{ "it+f2" };
-    QTest::newRow("language without a voice") << QByteArray("bonjour") << "fr" << QStringList{ "it+f2" };
+    QTest::newRow("English") << QByteArray("hello") << "en" << QStringList{"en+m3"};
+    QTest::newRow("German") << QByteArray("hallo") << "de" << QStringList{"de+m3"};
+    QTest::newRow("Greek") << QByteArray("\xce\xb3\xce\xb5\xce\xb9\xce\xb1") << "el" << QStringList{"el+m3"};
+    QTest::newRow("Spanish") << QByteArray("hola") << "es" << QStringList{"es+m3"};
+    QTest::newRow("no language: the current voice") << QByteArray("ciao") << "" << QStringList{"it+f2"};
+    QTest::newRow("language without a voice") << QByteArray("bonjour") << "fr" << QStringList{"it+f2"};
     QTest::newRow("standard speaker is no voice tag")
-        << QByteArray("\"#Standard Sprecher#hello\"") << "en" << QStringList{ "en+m3" };
+        << QByteArray("\"#Standard Sprecher#hello\"") << "en" << QStringList{"en+m3"};
     QTest::newRow("settings window standard speaker")
-        << QByteArray("# Standard Sprecher #\r\nhello") << "en" << QStringList{ "en+m3" };
-    QTest::newRow("voice tag wins") << QByteArray("#voice=name:lgx.es.martin#hola") << "de" << QStringList{ "es+m1" };
+        << QByteArray("# Standard Sprecher #\r\nhello") << "en" << QStringList{"en+m3"};
+    QTest::newRow("voice tag wins") << QByteArray("#voice=name:lgx.es.martin#hola") << "de" << QStringList{"es+m1"};
     QTest::newRow("unknown voice keeps the language")
-        << QByteArray("#voice=name:lgx.zz.niemand#hello") << "en" << QStringList{ "en+m3" };
+        << QByteArray("#voice=name:lgx.zz.niemand#hello") << "en" << QStringList{"en+m3"};
     QTest::newRow("voice tag after text")
-        << QByteArray("hallo #voice=name:lgx.en.silke#hello") << "de" << QStringList{ "de+m3", "en+f2" };
+        << QByteArray("hallo #voice=name:lgx.en.silke#hello") << "de" << QStringList{"de+m3", "en+f2"};
 }
 
 void TestSpeechPage::languageChoosesTheVoice()
@@ -243,7 +243,7 @@ void TestSpeechPage::emptyHandOffLeavesSpeechPlaying()
 {
     QVERIFY(openSpeaker());
     QSignalSpy finished(m_engine.get(), &SpeechEngine::finished);
-    QVERIFY(writeHandOff(sentence));
+    QVERIFY(writeHandOff(kSentence));
     QVERIFY(m_page->click(QStringLiteral("Hilfe"), QStringLiteral("de")));
     QTest::qWait(200);
     QVERIFY(writeHandOff("\"#Standard Sprecher#\"\r\n"));

@@ -129,7 +129,8 @@ void TestSpeechSettings::load_data()
     QTest::newRow("three voices, the second current")
         << true << QStringList{"lgx.de.bill", "lgx.en.silke", "lgx.el.martin"} << 1 << "#voice=name:lgx.en.silke#"
         << "#voice=name:lgx.en.silke#Test 1 2 3!";
-    QTest::newRow("no control") << false << QStringList{} << -1 << "" << " Hilfe Halmorix";
+    QTest::newRow("no control") << false << QStringList{} << -1 << ""
+                                << " Hilfe Halmorix";
 }
 
 void TestSpeechSettings::load()
@@ -171,17 +172,33 @@ void TestSpeechSettings::sliderEnds_data()
     // At the low end, then at the high end.
     QTest::addColumn<QStringList>("tags");
     QTest::addColumn<QStringList>("shown");
-    QTest::newRow("pitch") << "PitchScroll" << "PitchLabel" << "Label6" << "Höhe - Tiefe"
-                           << QStringList{"#bpit=15Hz#", "#bpit=400Hz#"} << QStringList{"15Hz", "400Hz"};
-    QTest::newRow("speed") << "SpeedScroll" << "SpeedLabel" << "Label7" << "Geschwindichkeit:"
-                           << QStringList{"#spd=20%#", "#spd=250%#"} << QStringList{"20%", "250%"};
-    QTest::newRow("intonation") << "IntonationScroll" << "IntonationLabel" << "Label15" << "Basistonhöhe:"
-                                << QStringList{"#pit=10Hz#", "#pit=300Hz#"} << QStringList{"10Hz", "300Hz"};
-    QTest::newRow("roughness") << "RoughnessScroll" << "RoughnessLabel" << "Label16" << "Rauheit"
-                               << QStringList{"#BINT=0%#", "#BINT=250%#"} << QStringList{"0%", "250%"};
-    QTest::newRow("volume") << "VolumeScroll" << "VolumeLabel" << "Label17" << "Volume:"
-                            << QStringList{"#VOL=0%dB#", "#VOL=500%dB#"} << QStringList{"0%", "500%"};
-    QTest::newRow("echo") << "EchoScroll" << "Label13" << "Label18" << "Echo:"
+    QTest::newRow("pitch") << "PitchScroll"
+                           << "PitchLabel"
+                           << "Label6"
+                           << "Höhe - Tiefe" << QStringList{"#bpit=15Hz#", "#bpit=400Hz#"}
+                           << QStringList{"15Hz", "400Hz"};
+    QTest::newRow("speed") << "SpeedScroll"
+                           << "SpeedLabel"
+                           << "Label7"
+                           << "Geschwindichkeit:" << QStringList{"#spd=20%#", "#spd=250%#"}
+                           << QStringList{"20%", "250%"};
+    QTest::newRow("intonation") << "IntonationScroll"
+                                << "IntonationLabel"
+                                << "Label15"
+                                << "Basistonhöhe:" << QStringList{"#pit=10Hz#", "#pit=300Hz#"}
+                                << QStringList{"10Hz", "300Hz"};
+    QTest::newRow("roughness") << "RoughnessScroll"
+                               << "RoughnessLabel"
+                               << "Label16"
+                               << "Rauheit" << QStringList{"#BINT=0%#", "#BINT=250%#"} << QStringList{"0%", "250%"};
+    QTest::newRow("volume") << "VolumeScroll"
+                            << "VolumeLabel"
+                            << "Label17"
+                            << "Volume:" << QStringList{"#VOL=0%dB#", "#VOL=500%dB#"} << QStringList{"0%", "500%"};
+    QTest::newRow("echo") << "EchoScroll"
+                          << "Label13"
+                          << "Label18"
+                          << "Echo:"
                           << QStringList{"#AFX =DL122=1:$123=0.0,$124=0.4,$125=0.0;#",
                                          "#AFX =DL122=1:$123=500.0,$124=0.4,$125=0.0;#"}
                           << QStringList{"0", "500"};
@@ -241,9 +258,11 @@ void TestSpeechSettings::tryOut_data()
         QTest::addRow("%s clicked", name) << name << 0 << "stimm2.txt" << voiceTest << "stimm" << preset << preset;
     }
     QTest::newRow("Silke by Alt+S") << "" << int(Qt::Key_S) << "stimm2.txt" << voiceTest << "stimm"
-                                    << "#voice=name:lgx.de.silke#" << "#voice=name:lgx.de.silke#";
+                                    << "#voice=name:lgx.de.silke#"
+                                    << "#voice=name:lgx.de.silke#";
     QTest::newRow("Johanna by Alt+J") << "" << int(Qt::Key_J) << "stimm2.txt" << voiceTest << "stimm"
-                                      << "#voice=name:lgx.de.johanna#" << "#voice=name:lgx.de.johanna#";
+                                      << "#voice=name:lgx.de.johanna#"
+                                      << "#voice=name:lgx.de.johanna#";
 }
 
 void TestSpeechSettings::tryOut()
@@ -356,8 +375,8 @@ void TestSpeechSettings::takenOverSpeedSpeaksFaster()
         const int starts = output->startCount();
         QTest::keyClicks(field, QStringLiteral("versuch"));
         QTest::keyClick(field, Qt::Key_Return);
-        const bool spoken = QTest::qWaitFor([&] { return output->startCount() > starts; }, 5000)
-                            && output->waitUntilIdle();
+        const bool spoken =
+            QTest::qWaitFor([&] { return output->startCount() > starts; }, 5000) && output->waitUntilIdle();
         return spoken ? SignalAnalysis::speechSpan(output->samples(), output->sampleRate()) : 0.0;
     };
     const double standard = translate();

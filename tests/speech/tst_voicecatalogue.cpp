@@ -18,8 +18,7 @@ QString shippedCatalogue()
 {
     // ctest names the data folder; run by hand, the build folder holds a copy of it.
     const QString fallback = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
-    return QDir(qEnvironmentVariable("TOLKARIN_DATA_DIR", fallback))
-        .filePath(QStringLiteral("voices.txt"));
+    return QDir(qEnvironmentVariable("TOLKARIN_DATA_DIR", fallback)).filePath(QStringLiteral("voices.txt"));
 }
 }
 
@@ -45,9 +44,11 @@ void TestVoiceCatalogue::shippedVoices_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("gender");
 
-    QTest::newRow("de silkrvlg") << "lgx.de.silkrvlg" << "de" << "f";
-    for (const char *language : { "de", "en", "el", "it", "es" }) {
-        for (const auto &[name, gender] : { std::pair{ "bill", "m" }, { "martin", "m" }, { "silke", "f" }, { "johanna", "f" } }) {
+    QTest::newRow("de silkrvlg") << "lgx.de.silkrvlg"
+                                 << "de"
+                                 << "f";
+    for (const char *language : {"de", "en", "el", "it", "es"}) {
+        for (const auto &[name, gender] : {std::pair{"bill", "m"}, {"martin", "m"}, {"silke", "f"}, {"johanna", "f"}}) {
             const QString alias = QStringLiteral("lgx.%1.%2").arg(language, name);
             QTest::newRow(qPrintable(alias)) << alias << QString::fromLatin1(language) << QString::fromLatin1(gender);
         }
@@ -97,7 +98,7 @@ void TestVoiceCatalogue::readsOwnFormat()
 
     VoiceCatalogue catalogue;
     QVERIFY(catalogue.load(path));
-    QCOMPARE(catalogue.aliases(), (QStringList{ "lgx.zz.one", "lgx.zz.two", "lgx.zz.three" }));
+    QCOMPARE(catalogue.aliases(), (QStringList{"lgx.zz.one", "lgx.zz.two", "lgx.zz.three"}));
     QVERIFY(!catalogue.errorString().isEmpty());
     QCOMPARE(catalogue.find(u"LGX.zz.One")->espeakName(), QStringLiteral("de+m2"));
     QCOMPARE(catalogue.find(u"lgx.zz.two")->espeakName(), QStringLiteral("en"));
@@ -163,7 +164,7 @@ void TestVoiceCatalogue::fieldsEspeakCannotTakeAreRefused()
     VoiceCatalogue catalogue;
     QVERIFY(catalogue.load(path));
     QCOMPARE(catalogue.count(), usable ? 2 : 1);
-    QCOMPARE(catalogue.rejectedLines(), usable ? QList<int>{} : QList<int>{ 2 });
+    QCOMPARE(catalogue.rejectedLines(), usable ? QList<int>{} : QList<int>{2});
     QCOMPARE(catalogue.errorString().isEmpty(), usable);
     QCOMPARE(catalogue.alias(0), QStringLiteral("lgx.zz.a"));
 }
@@ -173,14 +174,22 @@ void TestVoiceCatalogue::firstVoiceOfALanguage_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("alias");
 
-    QTest::newRow("de") << "de" << "lgx.zz.one";
-    QTest::newRow("en finds en-us first") << "en" << "lgx.zz.two";
-    QTest::newRow("en-us") << "en-us" << "lgx.zz.two";
-    QTest::newRow("upper case") << "EN" << "lgx.zz.two";
-    QTest::newRow("el") << "el" << "lgx.zz.four";
-    QTest::newRow("part of a code") << "e" << "";
-    QTest::newRow("language without a voice") << "fr" << "";
-    QTest::newRow("no language") << "" << "";
+    QTest::newRow("de") << "de"
+                        << "lgx.zz.one";
+    QTest::newRow("en finds en-us first") << "en"
+                                          << "lgx.zz.two";
+    QTest::newRow("en-us") << "en-us"
+                           << "lgx.zz.two";
+    QTest::newRow("upper case") << "EN"
+                                << "lgx.zz.two";
+    QTest::newRow("el") << "el"
+                        << "lgx.zz.four";
+    QTest::newRow("part of a code") << "e"
+                                    << "";
+    QTest::newRow("language without a voice") << "fr"
+                                              << "";
+    QTest::newRow("no language") << ""
+                                 << "";
 }
 
 void TestVoiceCatalogue::firstVoiceOfALanguage()

@@ -13,16 +13,16 @@
 #include <numbers>
 
 namespace {
-constexpr int rate = 22050;
+constexpr int kRate = 22050;
 
 // A voice-like test signal: a fundamental with falling harmonics.
 std::vector<qint16> voiced(double hz, double seconds, double amplitude)
 {
-    std::vector<qint16> samples(size_t(seconds * rate));
+    std::vector<qint16> samples(size_t(seconds * kRate));
     for (size_t i = 0; i < samples.size(); ++i) {
         double value = 0.0;
         for (int harmonic = 1; harmonic <= 5; ++harmonic)
-            value += std::sin(2.0 * std::numbers::pi * hz * harmonic * double(i) / rate) / harmonic;
+            value += std::sin(2.0 * std::numbers::pi * hz * harmonic * double(i) / kRate) / harmonic;
         samples[i] = qint16(std::lround(amplitude * value / 1.6));
     }
     return samples;
@@ -75,7 +75,7 @@ void TestVoiceEffects::echoRepeatsAtTheDelay_data()
 void TestVoiceEffects::echoRepeatsAtTheDelay()
 {
     QFETCH(int, delayMs);
-    VoiceEffects effects(rate);
+    VoiceEffects effects(kRate);
     std::vector<qint16> out;
     effects.configure(settingsFrom(QStringLiteral("#AFX =DL122=1:$123=%1.0,$124=0.4,$125=0.0;#").arg(delayMs)), out);
     QVERIFY(out.empty());
@@ -83,8 +83,8 @@ void TestVoiceEffects::echoRepeatsAtTheDelay()
     impulse[0] = 10000;
     out = run(effects, impulse);
 
-    const auto delay = size_t(std::lround(delayMs / 1000.0 * rate));
-    const size_t first = VoiceEffects::roughnessLatency;
+    const auto delay = size_t(std::lround(delayMs / 1000.0 * kRate));
+    const size_t first = VoiceEffects::kRoughnessLatency;
     QCOMPARE(out.at(first), qint16(10000));
     QCOMPARE(out.at(first + delay), qint16(4000));
     QCOMPARE(out.at(first + 2 * delay), qint16(1600));
@@ -97,21 +97,21 @@ void TestVoiceEffects::echoRepeatsAtTheDelay()
 
 void TestVoiceEffects::withoutEffectsTheSignalPassesUnchanged()
 {
-    VoiceEffects effects(rate);
+    VoiceEffects effects(kRate);
     std::vector<qint16> out;
     effects.configure(VoiceSettings{}, out);
     const auto input = voiced(120, 0.2, 8000);
     out = run(effects, input);
-    QVERIFY(out.size() >= input.size() + VoiceEffects::roughnessLatency);
-    QVERIFY(std::all_of(out.begin(), out.begin() + VoiceEffects::roughnessLatency, [](qint16 s) { return s == 0; }));
-    QVERIFY(std::equal(input.begin(), input.end(), out.begin() + VoiceEffects::roughnessLatency));
-    QVERIFY(std::all_of(out.begin() + qsizetype(VoiceEffects::roughnessLatency + input.size()), out.end(),
+    QVERIFY(out.size() >= input.size() + VoiceEffects::kRoughnessLatency);
+    QVERIFY(std::all_of(out.begin(), out.begin() + VoiceEffects::kRoughnessLatency, [](qint16 s) { return s == 0; }));
+    QVERIFY(std::equal(input.begin(), input.end(), out.begin() + VoiceEffects::kRoughnessLatency));
+    QVERIFY(std::all_of(out.begin() + qsizetype(VoiceEffects::kRoughnessLatency + input.size()), out.end(),
                         [](qint16 s) { return s == 0; }));
 }
 
 void TestVoiceEffects::nothingInNothingOut()
 {
-    VoiceEffects effects(rate);
+    VoiceEffects effects(kRate);
     std::vector<qint16> out;
     effects.configure(settingsFrom(QStringLiteral("#AFX =DL122=1:$123=100.0,$124=0.4,$125=0.0;#")), out);
     effects.flush(out);
@@ -120,24 +120,24 @@ void TestVoiceEffects::nothingInNothingOut()
 
 void TestVoiceEffects::gainAboveFullVolume()
 {
-    VoiceEffects effects(rate);
+    VoiceEffects effects(kRate);
     std::vector<qint16> out;
     effects.configure(settingsFrom(QStringLiteral("#VOL=200%dB#")), out);
     const auto input = voiced(120, 0.2, 4000);
     out = run(effects, input);
-    const auto begin = out.begin() + VoiceEffects::roughnessLatency;
+    const auto begin = out.begin() + VoiceEffects::kRoughnessLatency;
     const std::vector<qint16> aligned(begin, begin + qsizetype(input.size()));
     QVERIFY(std::abs(SignalAnalysis::rms(aligned) / SignalAnalysis::rms(input) - 2.0) < 0.001);
 }
 
 void TestVoiceEffects::loudSignalsAreLimitedNotWrapped()
 {
-    VoiceEffects effects(rate);
+    VoiceEffects effects(kRate);
     std::vector<qint16> out;
     effects.configure(settingsFrom(QStringLiteral("#VOL=500%dB#")), out);
     const auto input = voiced(120, 0.2, 30000);
     out = run(effects, input);
-    const size_t lag = VoiceEffects::roughnessLatency;
+    const size_t lag = VoiceEffects::kRoughnessLatency;
     int sameSign = 0;
     int loud = 0;
     for (size_t i = 0; i < input.size(); ++i) {
@@ -166,19 +166,19 @@ void TestVoiceEffects::roughnessMakesTheVoiceLessPeriodic()
     QFETCH(int, percent);
     QFETCH(double, atMost);
     const auto input = voiced(150, 1.0, 8000);
-    const double clean = SignalAnalysis::periodicity(input, rate);
+    const double clean = SignalAnalysis::periodicity(input, kRate);
     QVERIFY(clean > 0.99);
 
-    VoiceEffects effects(rate);
+    VoiceEffects effects(kRate);
     std::vector<qint16> out;
     effects.configure(settingsFrom(QStringLiteral("#BINT=%1%#").arg(percent)), out);
     out = run(effects, input);
-    const double rough = SignalAnalysis::periodicity(out, rate);
+    const double rough = SignalAnalysis::periodicity(out, kRate);
     qInfo("roughness %d %%: periodicity %.3f (clean %.3f)", percent, rough, clean);
     QVERIFY(rough < atMost);
     // Still the same voice: loudness and pitch stay.
     QVERIFY(std::abs(SignalAnalysis::rms(out) / SignalAnalysis::rms(input) - 1.0) < 0.25);
-    QVERIFY(std::abs(SignalAnalysis::estimatePitch(out, rate) / 150.0 - 1.0) < 0.1);
+    QVERIFY(std::abs(SignalAnalysis::estimatePitch(out, kRate) / 150.0 - 1.0) < 0.1);
 }
 
 void TestVoiceEffects::stretchKeepsPitch_data()
@@ -186,14 +186,14 @@ void TestVoiceEffects::stretchKeepsPitch_data()
     QTest::addColumn<double>("factor");
     QTest::newRow("none") << 1.0;
     QTest::newRow("one and a half") << 1.5;
-    QTest::newRow("slowest speed") << VoiceSettings{ .speedPercent = 20 }.stretch();
+    QTest::newRow("slowest speed") << VoiceSettings{.speedPercent = 20}.stretch();
 }
 
 void TestVoiceEffects::stretchKeepsPitch()
 {
     QFETCH(double, factor);
     const auto input = voiced(140, 1.0, 8000);
-    TimeStretcher stretcher(rate);
+    TimeStretcher stretcher(kRate);
     stretcher.setFactor(factor);
     std::vector<qint16> out;
     // Fed in pieces as espeak-ng delivers them.
@@ -203,8 +203,8 @@ void TestVoiceEffects::stretchKeepsPitch()
 
     QVERIFY2(std::abs(double(out.size()) / double(input.size()) / factor - 1.0) < 0.02,
              qPrintable(QStringLiteral("%1 samples from %2").arg(out.size()).arg(input.size())));
-    QVERIFY(std::abs(SignalAnalysis::estimatePitch(out, rate) / 140.0 - 1.0) < 0.03);
-    QVERIFY(SignalAnalysis::periodicity(out, rate) > 0.9);
+    QVERIFY(std::abs(SignalAnalysis::estimatePitch(out, kRate) / 140.0 - 1.0) < 0.03);
+    QVERIFY(SignalAnalysis::periodicity(out, kRate) > 0.9);
 }
 
 void TestVoiceEffects::settingsStayInEspeakRanges_data()
@@ -248,7 +248,8 @@ void TestVoiceEffects::settingsStayInEspeakRanges()
     const VoiceSettings top = settingsFrom(format.arg(high));
     const VoiceSettings bottom = settingsFrom(format.arg(low));
     QVERIFY(top.espeakPitch() > bottom.espeakPitch() || top.espeakRange() > bottom.espeakRange()
-            || top.espeakRate() > bottom.espeakRate() || top.gain() * top.espeakVolume() > bottom.gain() * bottom.espeakVolume());
+            || top.espeakRate() > bottom.espeakRate()
+            || top.gain() * top.espeakVolume() > bottom.gain() * bottom.espeakVolume());
 }
 
 QTEST_GUILESS_MAIN(TestVoiceEffects)

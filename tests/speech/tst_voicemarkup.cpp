@@ -26,19 +26,32 @@ void TestVoiceMarkup::tags_data()
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("tag");
     QTest::addColumn<QString>("label");
-    QTest::newRow("volume min") << Slot::Volume << 0 << "#VOL=0%dB#" << "0%";
-    QTest::newRow("volume max") << Slot::Volume << 500 << "#VOL=500%dB#" << "500%";
-    QTest::newRow("echo min") << Slot::Echo << 0 << "#AFX =DL122=1:$123=0.0,$124=0.4,$125=0.0;#" << "0";
-    QTest::newRow("echo start") << Slot::Echo << 50 << "#AFX =DL122=1:$123=50.0,$124=0.4,$125=0.0;#" << "50";
-    QTest::newRow("echo max") << Slot::Echo << 500 << "#AFX =DL122=1:$123=500.0,$124=0.4,$125=0.0;#" << "500";
-    QTest::newRow("base pitch min") << Slot::BasePitch << 15 << "#bpit=15Hz#" << "15Hz";
-    QTest::newRow("base pitch max") << Slot::BasePitch << 400 << "#bpit=400Hz#" << "400Hz";
-    QTest::newRow("speed min") << Slot::Speed << 20 << "#spd=20%#" << "20%";
-    QTest::newRow("speed max") << Slot::Speed << 250 << "#spd=250%#" << "250%";
-    QTest::newRow("intonation min") << Slot::Intonation << 10 << "#pit=10Hz#" << "10Hz";
-    QTest::newRow("intonation max") << Slot::Intonation << 300 << "#pit=300Hz#" << "300Hz";
-    QTest::newRow("roughness min") << Slot::Roughness << 0 << "#BINT=0%#" << "0%";
-    QTest::newRow("roughness max") << Slot::Roughness << 250 << "#BINT=250%#" << "250%";
+    QTest::newRow("volume min") << Slot::Volume << 0 << "#VOL=0%dB#"
+                                << "0%";
+    QTest::newRow("volume max") << Slot::Volume << 500 << "#VOL=500%dB#"
+                                << "500%";
+    QTest::newRow("echo min") << Slot::Echo << 0 << "#AFX =DL122=1:$123=0.0,$124=0.4,$125=0.0;#"
+                              << "0";
+    QTest::newRow("echo start") << Slot::Echo << 50 << "#AFX =DL122=1:$123=50.0,$124=0.4,$125=0.0;#"
+                                << "50";
+    QTest::newRow("echo max") << Slot::Echo << 500 << "#AFX =DL122=1:$123=500.0,$124=0.4,$125=0.0;#"
+                              << "500";
+    QTest::newRow("base pitch min") << Slot::BasePitch << 15 << "#bpit=15Hz#"
+                                    << "15Hz";
+    QTest::newRow("base pitch max") << Slot::BasePitch << 400 << "#bpit=400Hz#"
+                                    << "400Hz";
+    QTest::newRow("speed min") << Slot::Speed << 20 << "#spd=20%#"
+                               << "20%";
+    QTest::newRow("speed max") << Slot::Speed << 250 << "#spd=250%#"
+                               << "250%";
+    QTest::newRow("intonation min") << Slot::Intonation << 10 << "#pit=10Hz#"
+                                    << "10Hz";
+    QTest::newRow("intonation max") << Slot::Intonation << 300 << "#pit=300Hz#"
+                                    << "300Hz";
+    QTest::newRow("roughness min") << Slot::Roughness << 0 << "#BINT=0%#"
+                                   << "0%";
+    QTest::newRow("roughness max") << Slot::Roughness << 250 << "#BINT=250%#"
+                                   << "250%";
 }
 
 void TestVoiceMarkup::tags()

@@ -71,70 +71,117 @@ void TestVoiceTagParser::parseLine_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("plain text") << "Hallo Welt" << "text:Hallo Welt";
-    QTest::newRow("empty line") << "" << "";
-    QTest::newRow("voice") << "#voice=name:lgx.de.bill#Hallo" << "voice:lgx.de.bill|text:Hallo";
-    QTest::newRow("voice try-out") << "#voice=name:lgx.en.silke#Test 1 2 3!" << "voice:lgx.en.silke|text:Test 1 2 3!";
+    QTest::newRow("plain text") << "Hallo Welt"
+                                << "text:Hallo Welt";
+    QTest::newRow("empty line") << ""
+                                << "";
+    QTest::newRow("voice") << "#voice=name:lgx.de.bill#Hallo"
+                           << "voice:lgx.de.bill|text:Hallo";
+    QTest::newRow("voice try-out") << "#voice=name:lgx.en.silke#Test 1 2 3!"
+                                   << "voice:lgx.en.silke|text:Test 1 2 3!";
 
-    QTest::newRow("volume lowest") << "#VOL=0%dB#a" << "volume:0|text:a";
-    QTest::newRow("volume highest") << "#VOL=500%dB#a" << "volume:500|text:a";
-    QTest::newRow("volume above range") << "#VOL=900%dB#a" << "volume:500|text:a";
-    QTest::newRow("volume negative") << "#VOL=-5%dB#a" << "volume:0|text:a";
-    QTest::newRow("volume lower case") << "#vol=120%dB#a" << "volume:120|text:a";
+    QTest::newRow("volume lowest") << "#VOL=0%dB#a"
+                                   << "volume:0|text:a";
+    QTest::newRow("volume highest") << "#VOL=500%dB#a"
+                                    << "volume:500|text:a";
+    QTest::newRow("volume above range") << "#VOL=900%dB#a"
+                                        << "volume:500|text:a";
+    QTest::newRow("volume negative") << "#VOL=-5%dB#a"
+                                     << "volume:0|text:a";
+    QTest::newRow("volume lower case") << "#vol=120%dB#a"
+                                       << "volume:120|text:a";
 
-    QTest::newRow("echo lowest") << echoTag("0.0") + "a" << "echo:0/0.4|text:a";
-    QTest::newRow("echo highest") << echoTag("500.0") + "a" << "echo:500/0.4|text:a";
-    QTest::newRow("echo above range") << echoTag("800.0") + "a" << "echo:500/0.4|text:a";
-    QTest::newRow("echo without delay") << "#AFX =DL122=1:$124=0.4;#a" << "text:a";
+    QTest::newRow("echo lowest") << echoTag("0.0") + "a"
+                                 << "echo:0/0.4|text:a";
+    QTest::newRow("echo highest") << echoTag("500.0") + "a"
+                                  << "echo:500/0.4|text:a";
+    QTest::newRow("echo above range") << echoTag("800.0") + "a"
+                                      << "echo:500/0.4|text:a";
+    QTest::newRow("echo without delay") << "#AFX =DL122=1:$124=0.4;#a"
+                                        << "text:a";
 
-    QTest::newRow("base pitch lowest") << "#bpit=15Hz#a" << "basepitch:15|text:a";
-    QTest::newRow("base pitch highest") << "#bpit=400Hz#a" << "basepitch:400|text:a";
-    QTest::newRow("base pitch below range") << "#bpit=5Hz#a" << "basepitch:15|text:a";
-    QTest::newRow("base pitch above range") << "#bpit=1000Hz#a" << "basepitch:400|text:a";
+    QTest::newRow("base pitch lowest") << "#bpit=15Hz#a"
+                                       << "basepitch:15|text:a";
+    QTest::newRow("base pitch highest") << "#bpit=400Hz#a"
+                                        << "basepitch:400|text:a";
+    QTest::newRow("base pitch below range") << "#bpit=5Hz#a"
+                                            << "basepitch:15|text:a";
+    QTest::newRow("base pitch above range") << "#bpit=1000Hz#a"
+                                            << "basepitch:400|text:a";
 
-    QTest::newRow("speed lowest") << "#spd=20%#a" << "speed:20|text:a";
-    QTest::newRow("speed highest") << "#spd=250%#a" << "speed:250|text:a";
-    QTest::newRow("speed below range") << "#spd=10%#a" << "speed:20|text:a";
-    QTest::newRow("speed above range") << "#spd=300%#a" << "speed:250|text:a";
+    QTest::newRow("speed lowest") << "#spd=20%#a"
+                                  << "speed:20|text:a";
+    QTest::newRow("speed highest") << "#spd=250%#a"
+                                   << "speed:250|text:a";
+    QTest::newRow("speed below range") << "#spd=10%#a"
+                                       << "speed:20|text:a";
+    QTest::newRow("speed above range") << "#spd=300%#a"
+                                       << "speed:250|text:a";
 
-    QTest::newRow("intonation lowest") << "#pit=10Hz#a" << "intonation:10|text:a";
-    QTest::newRow("intonation highest") << "#pit=300Hz#a" << "intonation:300|text:a";
-    QTest::newRow("intonation below range") << "#pit=0Hz#a" << "intonation:10|text:a";
-    QTest::newRow("intonation above range") << "#pit=999Hz#a" << "intonation:300|text:a";
+    QTest::newRow("intonation lowest") << "#pit=10Hz#a"
+                                       << "intonation:10|text:a";
+    QTest::newRow("intonation highest") << "#pit=300Hz#a"
+                                        << "intonation:300|text:a";
+    QTest::newRow("intonation below range") << "#pit=0Hz#a"
+                                            << "intonation:10|text:a";
+    QTest::newRow("intonation above range") << "#pit=999Hz#a"
+                                            << "intonation:300|text:a";
 
-    QTest::newRow("roughness lowest") << "#BINT=0%#a" << "roughness:0|text:a";
-    QTest::newRow("roughness highest") << "#BINT=250%#a" << "roughness:250|text:a";
-    QTest::newRow("roughness above range") << "#BINT=300%#a" << "roughness:250|text:a";
+    QTest::newRow("roughness lowest") << "#BINT=0%#a"
+                                      << "roughness:0|text:a";
+    QTest::newRow("roughness highest") << "#BINT=250%#a"
+                                       << "roughness:250|text:a";
+    QTest::newRow("roughness above range") << "#BINT=300%#a"
+                                           << "roughness:250|text:a";
 
-    QTest::newRow("tag in the middle of text") << "Guten #spd=50%#Tag" << "text:Guten|speed:50|text:Tag";
-    QTest::newRow("tag at the end") << "Guten Tag#VOL=80%dB#" << "text:Guten Tag|volume:80";
+    QTest::newRow("tag in the middle of text") << "Guten #spd=50%#Tag"
+                                               << "text:Guten|speed:50|text:Tag";
+    QTest::newRow("tag at the end") << "Guten Tag#VOL=80%dB#"
+                                    << "text:Guten Tag|volume:80";
     QTest::newRow("help window pattern")
         << "#voice=name:lgx.de.silkrvlg# #AFX =DL122=1:$123=26.0,$124=0.4,$125=0.0;# #BINT=43%#"
         << "voice:lgx.de.silkrvlg|echo:26/0.4|roughness:43";
-    QTest::newRow("pattern then text")
-        << "#voice=name:lgx.de.bill##VOL=100%dB##spd=100%#Hallo" << "voice:lgx.de.bill|volume:100|speed:100|text:Hallo";
+    QTest::newRow("pattern then text") << "#voice=name:lgx.de.bill##VOL=100%dB##spd=100%#Hallo"
+                                       << "voice:lgx.de.bill|volume:100|speed:100|text:Hallo";
 
-    QTest::newRow("standard speaker") << "#Standard Sprecher#" << "";
-    QTest::newRow("standard speaker with blanks") << "# Standard Sprecher #" << "";
-    QTest::newRow("standard speaker before text") << "#Standard Sprecher#Hallo" << "text:Hallo";
-    QTest::newRow("unknown tag") << "#foo=bar#Hallo" << "text:Hallo";
-    QTest::newRow("known tag without number") << "#spd=schnell#Hallo" << "text:Hallo";
+    QTest::newRow("standard speaker") << "#Standard Sprecher#"
+                                      << "";
+    QTest::newRow("standard speaker with blanks") << "# Standard Sprecher #"
+                                                  << "";
+    QTest::newRow("standard speaker before text") << "#Standard Sprecher#Hallo"
+                                                  << "text:Hallo";
+    QTest::newRow("unknown tag") << "#foo=bar#Hallo"
+                                 << "text:Hallo";
+    QTest::newRow("known tag without number") << "#spd=schnell#Hallo"
+                                              << "text:Hallo";
 
-    QTest::newRow("lone hash") << "#" << "text:#";
-    QTest::newRow("C sharp") << "C#" << "text:C#";
-    QTest::newRow("two sharps") << "F# und C#" << "text:F# und C#";
-    QTest::newRow("hashes around a number") << "# 1 #" << "text:# 1 #";
-    QTest::newRow("sharp before a tag") << "C# #spd=50%#Dur" << "text:C#|speed:50|text:Dur";
-    QTest::newRow("unterminated tag") << "#spd=50%" << "text:#spd=50%";
-    QTest::newRow("tag left open before text") << "#VOL=200%dB Hallo" << "text:#VOL=200%dB Hallo";
-    QTest::newRow("tag left open, then a tag")
-        << "#VOL=200%dB Hallo #spd=50%#Welt" << "text:#VOL=200%dB Hallo|speed:50|text:Welt";
-    QTest::newRow("two words before the equals sign") << "#Guten Tag=x#" << "text:#Guten Tag=x#";
+    QTest::newRow("lone hash") << "#"
+                               << "text:#";
+    QTest::newRow("C sharp") << "C#"
+                             << "text:C#";
+    QTest::newRow("two sharps") << "F# und C#"
+                                << "text:F# und C#";
+    QTest::newRow("hashes around a number") << "# 1 #"
+                                            << "text:# 1 #";
+    QTest::newRow("sharp before a tag") << "C# #spd=50%#Dur"
+                                        << "text:C#|speed:50|text:Dur";
+    QTest::newRow("unterminated tag") << "#spd=50%"
+                                      << "text:#spd=50%";
+    QTest::newRow("tag left open before text") << "#VOL=200%dB Hallo"
+                                               << "text:#VOL=200%dB Hallo";
+    QTest::newRow("tag left open, then a tag") << "#VOL=200%dB Hallo #spd=50%#Welt"
+                                               << "text:#VOL=200%dB Hallo|speed:50|text:Welt";
+    QTest::newRow("two words before the equals sign") << "#Guten Tag=x#"
+                                                      << "text:#Guten Tag=x#";
 
-    QTest::newRow("quoted line") << "\"#spd=50%#Hallo\"" << "speed:50|text:Hallo";
-    QTest::newRow("only one pair of quotes stripped") << "\"\"Hallo\"\"" << "text:\"Hallo\"";
-    QTest::newRow("quote not enclosing") << "\"Hallo\" sagte er" << "text:\"Hallo\" sagte er";
-    QTest::newRow("lone quote") << "\"" << "text:\"";
+    QTest::newRow("quoted line") << "\"#spd=50%#Hallo\""
+                                 << "speed:50|text:Hallo";
+    QTest::newRow("only one pair of quotes stripped") << "\"\"Hallo\"\""
+                                                      << "text:\"Hallo\"";
+    QTest::newRow("quote not enclosing") << "\"Hallo\" sagte er"
+                                         << "text:\"Hallo\" sagte er";
+    QTest::newRow("lone quote") << "\""
+                                << "text:\"";
 }
 
 void TestVoiceTagParser::parseLine()
@@ -149,15 +196,24 @@ void TestVoiceTagParser::printableText_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("plain") << "Grüß Gott" << "Grüß Gott";
-    QTest::newRow("control inside a word") << "Hal\x01lo" << "Hallo";
+    QTest::newRow("plain") << "Grüß Gott"
+                           << "Grüß Gott";
+    QTest::newRow("control inside a word") << "Hal\x01lo"
+                                           << "Hallo";
     QTest::newRow("null character") << QStringLiteral("a") + QChar(0) + QStringLiteral("b") << "ab";
-    QTest::newRow("delete") << "A\x7f B" << "A B";
-    QTest::newRow("tab between words") << "Guten\tTag" << "Guten Tag";
-    QTest::newRow("line break between words") << "Guten\r\nTag" << "Guten Tag";
-    QTest::newRow("unit separator") << "a\x1f" "b" << "a b";
-    QTest::newRow("escape sequence") << "\x1b[31mrot" << "[31mrot";
-    QTest::newRow("only control characters") << "\x01\x02\t\x1b" << "";
+    QTest::newRow("delete") << "A\x7f B"
+                            << "A B";
+    QTest::newRow("tab between words") << "Guten\tTag"
+                                       << "Guten Tag";
+    QTest::newRow("line break between words") << "Guten\r\nTag"
+                                              << "Guten Tag";
+    QTest::newRow("unit separator") << "a\x1f"
+                                       "b"
+                                    << "a b";
+    QTest::newRow("escape sequence") << "\x1b[31mrot"
+                                     << "[31mrot";
+    QTest::newRow("only control characters") << "\x01\x02\t\x1b"
+                                             << "";
     QTest::newRow("control before a long word") << "\x01" + QString(400, u'x') << QString(400, u'x');
 }
 
@@ -211,7 +267,8 @@ void TestVoiceTagParser::piecesKeepEveryCharacter()
     const auto longest = std::max_element(pieces.begin(), pieces.end(),
                                           [](const QString &a, const QString &b) { return a.size() < b.size(); });
     QVERIFY2(longest->size() <= maxLength, qPrintable(QStringLiteral("seed %1").arg(seed)));
-    QVERIFY2(withoutBlanks(pieces.join(QString())) == withoutBlanks(text), qPrintable(QStringLiteral("seed %1").arg(seed)));
+    QVERIFY2(withoutBlanks(pieces.join(QString())) == withoutBlanks(text),
+             qPrintable(QStringLiteral("seed %1").arg(seed)));
 }
 
 QTEST_GUILESS_MAIN(TestVoiceTagParser)

@@ -4,10 +4,7 @@
 
 #include <QTest>
 
-RecordingOutput::RecordingOutput(QObject *parent)
-    : PacedAudioOutput(parent)
-{
-}
+RecordingOutput::RecordingOutput(QObject *parent) : PacedAudioOutput(parent) {}
 
 AudioOutput::Factory RecordingOutput::install(RecordingOutput **latest)
 {

@@ -4,9 +4,9 @@
 #include <cmath>
 
 namespace {
-constexpr double minPitchHz = 60.0;
-constexpr double maxPitchHz = 500.0;
-constexpr double pitchFrameSeconds = 0.04;
+constexpr double kMinPitchHz = 60.0;
+constexpr double kMaxPitchHz = 500.0;
+constexpr double kPitchFrameSeconds = 0.04;
 }
 
 double SignalAnalysis::rms(const std::vector<qint16> &samples)
@@ -30,7 +30,7 @@ std::vector<SignalAnalysis::Frame> SignalAnalysis::frames(const std::vector<qint
         double sum = 0.0;
         for (qsizetype i = start; i < start + length; ++i)
             sum += double(samples[size_t(i)]) * samples[size_t(i)];
-        result.push_back({ start, std::sqrt(sum / double(length)) });
+        result.push_back({start, std::sqrt(sum / double(length))});
     }
     return result;
 }
@@ -71,10 +71,10 @@ double SignalAnalysis::audibleEnd(const std::vector<qint16> &samples, int sample
 std::pair<qsizetype, double> SignalAnalysis::framePeriod(const std::vector<qint16> &samples, qsizetype start,
                                                          qsizetype length, int sampleRate)
 {
-    const auto shortest = qsizetype(sampleRate / maxPitchHz);
-    const auto longest = qsizetype(sampleRate / minPitchHz);
+    const auto shortest = qsizetype(sampleRate / kMaxPitchHz);
+    const auto longest = qsizetype(sampleRate / kMinPitchHz);
     if (start + length + longest > qsizetype(samples.size()))
-        return { -1, 0.0 };
+        return {-1, 0.0};
     std::vector<double> correlation(size_t(longest + 1), 0.0);
     double energy = 0.0;
     for (qsizetype i = 0; i < length; ++i)
@@ -96,14 +96,14 @@ std::pair<qsizetype, double> SignalAnalysis::framePeriod(const std::vector<qint1
     for (qsizetype lag = shortest + 1; lag < longest; ++lag) {
         const double r = correlation[size_t(lag)];
         if (r >= 0.9 * best && r >= correlation[size_t(lag - 1)] && r >= correlation[size_t(lag + 1)])
-            return { lag, best };
+            return {lag, best};
     }
-    return { 0, best };
+    return {0, best};
 }
 
 std::vector<double> SignalAnalysis::framePitches(const std::vector<qint16> &samples, int sampleRate)
 {
-    const auto list = frames(samples, sampleRate, pitchFrameSeconds);
+    const auto list = frames(samples, sampleRate, kPitchFrameSeconds);
     double loudest = 0.0;
     for (const auto &frame : list)
         loudest = std::max(loudest, frame.rms);
@@ -111,8 +111,8 @@ std::vector<double> SignalAnalysis::framePitches(const std::vector<qint16> &samp
     for (const auto &frame : list) {
         if (frame.rms < 0.1 * loudest)
             continue;
-        const auto [lag, strength] = framePeriod(samples, frame.start, qsizetype(sampleRate * pitchFrameSeconds),
-                                                 sampleRate);
+        const auto [lag, strength] =
+            framePeriod(samples, frame.start, qsizetype(sampleRate * kPitchFrameSeconds), sampleRate);
         if (lag > 0 && strength > 0.6)
             pitches.push_back(double(sampleRate) / double(lag));
     }
@@ -141,7 +141,7 @@ double SignalAnalysis::pitchSpread(const std::vector<qint16> &samples, int sampl
 
 double SignalAnalysis::periodicity(const std::vector<qint16> &samples, int sampleRate)
 {
-    const auto list = frames(samples, sampleRate, pitchFrameSeconds);
+    const auto list = frames(samples, sampleRate, kPitchFrameSeconds);
     double loudest = 0.0;
     for (const auto &frame : list)
         loudest = std::max(loudest, frame.rms);
@@ -150,8 +150,8 @@ double SignalAnalysis::periodicity(const std::vector<qint16> &samples, int sampl
     for (const auto &frame : list) {
         if (frame.rms < 0.2 * loudest)
             continue;
-        const auto [lag, strength] = framePeriod(samples, frame.start, qsizetype(sampleRate * pitchFrameSeconds),
-                                                 sampleRate);
+        const auto [lag, strength] =
+            framePeriod(samples, frame.start, qsizetype(sampleRate * kPitchFrameSeconds), sampleRate);
         if (lag < 0)
             continue;
         sum += strength;

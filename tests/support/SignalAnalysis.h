@@ -28,8 +28,8 @@ public:
     // Normalised autocorrelation of the whole signal at the given lag.
     static double autocorrelation(const std::vector<qint16> &samples, qsizetype lag);
     // Largest normalised autocorrelation for lags within seconds ± tolerance.
-    static double autocorrelationNear(const std::vector<qint16> &samples, int sampleRate,
-                                      double seconds, double toleranceSeconds);
+    static double autocorrelationNear(const std::vector<qint16> &samples, int sampleRate, double seconds,
+                                      double toleranceSeconds);
 
 private:
     struct Frame

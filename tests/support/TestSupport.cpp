@@ -144,8 +144,7 @@ MainWindowFixture::MainWindowFixture()
       m_sandbox(std::make_unique<WindowSandbox>()),
       m_messages(std::make_unique<MessageRecorder>()),
       m_speech(std::make_unique<SpeechRecorder>())
-{
-}
+{}
 
 MainWindowFixture::~MainWindowFixture()
 {

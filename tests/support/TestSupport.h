@@ -2,8 +2,8 @@
 
 #include <QByteArray>
 #include <QColor>
-#include <QPoint>
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>

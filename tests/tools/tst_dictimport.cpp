@@ -9,8 +9,8 @@
 #include "PartSplitter.h"
 
 #include <QFile>
-#include <QSet>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -55,8 +55,8 @@ DictdPair writeDictd(const QString &folder, const QStringList &articles)
     QByteArray index;
     for (const QString &article : articles) {
         const QByteArray bytes = article.toUtf8();
-        index += article.section(u' ', 0, 0).section(u'\n', 0, 0).toLower().toUtf8() + '\t'
-                 + encodeNumber(data.size()) + '\t' + encodeNumber(bytes.size()) + '\n';
+        index += article.section(u' ', 0, 0).section(u'\n', 0, 0).toLower().toUtf8() + '\t' + encodeNumber(data.size())
+                 + '\t' + encodeNumber(bytes.size()) + '\n';
         data += bytes;
     }
     const DictdPair pair{folder + QStringLiteral("/test.index"), folder + QStringLiteral("/test.dict.dz")};
@@ -132,7 +132,8 @@ void TestDictImport::collation_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::newRow("umlaut beside its base letter, not after z") << QStringLiteral("Äpfel") << QStringLiteral("Apfelbaum");
+    QTest::newRow("umlaut beside its base letter, not after z")
+        << QStringLiteral("Äpfel") << QStringLiteral("Apfelbaum");
     QTest::newRow("ö = o") << QStringLiteral("Öl") << QStringLiteral("Ozean");
     QTest::newRow("ü = u") << QStringLiteral("übel") << QStringLiteral("Uhr");
     QTest::newRow("ß = ss") << QStringLiteral("Maß") << QStringLiteral("Masse");
@@ -212,22 +213,38 @@ void TestDictImport::bareVerb_data()
 {
     QTest::addColumn<QString>("headword");
     QTest::addColumn<QString>("verb"); // empty: none
-    QTest::newRow("reflexive") << "sich erinnern" << "erinnern";
-    QTest::newRow("object") << "etw. vergleichen" << "vergleichen";
-    QTest::newRow("dative of a thing") << "einer Sache entsprechen" << "entsprechen";
-    QTest::newRow("object and preposition") << "jdn. an etw. erinnern" << "erinnern";
-    QTest::newRow("alternatives") << "jdn./etw. mit jdm./einer Sache vergleichen" << "vergleichen";
-    QTest::newRow("optional part") << "sich (mit jdm.) treffen" << "treffen";
-    QTest::newRow("two objects") << "jdm. etw. abgewöhnen" << "abgewöhnen";
-    QTest::newRow("a subject placeholder") << "sich als jd./etw. geben" << "geben";
-    QTest::newRow("a word that is no placeholder") << "neu aktivieren" << "";
-    QTest::newRow("an idiom") << "sich etw. zu Herzen nehmen" << "";
-    QTest::newRow("preposition without its object") << "sich an erinnern" << "";
-    QTest::newRow("not an infinitive") << "sich erinnert" << "";
-    QTest::newRow("a noun") << "etw. Gutes" << "";
-    QTest::newRow("a verb alone") << "erinnern" << "";
-    QTest::newRow("two verbs") << "sich anbandeln/anbändeln" << "";
-    QTest::newRow("a placeholder only") << "sich etw." << "";
+    QTest::newRow("reflexive") << "sich erinnern"
+                               << "erinnern";
+    QTest::newRow("object") << "etw. vergleichen"
+                            << "vergleichen";
+    QTest::newRow("dative of a thing") << "einer Sache entsprechen"
+                                       << "entsprechen";
+    QTest::newRow("object and preposition") << "jdn. an etw. erinnern"
+                                            << "erinnern";
+    QTest::newRow("alternatives") << "jdn./etw. mit jdm./einer Sache vergleichen"
+                                  << "vergleichen";
+    QTest::newRow("optional part") << "sich (mit jdm.) treffen"
+                                   << "treffen";
+    QTest::newRow("two objects") << "jdm. etw. abgewöhnen"
+                                 << "abgewöhnen";
+    QTest::newRow("a subject placeholder") << "sich als jd./etw. geben"
+                                           << "geben";
+    QTest::newRow("a word that is no placeholder") << "neu aktivieren"
+                                                   << "";
+    QTest::newRow("an idiom") << "sich etw. zu Herzen nehmen"
+                              << "";
+    QTest::newRow("preposition without its object") << "sich an erinnern"
+                                                    << "";
+    QTest::newRow("not an infinitive") << "sich erinnert"
+                                       << "";
+    QTest::newRow("a noun") << "etw. Gutes"
+                            << "";
+    QTest::newRow("a verb alone") << "erinnern"
+                                  << "";
+    QTest::newRow("two verbs") << "sich anbandeln/anbändeln"
+                               << "";
+    QTest::newRow("a placeholder only") << "sich etw."
+                                        << "";
 }
 
 void TestDictImport::bareVerb()
@@ -242,10 +259,9 @@ void TestDictImport::articles_data()
     QTest::addColumn<QStringList>("articles");
     QTest::addColumn<QStringList>("lines");
 
-    QTest::newRow("German-English article with examples and links")
-        << QStringList{QStringLiteral("Haus /hˈaʊs/ <neut, n, sg>\nhouse <n>\n      \"ein Haus bauen\"  - build a house\n"
-                                      " see: {Häuser}, {frei Haus}\n\n")}
-        << QStringList{QStringLiteral("Haus;house;n, n, /hˈaʊs/;")};
+    QTest::newRow("German-English article with examples and links") << QStringList{
+        QStringLiteral("Haus /hˈaʊs/ <neut, n, sg>\nhouse <n>\n      \"ein Haus bauen\"  - build a house\n"
+                       " see: {Häuser}, {frei Haus}\n\n")} << QStringList{QStringLiteral("Haus;house;n, n, /hˈaʊs/;")};
     QTest::newRow("duplicate headwords merged, plain sense before slang")
         << QStringList{QStringLiteral("Dollar /dɔlˈɑːɾ/ <masc, n, sg>\nbuck <n>, clam <n> [slang]\n"),
                        QStringLiteral("Dollar /dɔlˈɑːɾ/ <masc, n, sg>\n [fin.] dollar <n>, buck <n>\n")}
@@ -260,8 +276,9 @@ void TestDictImport::articles_data()
                        QStringLiteral("Verkoster /fɛɾkˈɔstɜ/ <pl>\ntasters\n")}
         << QStringList{QStringLiteral("Verkoster;taster;n, m, /fɛɾkˈɔstɜ/;")};
     QTest::newRow("German-Greek senses with German definitions")
-        << QStringList{QStringLiteral("Haus /haʊ̯s/ <n, neut>\n1. σπίτι, οίκος 2.\nzu einem Zweck erbautes Gebäude\n 3.\n"
-                                      "zum Wohnen dienendes Gebäude\n2. οίκος 2.\nGemeinschaft\n4. Fall der Deklination\n")}
+        << QStringList{QStringLiteral(
+               "Haus /haʊ̯s/ <n, neut>\n1. σπίτι, οίκος 2.\nzu einem Zweck erbautes Gebäude\n 3.\n"
+               "zum Wohnen dienendes Gebäude\n2. οίκος 2.\nGemeinschaft\n4. Fall der Deklination\n")}
         << QStringList{QStringLiteral("Haus;σπίτι, οίκος;n, n, /haʊ̯s/;")};
     QTest::newRow("German-Italian numbered senses")
         << QStringList{QStringLiteral("Abakus /ˈɑbakˌʊs/\n1. abaco\n2. pallottoliere\n")}
@@ -275,14 +292,18 @@ void TestDictImport::articles_data()
         << QStringList{QStringLiteral("abatida;niedergeschlagen;adj, /ˌaβatˈiða/;"),
                        QStringLiteral("abatido;niedergeschlagen;adj, /ˌaβatˈiðo/;")};
     QTest::newRow("Spanish-German: paired translations")
-        << QStringList{QStringLiteral("modisto, | modista /moðˈisto/ /moðˈista/ <n, f>\nSchneider, | Schneiderin <n, f>\n")}
+        << QStringList{QStringLiteral(
+               "modisto, | modista /moðˈisto/ /moðˈista/ <n, f>\nSchneider, | Schneiderin <n, f>\n")}
         << QStringList{QStringLiteral("modista;Schneiderin;n, f, /moðˈista/;"),
                        QStringLiteral("modisto;Schneider;n, f, /moðˈisto/;")};
     QTest::newRow("Spanish-German: headwords only in parentheses")
-        << QStringList{QStringLiteral(" ( [coloq.] minino /minˈino/ <n, m>),  ( [coloq.] minina /minˈina/ <n, f>)\n1.  Kater <n, m>\n")}
-        << QStringList{QStringLiteral("minina;Kater;n, f, /minˈina/;"), QStringLiteral("minino;Kater;n, m, /minˈino/;")};
+        << QStringList{QStringLiteral(
+               " ( [coloq.] minino /minˈino/ <n, m>),  ( [coloq.] minina /minˈina/ <n, f>)\n1.  Kater <n, m>\n")}
+        << QStringList{QStringLiteral("minina;Kater;n, f, /minˈina/;"),
+                       QStringLiteral("minino;Kater;n, m, /minˈino/;")};
     QTest::newRow("semicolons and character references in the source")
-        << QStringList{QStringLiteral("anhalten /ˈanhˌaltən/ <v>\nanhalten (Urin; Luft), stoppen&nbsp;jetzt, &#124;x\n")}
+        << QStringList{QStringLiteral(
+               "anhalten /ˈanhˌaltən/ <v>\nanhalten (Urin; Luft), stoppen&nbsp;jetzt, &#124;x\n")}
         << QStringList{QStringLiteral("anhalten;anhalten (Urin, Luft), stoppen jetzt, x;v, /ˈanhˌaltən/;")};
     QTest::newRow("slashes in a headword are not a pronunciation")
         << QStringList{QStringLiteral("und/oder / sowie /ʊnt ˈoːdɜ/ <conj>\nand/or\n")}
@@ -297,24 +318,30 @@ void TestDictImport::articles_data()
     QTest::newRow("the object forms of one verb share its line")
         << QStringList{QStringLiteral("sich an etw. erinnern <v>\nremember sth. <v>\n"),
                        QStringLiteral("jdn. an etw. erinnern <v, trans>\nremind sb. of sth. <v>\n")}
-        << QStringList{QStringLiteral("erinnern;remember sth., remind sb. of sth.;v, trans, sich an etw. erinnern / jdn. an etw. erinnern;"),
+        << QStringList{QStringLiteral("erinnern;remember sth., remind sb. of sth.;v, trans, sich an etw. erinnern / "
+                                      "jdn. an etw. erinnern;"),
                        QStringLiteral("jdn. an etw. erinnern;remind sb. of sth.;v, trans;"),
                        QStringLiteral("sich an etw. erinnern;remember sth.;v;")};
     QTest::newRow("a bare verb of the source is not made twice")
         << QStringList{QStringLiteral("etw. vergleichen <v, trans>\ncompare sth. <v>\n"),
                        QStringLiteral("vergleichen <v>\ncompare <v>\n")}
-        << QStringList{QStringLiteral("etw. vergleichen;compare sth.;v, trans;"), QStringLiteral("vergleichen;compare;v;")};
+        << QStringList{QStringLiteral("etw. vergleichen;compare sth.;v, trans;"),
+                       QStringLiteral("vergleichen;compare;v;")};
     QTest::newRow("only verbs are filed under their last word")
-        << QStringList{QStringLiteral("etw. erinnern <v>\nrecall sth. <v>\n"), QStringLiteral("sich wohlfühlen <adj>\nat ease\n")}
-        << QStringList{QStringLiteral("erinnern;recall sth.;v, etw. erinnern;"), QStringLiteral("etw. erinnern;recall sth.;v;"),
-                       QStringLiteral("sich wohlfühlen;at ease;adj;")};
+        << QStringList{QStringLiteral("etw. erinnern <v>\nrecall sth. <v>\n"),
+                       QStringLiteral("sich wohlfühlen <adj>\nat ease\n")}
+        << QStringList{QStringLiteral("erinnern;recall sth.;v, etw. erinnern;"),
+                       QStringLiteral("etw. erinnern;recall sth.;v;"), QStringLiteral("sich wohlfühlen;at ease;adj;")};
     QTest::newRow("sorted for German and Spanish readers")
-        << QStringList{QStringLiteral("Zug\ntrain\n"), QStringLiteral("ñandú\nNandu\n"), QStringLiteral("Äpfel\napples\n"),
-                       QStringLiteral("Masse\nmass\n"), QStringLiteral("Apfel\napple\n"), QStringLiteral("nunca\nnie\n"),
-                       QStringLiteral("Maß\nmeasure\n"), QStringLiteral("apfel\nx\n"), QStringLiteral("oso\nBär\n")}
-        << QStringList{QStringLiteral("apfel;x;;"),         QStringLiteral("Apfel;apple;;"), QStringLiteral("Äpfel;apples;;"),
-                       QStringLiteral("Maß;measure;;"),     QStringLiteral("Masse;mass;;"),  QStringLiteral("nunca;nie;;"),
-                       QStringLiteral("ñandú;Nandu;;"),     QStringLiteral("oso;Bär;;"),     QStringLiteral("Zug;train;;")};
+        << QStringList{QStringLiteral("Zug\ntrain\n"),    QStringLiteral("ñandú\nNandu\n"),
+                       QStringLiteral("Äpfel\napples\n"), QStringLiteral("Masse\nmass\n"),
+                       QStringLiteral("Apfel\napple\n"),  QStringLiteral("nunca\nnie\n"),
+                       QStringLiteral("Maß\nmeasure\n"),  QStringLiteral("apfel\nx\n"),
+                       QStringLiteral("oso\nBär\n")}
+        << QStringList{
+               QStringLiteral("apfel;x;;"),     QStringLiteral("Apfel;apple;;"), QStringLiteral("Äpfel;apples;;"),
+               QStringLiteral("Maß;measure;;"), QStringLiteral("Masse;mass;;"),  QStringLiteral("nunca;nie;;"),
+               QStringLiteral("ñandú;Nandu;;"), QStringLiteral("oso;Bär;;"),     QStringLiteral("Zug;train;;")};
 }
 
 void TestDictImport::articles()
@@ -339,9 +366,10 @@ void TestDictImport::entryWithoutTranslation()
     // Such a line would read "wort;;remark;", and the program's field split would speak the
     // remark as the translation, so it is dropped and counted.
     QTemporaryDir dir;
-    const DictdPair source = writeDictd(dir.path(), {QStringLiteral("Brautschau /bɾˈaʊtʃaʊ/ <fem, n, sg>\n\n"
-                                                                    "      \"auf Brautschau gehen\"  - go looking for a wife\n"),
-                                                     QStringLiteral("Braut /bɾˈaʊt/ <fem, n, sg>\nbride <n>\n")});
+    const DictdPair source =
+        writeDictd(dir.path(), {QStringLiteral("Brautschau /bɾˈaʊtʃaʊ/ <fem, n, sg>\n\n"
+                                               "      \"auf Brautschau gehen\"  - go looking for a wife\n"),
+                                QStringLiteral("Braut /bɾˈaʊt/ <fem, n, sg>\nbride <n>\n")});
     const QString output = dir.filePath(QStringLiteral("out.txt"));
 
     const ImportResult result = DictionaryImporter().run(source.index, source.data, output);
@@ -372,9 +400,9 @@ void TestDictImport::eightBackslashesNeverSplitTheFile()
 void TestDictImport::fourPartsAtLetterBoundaries()
 {
     QTemporaryDir dir;
-    const QStringList words{QStringLiteral("Abend"), QStringLiteral("Affe"),   QStringLiteral("Ärger"),
-                            QStringLiteral("Bach"),  QStringLiteral("Berg"),   QStringLiteral("Dach"),
-                            QStringLiteral("Eis"),   QStringLiteral("Esel"),   QStringLiteral("Ofen"),
+    const QStringList words{QStringLiteral("Abend"), QStringLiteral("Affe"), QStringLiteral("Ärger"),
+                            QStringLiteral("Bach"),  QStringLiteral("Berg"), QStringLiteral("Dach"),
+                            QStringLiteral("Eis"),   QStringLiteral("Esel"), QStringLiteral("Ofen"),
                             QStringLiteral("Öl"),    QStringLiteral("Zahn")};
     QStringList articles;
     for (const QString &word : words)
@@ -394,7 +422,8 @@ void TestDictImport::fourPartsAtLetterBoundaries()
     QCOMPARE(entryLines(parts).size(), words.size());
     // A with Ärger fills the first part alone; no letter continues into the next part, and the
     // largest part is as small as whole letters allow (A = 3).
-    QCOMPARE(parts[0], (QStringList{QStringLiteral("Abend;x;n;"), QStringLiteral("Affe;x;n;"), QStringLiteral("Ärger;x;n;")}));
+    QCOMPARE(parts[0],
+             (QStringList{QStringLiteral("Abend;x;n;"), QStringLiteral("Affe;x;n;"), QStringLiteral("Ärger;x;n;")}));
     QSet<QChar> lettersSeen;
     for (qsizetype k = 0; k < parts.size(); ++k) {
         QVERIFY(parts[k].size() <= (k == 0 ? 3 : 4));
@@ -423,12 +452,12 @@ void TestDictImport::partPlan_data()
         return PartSplitter::Letter{{baseForms, phrases, inflected, sentences}, 0};
     };
     const PartSplitter::Parts small{5, 4, 4, 4};
-    QTest::newRow("everything fits, balanced") << Letters{base(3), base(3), base(3), base(3)} << small << Kept{12, 0, 0, 0}
-                                               << 0 << 3;
-    QTest::newRow("small letters grouped") << Letters(8, base(1)) << PartSplitter::Parts{10, 10, 10, 10}
-                                           << Kept{8, 0, 0, 0} << 0 << 2;
-    QTest::newRow("a letter that fits a part is never cut") << Letters{base(4), base(1), base(1)} << small
-                                                            << Kept{6, 0, 0, 0} << 0 << 4;
+    QTest::newRow("everything fits, balanced")
+        << Letters{base(3), base(3), base(3), base(3)} << small << Kept{12, 0, 0, 0} << 0 << 3;
+    QTest::newRow("small letters grouped")
+        << Letters(8, base(1)) << PartSplitter::Parts{10, 10, 10, 10} << Kept{8, 0, 0, 0} << 0 << 2;
+    QTest::newRow("a letter that fits a part is never cut")
+        << Letters{base(4), base(1), base(1)} << small << Kept{6, 0, 0, 0} << 0 << 4;
     QTest::newRow("too many: every part filled") << Letters(5, base(10)) << small << Kept{17, 0, 0, 0} << 0 << 5;
     QTest::newRow("base forms kept before inflected forms")
         << Letters{tiers(3, 0, 3, 0), base(3), base(3), base(3), tiers(0, 0, 3, 0)} << PartSplitter::Parts{3, 3, 3, 3}
@@ -566,22 +595,25 @@ void TestDictImport::badInput_data()
 
     const QByteArray article = "Haus\nhouse\n";
     const QByteArray goodIndex = "haus\tA\tL\n";
-    QTest::newRow("missing index file") << goodIndex << article << QStringLiteral("test.index") << QStringLiteral("does not exist");
-    QTest::newRow("missing data file") << goodIndex << article << QStringLiteral("test.dict.dz") << QStringLiteral("does not exist");
+    QTest::newRow("missing index file") << goodIndex << article << QStringLiteral("test.index")
+                                        << QStringLiteral("does not exist");
+    QTest::newRow("missing data file") << goodIndex << article << QStringLiteral("test.dict.dz")
+                                       << QStringLiteral("does not exist");
     QTest::newRow("index line without length") << QByteArray("haus\tA\tL\nhof\tA\n") << article << QString()
                                                << QStringLiteral("test.index:2: broken index line");
-    QTest::newRow("index line with a foreign digit") << QByteArray("haus\tA*\tL\n") << article << QString()
-                                                     << QStringLiteral("test.index:1: broken index line");
-    QTest::newRow("index line with an extra field") << QByteArray("haus\tA\tL\tx\n") << article << QString()
-                                                    << QStringLiteral("test.index:1: broken index line");
+    QTest::newRow("index line with a foreign digit")
+        << QByteArray("haus\tA*\tL\n") << article << QString() << QStringLiteral("test.index:1: broken index line");
+    QTest::newRow("index line with an extra field")
+        << QByteArray("haus\tA\tL\tx\n") << article << QString() << QStringLiteral("test.index:1: broken index line");
     QTest::newRow("empty index") << QByteArray("\n") << article << QString() << QStringLiteral("holds no entries");
     QTest::newRow("offset past the end") << QByteArray("haus\tA\tZ\n") << article << QString()
                                          << QStringLiteral("points past the end");
     QTest::newRow("truncated gzip") << goodIndex << QByteArray("truncated:") + article << QString()
                                     << QStringLiteral("not a readable gzip/dictzip file");
-    QTest::newRow(".dict.dz that is not compressed") << goodIndex << QByteArray("plain:") + article << QString()
-                                                     << QStringLiteral("not gzip-compressed");
-    QTest::newRow("output folder missing") << goodIndex << article << QStringLiteral("out") << QStringLiteral("cannot write");
+    QTest::newRow(".dict.dz that is not compressed")
+        << goodIndex << QByteArray("plain:") + article << QString() << QStringLiteral("not gzip-compressed");
+    QTest::newRow("output folder missing")
+        << goodIndex << article << QStringLiteral("out") << QStringLiteral("cannot write");
 }
 
 void TestDictImport::badInput()

@@ -81,23 +81,26 @@ void TestFontChoice::listsEveryFont()
 
 void TestFontChoice::apply_data()
 {
-    QTest::addColumn<QString>("face");  // in the field of the font list
+    QTest::addColumn<QString>("face");      // in the field of the font list
     QTest::addColumn<bool>("fieldsBefore"); // "<" ticked before
     QTest::addColumn<bool>("letterBefore"); // "^" ticked before
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("fieldsFace");
     QTest::addColumn<QString>("letterFace");
     QTest::addColumn<QString>("help");
-    QTest::newRow("tick <") << "DejaVu Serif" << false << false << "Check5" << "DejaVu Serif" << kDesign
-                            << kEarlierText;
+    QTest::newRow("tick <") << "DejaVu Serif" << false << false << "Check5"
+                            << "DejaVu Serif" << kDesign << kEarlierText;
     QTest::newRow("tick ^") << "DejaVu Serif" << false << false << "Check6" << kDesign << "DejaVu Serif"
                             << kEarlierText;
     QTest::newRow("untick <") << "DejaVu Serif" << true << true << "Check5" << kDesign << "DejaVu Serif"
                               << kEarlierText;
-    QTest::newRow("name typed") << "DejaVu Serif" << true << true << "type DejaVu Sans Mono" << "DejaVu Serif"
-                                << "DejaVu Serif" << "Schrift: [DejaVu Sans Mono]";
+    QTest::newRow("name typed") << "DejaVu Serif" << true << true << "type DejaVu Sans Mono"
+                                << "DejaVu Serif"
+                                << "DejaVu Serif"
+                                << "Schrift: [DejaVu Sans Mono]";
     QTest::newRow("entry picked") << "DejaVu Serif" << false << true << "pick the next entry" << kDesign
-                                  << "DejaVu Sans Mono" << "Schrift: [DejaVu Sans Mono]";
+                                  << "DejaVu Sans Mono"
+                                  << "Schrift: [DejaVu Sans Mono]";
     QTest::newRow("prompt still shown") << "Schrift wählen >" << false << false << "Check5" << kDesign << kDesign
                                         << kEarlierText;
 }

@@ -114,8 +114,9 @@ void TestLetterOutput::saveAs_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("Hallo Welt") << "Hallo Welt" << QByteArray("\"Hallo Welt\"\r\n");
     QTest::newRow("empty letter") << "" << QByteArray("\"\"\r\n");
-    QTest::newRow("lines, umlauts, quotes")
-        << "Liebe Grüße,\n\"Anna\"" << QByteArray("\"Liebe Gr\xC3\xBC\xC3\x9F" "e,\r\n\"Anna\"\"\r\n");
+    QTest::newRow("lines, umlauts, quotes") << "Liebe Grüße,\n\"Anna\""
+                                            << QByteArray("\"Liebe Gr\xC3\xBC\xC3\x9F"
+                                                          "e,\r\n\"Anna\"\"\r\n");
 }
 
 void TestLetterOutput::saveAs()
@@ -147,7 +148,8 @@ void TestLetterOutput::saveAgain()
     QCOMPARE(m_fixture->dir().read(QStringLiteral("brief.txt")), QByteArray("\"zweite Fassung\"\r\n"));
     QCOMPARE(m_dialog->requests.size(), 1);
     // Near the foot of the button, where the style's shading is faintest.
-    QVERIFY(similar(paintedAt(button("Command37"), QPoint(4, button("Command37")->height() - 4)), QColor(255, 255, 128), 40));
+    QVERIFY(similar(paintedAt(button("Command37"), QPoint(4, button("Command37")->height() - 4)), QColor(255, 255, 128),
+                    40));
     QVERIFY(m_fixture->messages().texts.isEmpty());
 }
 
@@ -249,14 +251,30 @@ void TestLetterOutput::unsavedLetterAtTheEnd_data()
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("end");
     QTest::addColumn<QString>("shownAgain");
-    QTest::newRow("Esc") << "" << "Esc" << "Lieber Hans,\nbis bald";
-    QTest::newRow("EXIT") << "" << "EXIT" << "Lieber Hans,\nbis bald";
-    QTest::newRow("close box") << "" << "close" << "Lieber Hans,\nbis bald";
-    QTest::newRow("speaker window's end") << "" << "speaker" << "Lieber Hans,\nbis bald";
-    QTest::newRow("saved") << "save" << "Esc" << "";
-    QTest::newRow("cleared") << "clear" << "Esc" << "";
-    QTest::newRow("changed after saving") << "save, change" << "Esc" << "Lieber Hans,\nbis bald!";
-    QTest::newRow("write failed") << "failed save" << "Esc" << "Lieber Hans,\nbis bald";
+    QTest::newRow("Esc") << ""
+                         << "Esc"
+                         << "Lieber Hans,\nbis bald";
+    QTest::newRow("EXIT") << ""
+                          << "EXIT"
+                          << "Lieber Hans,\nbis bald";
+    QTest::newRow("close box") << ""
+                               << "close"
+                               << "Lieber Hans,\nbis bald";
+    QTest::newRow("speaker window's end") << ""
+                                          << "speaker"
+                                          << "Lieber Hans,\nbis bald";
+    QTest::newRow("saved") << "save"
+                           << "Esc"
+                           << "";
+    QTest::newRow("cleared") << "clear"
+                             << "Esc"
+                             << "";
+    QTest::newRow("changed after saving") << "save, change"
+                                          << "Esc"
+                                          << "Lieber Hans,\nbis bald!";
+    QTest::newRow("write failed") << "failed save"
+                                  << "Esc"
+                                  << "Lieber Hans,\nbis bald";
 }
 
 void TestLetterOutput::unsavedLetterAtTheEnd()

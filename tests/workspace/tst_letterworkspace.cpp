@@ -125,10 +125,17 @@ void TestLetterWorkspace::readFields_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("handedOver");
-    QTest::newRow("first field, no voice") << "hallo" << "Command22" << "hallo";
-    QTest::newRow("second field, with voice") << "hallo" << "Command24" << kBill + "hello";
-    QTest::newRow("third field, no voice") << "hallo" << "Command26" << "Gruss";
-    QTest::newRow("two fields: third reads the second") << "paar" << "Command26" << "pair";
+    QTest::newRow("first field, no voice") << "hallo"
+                                           << "Command22"
+                                           << "hallo";
+    QTest::newRow("second field, with voice") << "hallo"
+                                              << "Command24" << kBill + "hello";
+    QTest::newRow("third field, no voice") << "hallo"
+                                           << "Command26"
+                                           << "Gruss";
+    QTest::newRow("two fields: third reads the second") << "paar"
+                                                        << "Command26"
+                                                        << "pair";
 }
 
 void TestLetterWorkspace::readFields()
@@ -172,10 +179,12 @@ void TestLetterWorkspace::readLetter_data()
     QTest::addColumn<QString>("voice");
     QTest::addColumn<QString>("letter");
     QTest::addColumn<bool>("f7");
-    QTest::newRow("empty, no voice") << "" << "" << false;
+    QTest::newRow("empty, no voice") << ""
+                                     << "" << false;
     QTest::newRow("empty, with voice") << kBill << "" << false;
     QTest::newRow("letter, F7") << kBill << "hello car " << true;
-    QTest::newRow("empty, F7") << "" << "" << true;
+    QTest::newRow("empty, F7") << ""
+                               << "" << true;
 }
 
 void TestLetterWorkspace::readLetter()
@@ -213,7 +222,9 @@ void TestLetterWorkspace::muteSilencesTheWordRoadOnly()
     vodozaduda1 &w = openWindow();
     ctl<QCheckBox>(w, "Check4")->setChecked(true);
     QTest::keyClicks(ctl<QLineEdit>(w, "Text3"), QStringLiteral("hallo"));
-    for (QPushButton *b : {ctl<QPushButton>(w, "Command22"), ctl<QPushButton>(w, "Command24"), ctl<QPushButton>(w, "Command26"), ctl<QPushButton>(w, "Command27"), ctl<QPushButton>(w, "Command23")}) {
+    for (QPushButton *b :
+         {ctl<QPushButton>(w, "Command22"), ctl<QPushButton>(w, "Command24"), ctl<QPushButton>(w, "Command26"),
+          ctl<QPushButton>(w, "Command27"), ctl<QPushButton>(w, "Command23")}) {
         QFile::remove(m_fixture->dir().file(QStringLiteral("hilfe.txt")));
         b->click();
         QVERIFY2(QFile::exists(m_fixture->dir().file(QStringLiteral("hilfe.txt"))), qPrintable(b->objectName()));
@@ -249,8 +260,8 @@ void TestLetterWorkspace::voiceList()
     auto *check3 = ctl<QCheckBox>(w, "Check3");
     QStyleOptionButton option;
     option.initFrom(check3);
-    const QPoint indicator = check3->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check3).topLeft()
-                             + QPoint(2, 2);
+    const QPoint indicator =
+        check3->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check3).topLeft() + QPoint(2, 2);
     const QColor indicatorBefore = paintedAt(check3, indicator);
     check3->click();
     if (!tick)
@@ -287,11 +298,12 @@ void TestLetterWorkspace::descriptionRead()
 {
     vodozaduda1 &w = openWindow();
     QTest::mouseDClick(ctl<QLabel>(w, "Label4"), Qt::LeftButton);
-    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), quoted(QStringLiteral(
-        "Beispiel: [Woerterbuch-Muster.txt] Schreiben Sie in das gelb markierte Textfeld [hallo] danach "
-        "drücken Sie auf die [Entertaste]! Nun wird das geschriebene Wort [hallo] hier im Beispiel Englisch "
-        "also [hello] übersetzt und ausgesprochen! Gleichzeitig wird eine Liste angezeigt mit folgenden "
-        "Einträgen: [hallo;hello;Gruss].")));
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")),
+             quoted(QStringLiteral(
+                 "Beispiel: [Woerterbuch-Muster.txt] Schreiben Sie in das gelb markierte Textfeld [hallo] danach "
+                 "drücken Sie auf die [Entertaste]! Nun wird das geschriebene Wort [hallo] hier im Beispiel Englisch "
+                 "also [hello] übersetzt und ausgesprochen! Gleichzeitig wird eine Liste angezeigt mit folgenden "
+                 "Einträgen: [hallo;hello;Gruss].")));
     QCOMPARE(m_clicks->clicks.size(), 1);
     QCOMPARE(m_clicks->clicks.first().element, QStringLiteral("Hilfe"));
 }
@@ -342,10 +354,14 @@ void TestLetterWorkspace::handOffNotWritable_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("Lesen") << "Command32" << "Text3";
-    QTest::newRow("F7") << "F7" << "";
-    QTest::newRow("second field") << "Command24" << "Text3";
-    QTest::newRow("description") << "Label4" << "";
+    QTest::newRow("Lesen") << "Command32"
+                           << "Text3";
+    QTest::newRow("F7") << "F7"
+                        << "";
+    QTest::newRow("second field") << "Command24"
+                                  << "Text3";
+    QTest::newRow("description") << "Label4"
+                                 << "";
 }
 
 void TestLetterWorkspace::handOffNotWritable()
@@ -364,7 +380,8 @@ void TestLetterWorkspace::handOffNotWritable()
         QTest::mouseDClick(ctl<QLabel>(w, "Label4"), Qt::LeftButton);
     else
         w.findChild<QPushButton *>(how)->click();
-    QCOMPARE(m_fixture->messages().texts, QStringList{QStringLiteral("Achtung : Schreibschutz entfernen [hilfe.txt]!")});
+    QCOMPARE(m_fixture->messages().texts,
+             QStringList{QStringLiteral("Achtung : Schreibschutz entfernen [hilfe.txt]!")});
     QCOMPARE(m_clicks->clicks.size(), 0);
     if (!focus.isEmpty())
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);

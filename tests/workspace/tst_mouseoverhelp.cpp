@@ -66,8 +66,8 @@ void moveOver(QWidget *w)
     hover(w);
     auto *area = qobject_cast<QAbstractScrollArea *>(w);
     QWidget *target = area ? area->viewport() : w;
-    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), target->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), target->mapToGlobal(QPointF(3, 3)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(target, &move);
 }
 
@@ -148,8 +148,7 @@ void TestMouseOverHelp::hover_data()
     both("Check4", false, {}, "");
     both("Check5", false, {}, "", {"Command2"}, {kWhite});
     both("Check6", false, {}, "");
-    both("Command14", true, kYellow, "lade...OK Woerterbuch-Muster.txt", {"Command45", "Command44"},
-         {kWhite, kWhite});
+    both("Command14", true, kYellow, "lade...OK Woerterbuch-Muster.txt", {"Command45", "Command44"}, {kWhite, kWhite});
     both("Command17", true, kYellow, "Land:.. Neues Wörterbuch laden  klicken Sie.");
     both("Command18", true, kYellow, "Auswahl zu");
     both("Command19", true, kYellow, "Auswahl hoch");
@@ -267,10 +266,9 @@ void TestMouseOverHelp::restore_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QColor>("colour");
-    for (const char *name : {"Check1", "Check3", "Check2", "Command28", "Command29", "Command19", "Command20",
-                             "Command22", "Command24", "Command26", "Command27", "Command23", "Command32",
-                             "Command31", "Command33", "Command17", "Command2", "Command37", "Command36", "Command41",
-                             "Command47"})
+    for (const char *name : {"Check1",    "Check3",    "Check2",    "Command28", "Command29", "Command19", "Command20",
+                             "Command22", "Command24", "Command26", "Command27", "Command23", "Command32", "Command31",
+                             "Command33", "Command17", "Command2",  "Command37", "Command36", "Command41", "Command47"})
         QTest::newRow(name) << name << kWhite;
     QTest::newRow("Command18") << "Command18" << kLightYellow;
     QTest::newRow("Command43") << "Command43" << kLightRed;
@@ -295,8 +293,7 @@ void TestMouseOverHelp::restore()
 
     const QPoint empty = emptyPoint(window());
     QVERIFY(!empty.isNull());
-    QMouseEvent move(QEvent::MouseMove, empty, window().mapToGlobal(empty), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, empty, window().mapToGlobal(empty), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&window(), &move);
 
     if (label)
@@ -311,12 +308,21 @@ void TestMouseOverHelp::descriptionLine_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("toolTip");
     QTest::addColumn<QString>("description");
-    QTest::newRow("Label5") << "Label5" << "" << "Beispiel 2 :";
-    QTest::newRow("Label6") << "Label6" << "Was das Programm kann" << "Was das Programm kann";
-    QTest::newRow("Label7") << "Label7" << "Zweites Beispiel" << "Zweites Beispiel";
-    QTest::newRow("Label8") << "Label8" << "Drittes Beispiel" << "Drittes Beispiel";
+    QTest::newRow("Label5") << "Label5"
+                            << ""
+                            << "Beispiel 2 :";
+    QTest::newRow("Label6") << "Label6"
+                            << "Was das Programm kann"
+                            << "Was das Programm kann";
+    QTest::newRow("Label7") << "Label7"
+                            << "Zweites Beispiel"
+                            << "Zweites Beispiel";
+    QTest::newRow("Label8") << "Label8"
+                            << "Drittes Beispiel"
+                            << "Drittes Beispiel";
     QTest::newRow("Command38")
-        << "Command38" << ""
+        << "Command38"
+        << ""
         << "Beispiel: [Woerterbuch-Muster.txt] Schreiben Sie in das gelb markierte Textfeld [hallo] danach drücken "
            "Sie auf die [Entertaste]! Nun wird das geschriebene Wort [hallo] hier im Beispiel Englisch also [hello] "
            "übersetzt und ausgesprochen! Gleichzeitig wird eine Liste angezeigt mit folgenden Einträgen: "

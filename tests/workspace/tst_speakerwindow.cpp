@@ -57,7 +57,7 @@ void TestSpeakerWindow::showsThePage()
     SpeechService service(m_fixture->dir().path());
     Form1 &f = openSpeaker();
     QCOMPARE(f.windowTitle(), QStringLiteral("Sprecher"));
-    QCOMPARE(Twips::backColor(&f), Twips::color(VbColor::Black));
+    QCOMPARE(Twips::backColor(&f), Twips::color(VbColor::kBlack));
     for (const QString &name : {QStringLiteral("Hilfe"), QStringLiteral("Hilfex"), QStringLiteral("stop"),
                                 QStringLiteral("pause"), QStringLiteral("Weiter"), QStringLiteral("Nochmal")})
         QVERIFY2(ctl<QWidget>(f, "Browser")->findChild<QPushButton *>(name), qPrintable(name));
@@ -111,8 +111,8 @@ void TestSpeakerWindow::speakAgainAndStop()
 void TestSpeakerWindow::hoverColours()
 {
     Form1 &f = openSpeaker();
-    const QColor white = Twips::color(VbColor::White);
-    const QColor yellow = Twips::color(VbColor::Yellow);
+    const QColor white = Twips::color(VbColor::kWhite);
+    const QColor yellow = Twips::color(VbColor::kYellow);
     QVERIFY2(similar(paintedBackground(ctl<QPushButton>(f, "Command1")), white),
              qPrintable(paintedBackground(ctl<QPushButton>(f, "Command1")).name()));
     hover(ctl<QPushButton>(f, "Command1"));

@@ -103,10 +103,10 @@ void TestTrayWindow::iconAndMenu()
     auto *menu = ctl<QMenu>(w, "mnBar");
     QCOMPARE(menu->title(), QStringLiteral("Menu"));
     QVERIFY(!menu->isVisible());
-    QCOMPARE(entries(menu), (QStringList{"beschreib: Beschreibung", "HilfeFenster: Hilfe-Fenster:", "lee5: -",
-                                         "sprecherfenster: Sprecher", "supert: Translator", "leer1: -",
-                                         "ton: Ton ein-aus", "landeinstellung: Land-Einstellung",
-                                         "sm: Stimm-Muster", "upleer: -", "mnExit: Exit"}));
+    QCOMPARE(entries(menu),
+             (QStringList{"beschreib: Beschreibung", "HilfeFenster: Hilfe-Fenster:", "lee5: -",
+                          "sprecherfenster: Sprecher", "supert: Translator", "leer1: -", "ton: Ton ein-aus",
+                          "landeinstellung: Land-Einstellung", "sm: Stimm-Muster", "upleer: -", "mnExit: Exit"}));
     for (const char *separator : {"lee5", "leer1", "upleer"})
         QVERIFY2(action(w, separator)->isSeparator(), separator);
 }
@@ -184,11 +184,16 @@ void TestTrayWindow::showsEveryWindow_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("window");
-    QTest::newRow("Hilfe-Fenster:") << "HilfeFenster" << "hilfe1";
-    QTest::newRow("Sprecher") << "sprecherfenster" << "Form1";
-    QTest::newRow("Translator") << "supert" << "vodozaduda1";
-    QTest::newRow("Land-Einstellung") << "landeinstellung" << "Form2";
-    QTest::newRow("Stimm-Muster") << "sm" << "Logox4";
+    QTest::newRow("Hilfe-Fenster:") << "HilfeFenster"
+                                    << "hilfe1";
+    QTest::newRow("Sprecher") << "sprecherfenster"
+                              << "Form1";
+    QTest::newRow("Translator") << "supert"
+                                << "vodozaduda1";
+    QTest::newRow("Land-Einstellung") << "landeinstellung"
+                                      << "Form2";
+    QTest::newRow("Stimm-Muster") << "sm"
+                                  << "Logox4";
 }
 
 void TestTrayWindow::showsEveryWindow()
@@ -239,10 +244,14 @@ void TestTrayWindow::description_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("opened"); // empty: nothing opened
-    QTest::newRow("design page") << "\\hilfe-vq\\index.htm" << "hilfe-vq/index.htm";
-    QTest::newRow("out of the program directory") << "\\..\\..\\etc\\passwd" << "";
-    QTest::newRow("a program") << "\\tolkarin" << "";
-    QTest::newRow("missing page") << "\\hilfe-vq\\fehlt.htm" << "";
+    QTest::newRow("design page") << "\\hilfe-vq\\index.htm"
+                                 << "hilfe-vq/index.htm";
+    QTest::newRow("out of the program directory") << "\\..\\..\\etc\\passwd"
+                                                  << "";
+    QTest::newRow("a program") << "\\tolkarin"
+                               << "";
+    QTest::newRow("missing page") << "\\hilfe-vq\\fehlt.htm"
+                                  << "";
 }
 
 void TestTrayWindow::description()
