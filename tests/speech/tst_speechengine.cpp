@@ -543,6 +543,8 @@ public:
 
     static inline bool s_inOwnSignal = false;
     static inline bool s_deletedInOwnSignal = false;
+    // The engine deletes a failed output: what it played is kept here.
+    static inline double s_playedWhenFailing = 0.0;
 
 protected:
     void consume(const qint16 *samples, qsizetype count) override
@@ -551,6 +553,7 @@ protected:
         if (m_failed || durationSeconds() < 0.3)
             return;
         m_failed = true;
+        s_playedWhenFailing = durationSeconds();
         s_inOwnSignal = true;
         emit failed(QStringLiteral("Gerät entfernt"));
         s_inOwnSignal = false;
@@ -577,11 +580,12 @@ void TestSpeechEngine::outputFailingInItsOwnSignalIsReplaced()
         return output;
     });
     FailingOutput::s_deletedInOwnSignal = false;
+    FailingOutput::s_playedWhenFailing = 0.0;
     SpeechEngine engine(programDirectory());
     QSignalSpy finished(&engine, &SpeechEngine::finished);
     engine.speakText(kSentence);
     const bool replaced = QTest::qWaitFor([&next] { return next != nullptr; }, 5000);
-    const double before = failing->durationSeconds();
+    const double before = FailingOutput::s_playedWhenFailing;
     const bool ended = replaced && next->waitUntilIdle();
     AudioOutput::setFactory(previous);
 
