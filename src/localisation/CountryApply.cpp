@@ -54,6 +54,8 @@ bool setText(QObject *control, const QString &value)
         field->setText(value);
     } else if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->isEditable()) {
         combo->setEditText(value);
+        if (QLineEdit *edit = combo->lineEdit())
+            edit->setCursorPosition(0);
     } else if (auto *edit = qobject_cast<QPlainTextEdit *>(control)) {
         edit->setPlainText(value);
     } else {

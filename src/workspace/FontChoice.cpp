@@ -30,6 +30,9 @@ void FontChoice::fill()
     const QSignalBlocker quiet(m_c.combo1);
     m_c.combo1->addItems(FontList::families());
     m_c.combo1->setEditText(kPrompt);
+    // The prompt is read from its start, not from where typing would go on.
+    if (QLineEdit *edit = m_c.combo1->lineEdit())
+        edit->setCursorPosition(0);
 }
 
 void FontChoice::showChoice()
