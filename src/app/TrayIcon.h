@@ -16,6 +16,7 @@ class TrayIcon : public QObject
     Q_OBJECT
 public:
     enum class Click { LeftDouble, RightDouble, RightRelease, Other };
+    Q_ENUM(Click)
     using Factory = std::function<std::unique_ptr<TrayIcon>()>;
 
     explicit TrayIcon(QObject *parent = nullptr);

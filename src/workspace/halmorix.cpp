@@ -22,8 +22,8 @@ QAction *item(QMenu *menu, const char *name, const QString &caption)
 QAction *separator(QMenu *menu, const char *name)
 {
     QAction *action = menu->addSeparator();
+    // A line, as the design's "-" caption means; the style would print the dash beside it.
     action->setObjectName(QLatin1String(name));
-    action->setText(QStringLiteral("-"));
     return action;
 }
 }
@@ -55,7 +55,9 @@ halmorix::halmorix(QWidget *parent) : Form(parent), m_tray(TrayIcon::create())
     connect(m_ende, &QPushButton::clicked, this, &halmorix::ende);
     // The icon's mouse events come through the tray seam, not through a picture box.
     if (m_tray)
-        connect(m_tray.get(), &TrayIcon::clicked, this, &halmorix::iconClicked);
+        // Queued: the menu and what it runs (Exit removes the icon) must not run inside the
+        // icon's own mouse handler, which would return into a deleted icon.
+        connect(m_tray.get(), &TrayIcon::clicked, this, &halmorix::iconClicked, Qt::QueuedConnection);
 }
 
 halmorix::~halmorix() = default;

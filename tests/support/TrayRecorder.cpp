@@ -1,8 +1,20 @@
 #include "TrayRecorder.h"
 
+#include <QApplication>
+#include <QCoreApplication>
+#include <QWidget>
+
 #include "app/FormRegistry.h"
 
 namespace {
+int visibleWindows()
+{
+    int count = 0;
+    for (const QWidget *w : QApplication::topLevelWidgets())
+        count += w->isVisible() ? 1 : 0;
+    return count;
+}
+
 class RecordedIcon : public TrayIcon
 {
 public:
@@ -35,7 +47,13 @@ public:
                                                                     : QStringLiteral("remove"));
     }
     bool isShown() const override { return m_shown; }
-    void press(Click click, const QPoint &at) { emit clicked(click, at); }
+    void press(Click click, const QPoint &at)
+    {
+        const int before = visibleWindows();
+        emit clicked(click, at);
+        if (visibleWindows() != before)
+            m_state->actedInsideClick = true;
+    }
 
 private:
     std::shared_ptr<TrayRecorder::State> m_state;
@@ -60,5 +78,7 @@ bool TrayRecorder::click(TrayIcon::Click click, const QPoint &at)
     if (!icon)
         return false;
     icon->press(click, at);
+    // The window takes clicks of its icon once the icon's own handler is done.
+    QCoreApplication::processEvents();
     return true;
 }

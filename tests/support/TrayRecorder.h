@@ -21,6 +21,9 @@ public:
         // "add" and "remove" in order; "remove after the end" when the program had ended by then.
         QStringList events;
         TrayIcon *latest = nullptr;
+        // A window appeared while the icon's own click handler still ran: the handler would
+        // return into an icon that the command may have removed.
+        bool actedInsideClick = false;
     };
 
     explicit TrayRecorder(bool available = true);
