@@ -3,6 +3,8 @@
 #include "app/Controls.h"
 
 #include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QVariant>
 #include <QWidget>
 
@@ -23,5 +25,13 @@ void AccessibleNames::give(QWidget &window)
         const QString tip = control->toolTip().trimmed();
         control->setAccessibleName(tip.isEmpty() ? control->objectName() : tip);
         control->setProperty(kFromHelpText, true);
+    }
+    // The field of an editable combo box is a control of its own for a screen reader.
+    for (QWidget *control : Controls::of(window)) {
+        auto *combo = qobject_cast<QComboBox *>(control);
+        if (combo && combo->lineEdit()) {
+            const QString tip = combo->toolTip().trimmed();
+            combo->lineEdit()->setAccessibleName(tip.isEmpty() ? combo->objectName() : tip);
+        }
     }
 }
