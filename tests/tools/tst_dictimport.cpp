@@ -360,6 +360,8 @@ void TestDictImport::hostileArticles_data()
     QTest::newRow("parentheses nested deeper than the stack holds")
         << QStringLiteral("Wort %1x /a/%2\nword\n").arg(QString(100000, u'('), QString(100000, u')'));
     QTest::newRow("parentheses never closed") << QStringLiteral("Wort %1\nword\n").arg(QString(300000, u'('));
+    QTest::newRow("ampersands without a reference") << head + QString(1000000, u'&') + u'\n';
+    QTest::newRow("brackets without a label") << head + QString(1000000, u'[') + u'\n';
     QTest::newRow("an entry longer than a line may be") << head + QString(70000, u'x') + u'\n';
 }
 
