@@ -106,8 +106,10 @@ QString DictdMarkup::decodeEscapes(const QString &text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c == u'&') {
-            const qsizetype end = text.indexOf(u';', i + 1);
-            if (end > i + 1 && end - i <= 10) {
+            // Only a reference of at most ten characters counts; looking further for its ";"
+            // would scan the rest of the text again from every "&".
+            const qsizetype end = QStringView(text).mid(i + 1, 10).indexOf(u';') + i + 1;
+            if (end > i + 1) {
                 const QStringView name = QStringView(text).mid(i + 1, end - i - 1);
                 const std::optional<char32_t> decoded =
                     name.startsWith(u'#') ? numericEntity(name.mid(1)) : namedEntity(name);

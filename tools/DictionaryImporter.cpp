@@ -72,6 +72,7 @@ std::optional<QString> readArticles(const QString &indexPath, const QString &dat
 }
 
 // A line without translation would make the program speak the remark in its place: dropped.
+// So is a line longer than the program loads, which would make it refuse the whole file.
 std::vector<ImportEntry> entriesWithTranslation(const HeadwordTable &table, ImportReport &report)
 {
     std::vector<ImportEntry> entries;
@@ -80,6 +81,10 @@ std::vector<ImportEntry> entriesWithTranslation(const HeadwordTable &table, Impo
             ++report.withoutTranslation;
             if (report.withoutTranslationSamples.size() < SampleCount)
                 report.withoutTranslationSamples.append(entry.source);
+            continue;
+        }
+        if (DictionaryWriter::line(entry).size() - 2 > DictionaryWriter::MaxLineBytes) {
+            ++report.tooLong;
             continue;
         }
         if (entry.bareVerb) {

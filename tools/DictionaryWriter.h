@@ -15,6 +15,9 @@
 class DictionaryWriter
 {
 public:
+    // The program refuses a dictionary with a longer line (line end not counted).
+    static constexpr qsizetype MaxLineBytes = 64 * 1024;
+
     [[nodiscard]] static std::optional<QString> write(const QString &path, const std::vector<ImportEntry> &entries,
                                                       const PartSplitter::Parts &parts);
     [[nodiscard]] static QByteArray line(const ImportEntry &entry);

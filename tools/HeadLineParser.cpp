@@ -20,19 +20,28 @@ struct Token
 
 std::vector<HeadForm> formsFrom(const std::vector<Token> &tokens, bool *barPairs);
 
-qsizetype matchingParenthesis(QStringView text, qsizetype open)
+// A group nested deeper than this is kept as text; head lines nest two at most, and each
+// level is parsed by a call of its own.
+constexpr int MaxNesting = 4;
+
+// For each "(" the index of the ")" that closes it, or -1; one pass, so that a line of
+// unclosed "(" is not scanned again from each of them.
+std::vector<qsizetype> matchingParentheses(QStringView text)
 {
-    int depth = 0;
-    for (qsizetype i = open; i < text.size(); ++i) {
-        if (text[i] == u'(')
-            ++depth;
-        else if (text[i] == u')' && --depth == 0)
-            return i;
+    std::vector<qsizetype> closing(size_t(text.size()), -1);
+    std::vector<qsizetype> open;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'(') {
+            open.push_back(i);
+        } else if (text[i] == u')' && !open.empty()) {
+            closing[size_t(open.back())] = i;
+            open.pop_back();
+        }
     }
-    return -1;
+    return closing;
 }
 
-std::vector<Token> tokenize(QStringView line)
+std::vector<Token> tokenize(QStringView line, int depth = 0)
 {
     std::vector<Token> tokens;
     QString text;
@@ -40,6 +49,7 @@ std::vector<Token> tokenize(QStringView line)
         if (!text.isEmpty())
             tokens.push_back({TokenKind::Text, std::exchange(text, QString()), {}});
     };
+    const std::vector<qsizetype> closing = matchingParentheses(line);
     for (qsizetype i = 0; i < line.size(); ++i) {
         const QChar c = line[i];
         if (c == u'/') {
@@ -59,10 +69,15 @@ std::vector<Token> tokenize(QStringView line)
                 continue;
             }
         } else if (c == u'(') {
-            const qsizetype end = matchingParenthesis(line, i);
+            const qsizetype end = closing[size_t(i)];
+            if (end > 0 && depth >= MaxNesting) {
+                text += line.mid(i, end - i + 1);
+                i = end;
+                continue;
+            }
             if (end > 0) {
                 const QStringView inner = line.mid(i + 1, end - i - 1);
-                const std::vector<Token> innerTokens = tokenize(inner);
+                const std::vector<Token> innerTokens = tokenize(inner, depth + 1);
                 const bool isForm = std::any_of(innerTokens.begin(), innerTokens.end(),
                                                 [](const Token &t) { return t.kind != TokenKind::Text; });
                 if (isForm) {

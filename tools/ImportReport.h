@@ -17,6 +17,7 @@ struct ImportReport
     int mergedSenses = 0;       // article headwords folded into a line of the same headword
     int withoutTranslation = 0; // dropped: the source gives no translation
     QStringList withoutTranslationSamples;
+    int tooLong = 0;   // dropped: longer than a line the program loads
     int bareVerbs = 0; // lines of a bare verb made from "sich ...", "etw. ..." headwords
     int bareVerbsWritten = 0;
     QStringList bareVerbSamples;

@@ -19,6 +19,7 @@ QString plainText(QStringView line)
 {
     QString out;
     out.reserve(line.size());
+    bool unclosedLabels = false;
     for (qsizetype i = 0; i < line.size(); ++i) {
         const QChar c = line[i];
         if (c == u'<') {
@@ -38,13 +39,15 @@ QString plainText(QStringView line)
                 }
                 continue;
             }
-        } else if (c == u'[') {
+        } else if (c == u'[' && !unclosedLabels) {
             const qsizetype end = DictdMarkup::labelEnd(line, i);
             if (end > 0) {
                 out += u' ';
                 i = end;
                 continue;
             }
+            // With no "]" left, no later "[" closes either: not looked for again from each.
+            unclosedLabels = !line.mid(i + 1).contains(u']');
         } else if (c == u'/') {
             const qsizetype end = DictdMarkup::pronunciationEnd(line, i);
             if (end > 0) {
@@ -120,6 +123,8 @@ QStringList TranslationLine::labels(QStringView line)
         if (end > 0) {
             labels.append(line.mid(i + 1, end - i - 1).trimmed().toString());
             i = end;
+        } else if (!line.mid(i + 1).contains(u']')) {
+            break; // no later "[" closes either
         }
     }
     return labels;

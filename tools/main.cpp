@@ -20,6 +20,7 @@ void printReport(QTextStream &out, const QString &outputPath, const ImportReport
     out << "  dropped without translation: " << report.withoutTranslation;
     if (!report.withoutTranslationSamples.isEmpty())
         out << " (e.g. " << report.withoutTranslationSamples.join(QStringLiteral(", ")) << ")";
+    out << "\n  dropped as longer than a line the program loads: " << report.tooLong;
     out << "\n  bare verbs filed from headwords with their object or \"sich\": " << report.bareVerbs << ", "
         << report.bareVerbsWritten << " written";
     if (!report.bareVerbSamples.isEmpty())

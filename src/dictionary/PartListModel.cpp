@@ -11,7 +11,7 @@ void PartListModel::setLines(std::shared_ptr<const DictionaryText> text, QVector
     if (m_text) {
         const char16_t *data = reinterpret_cast<const char16_t *>(m_text->text().constData());
         for (qsizetype i = 0; i < m_lines.size(); ++i)
-            m_firstFolded[i] = DictionaryText::fold(data[m_lines[i].offset]);
+            m_firstFolded[i] = DictionaryText::foldedAt(data + m_lines[i].offset, m_lines[i].length, 0);
     }
     endResetModel();
 }
@@ -59,7 +59,7 @@ int PartListModel::findFirstPrefix(QStringView text) const
             continue;
         const char16_t *line = data + span.offset;
         qsizetype i = 1;
-        while (i < wantLength && DictionaryText::fold(line[i]) == want[i])
+        while (i < wantLength && DictionaryText::foldedAt(line, span.length, i) == want[i])
             ++i;
         if (i == wantLength)
             return int(row);

@@ -8,6 +8,8 @@
 
 #include <gumbo.h>
 
+#include <vector>
+
 namespace {
 QString attribute(const GumboElement &element, const char *name)
 {
@@ -31,52 +33,80 @@ SpeechPage::Action actionNamed(const QString &name)
     return SpeechPage::Action::None;
 }
 
-QString textOf(const GumboNode *node)
+// gumbo's work grows with the square of the nesting depth, and its tree is freed recursively:
+// a page with more tags than this is no speech page of ours (those hold a few dozen).
+constexpr qsizetype kMaxPageTags = 1024;
+
+const GumboNode *child(const GumboNode *node, unsigned i)
 {
-    if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_WHITESPACE)
-        return QString::fromUtf8(node->v.text.text);
-    if (node->type != GUMBO_NODE_ELEMENT)
-        return {};
-    QString text;
-    const GumboVector &children = node->v.element.children;
-    for (unsigned i = 0; i < children.length; ++i)
-        text += textOf(static_cast<const GumboNode *>(children.data[i]));
-    return text;
+    return static_cast<const GumboNode *>(node->v.element.children.data[i]);
 }
 
-const GumboNode *findFirstForm(const GumboNode *node)
-{
-    if (node->type != GUMBO_NODE_ELEMENT)
-        return nullptr;
-    if (node->v.element.tag == GUMBO_TAG_FORM)
-        return node;
-    const GumboVector &children = node->v.element.children;
-    for (unsigned i = 0; i < children.length; ++i)
-        if (const GumboNode *form = findFirstForm(static_cast<const GumboNode *>(children.data[i])))
-            return form;
-    return nullptr;
-}
-
-void collectNamed(const GumboNode *node, QVector<SpeechPage::Element> &out)
+// Pushes the children so that they pop in document order.
+void pushChildren(std::vector<const GumboNode *> &stack, const GumboNode *node)
 {
     if (node->type != GUMBO_NODE_ELEMENT)
         return;
-    const GumboElement &element = node->v.element;
-    const QString name = attribute(element, "name");
-    if (!name.isEmpty()) {
-        SpeechPage::Element e;
-        e.name = name;
-        e.caption = attribute(element, "value");
-        if (e.caption.isEmpty())
-            e.caption = textOf(node).simplified();
-        if (e.caption.isEmpty())
-            e.caption = name;
-        e.action = actionNamed(attribute(element, "data-action"));
-        e.file = attribute(element, "data-file");
-        out.append(e);
+    for (unsigned i = node->v.element.children.length; i > 0; --i)
+        stack.push_back(child(node, i - 1));
+}
+
+// Nesting is as deep as the page makes it, so the walks below keep their own stack.
+QString textOf(const GumboNode *node)
+{
+    QString text;
+    std::vector<const GumboNode *> stack{node};
+    while (!stack.empty()) {
+        const GumboNode *n = stack.back();
+        stack.pop_back();
+        if (n->type == GUMBO_NODE_TEXT || n->type == GUMBO_NODE_WHITESPACE)
+            text += QString::fromUtf8(n->v.text.text);
+        else
+            pushChildren(stack, n);
     }
-    for (unsigned i = 0; i < element.children.length; ++i)
-        collectNamed(static_cast<const GumboNode *>(element.children.data[i]), out);
+    return text;
+}
+
+const GumboNode *findFirstForm(const GumboNode *root)
+{
+    std::vector<const GumboNode *> stack{root};
+    while (!stack.empty()) {
+        const GumboNode *node = stack.back();
+        stack.pop_back();
+        if (node->type != GUMBO_NODE_ELEMENT)
+            continue;
+        if (node->v.element.tag == GUMBO_TAG_FORM)
+            return node;
+        pushChildren(stack, node);
+    }
+    return nullptr;
+}
+
+void collectNamed(const GumboNode *form, QVector<SpeechPage::Element> &out)
+{
+    std::vector<const GumboNode *> stack;
+    pushChildren(stack, form);
+    while (!stack.empty()) {
+        const GumboNode *node = stack.back();
+        stack.pop_back();
+        if (node->type != GUMBO_NODE_ELEMENT)
+            continue;
+        const GumboElement &element = node->v.element;
+        const QString name = attribute(element, "name");
+        if (!name.isEmpty()) {
+            SpeechPage::Element e;
+            e.name = name;
+            e.caption = attribute(element, "value");
+            if (e.caption.isEmpty())
+                e.caption = textOf(node).simplified();
+            if (e.caption.isEmpty())
+                e.caption = name;
+            e.action = actionNamed(attribute(element, "data-action"));
+            e.file = attribute(element, "data-file");
+            out.append(e);
+        }
+        pushChildren(stack, node);
+    }
 }
 }
 
@@ -98,14 +128,13 @@ bool SpeechPage::load(const QString &path)
 QVector<SpeechPage::Element> SpeechPage::parseForm0(const QByteArray &html)
 {
     QVector<Element> elements;
+    if (html.count('<') > kMaxPageTags)
+        return elements;
     GumboOutput *output = gumbo_parse_with_options(&kGumboDefaultOptions, html.constData(), size_t(html.size()));
     if (!output)
         return elements;
-    if (const GumboNode *form = findFirstForm(output->root)) {
-        const GumboVector &children = form->v.element.children;
-        for (unsigned i = 0; i < children.length; ++i)
-            collectNamed(static_cast<const GumboNode *>(children.data[i]), elements);
-    }
+    if (const GumboNode *form = findFirstForm(output->root))
+        collectNamed(form, elements);
     gumbo_destroy_output(&kGumboDefaultOptions, output);
     return elements;
 }

@@ -402,6 +402,7 @@ void TestDictionaryLoader::findFirstPrefix_data()
     QTest::newRow("umlaut case") << QStringLiteral("SÜ") << 2;
     QTest::newRow("empty matches nothing") << QString() << -1;
     QTest::newRow("longer than every line") << QStringLiteral("hallowelt;world;extra") << -1;
+    QTest::newRow("case of a letter outside the basic plane") << QStringLiteral("𐐨") << 3;
 }
 
 void TestDictionaryLoader::findFirstPrefix()
@@ -409,7 +410,8 @@ void TestDictionaryLoader::findFirstPrefix()
     QFETCH(QString, needle);
     QFETCH(int, row);
     const DictionaryLoad load = DictionaryLoader::parse(
-        QStringLiteral("hallowelt;world;\r\nhallo;hello;Gruss\r\nsüss;sweet;\r\n1%1\r\n2%1\r\n3%1\r\n").arg(kMark));
+        QStringLiteral("hallowelt;world;\r\nhallo;hello;Gruss\r\nsüss;sweet;\r\n𐐀𐐨;Deseret;\r\n1%1\r\n2%1\r\n3%1\r\n")
+            .arg(kMark));
     PartListModel model;
     model.setLines(load.text, load.parts[0]);
     QCOMPARE(model.findFirstPrefix(needle), row);

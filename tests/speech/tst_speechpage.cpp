@@ -10,7 +10,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <future>
 #include <memory>
+#include <thread>
 
 using Action = SpeechPage::Action;
 Q_DECLARE_METATYPE(SpeechPage::Action)
@@ -23,6 +25,8 @@ private slots:
     void shippedPageDeclaresEveryElement_data();
     void shippedPageDeclaresEveryElement();
     void onlyFormZeroCounts();
+    void hostilePages_data();
+    void hostilePages();
     void missingPageFailsEveryClick();
     void missingElementFails();
     void clickReportsTheElement();
@@ -121,6 +125,27 @@ void TestSpeechPage::onlyFormZeroCounts()
     QCOMPARE(elements[1].file, QStringLiteral("x.txt"));
     QVERIFY(SpeechPage::parseForm0("<html><body>no form</body></html>").isEmpty());
     QVERIFY(SpeechPage::parseForm0("<<<>>>\xff\xfe").isEmpty());
+}
+
+void TestSpeechPage::hostilePages_data()
+{
+    QTest::addColumn<QByteArray>("html");
+    QTest::addColumn<int>("elements");
+    QTest::newRow("named elements nested 40000 deep")
+        << "<form>" + QByteArray("<span name='a'>").repeated(40000) + "x</form>" << 0;
+}
+
+// Such pages overflowed the stack or took minutes; they are no speech pages and give nothing.
+void TestSpeechPage::hostilePages()
+{
+    QFETCH(QByteArray, html);
+    QFETCH(int, elements);
+    auto task =
+        std::make_shared<std::packaged_task<qsizetype()>>([html] { return SpeechPage::parseForm0(html).size(); });
+    auto done = task->get_future();
+    std::thread([task] { (*task)(); }).detach();
+    QVERIFY2(done.wait_for(std::chrono::seconds(20)) == std::future_status::ready, "parsing did not finish");
+    QCOMPARE(done.get(), elements);
 }
 
 void TestSpeechPage::missingPageFailsEveryClick()

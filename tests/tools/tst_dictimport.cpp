@@ -8,6 +8,8 @@
 #include "FieldText.h"
 #include "PartSplitter.h"
 
+#include "dictionary/DictionaryLoader.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QSet>
@@ -16,7 +18,9 @@
 
 #include <zlib.h>
 
+#include <future>
 #include <numeric>
+#include <thread>
 
 namespace {
 
@@ -97,6 +101,19 @@ QStringList entryLines(const QList<QStringList> &parts)
     return lines;
 }
 
+// Runs work on a thread of its own and waits at most the limit; a run that does not finish is
+// left behind (the test fails, and the process end takes the thread with it).
+template <typename Work>
+auto finishedWithin(std::chrono::seconds limit, Work work) -> std::optional<decltype(work())>
+{
+    auto task = std::make_shared<std::packaged_task<decltype(work())()>>(std::move(work));
+    auto done = task->get_future();
+    std::thread([task] { (*task)(); }).detach();
+    if (done.wait_for(limit) != std::future_status::ready)
+        return std::nullopt;
+    return done.get();
+}
+
 } // namespace
 
 class TestDictImport : public QObject
@@ -114,6 +131,8 @@ private slots:
     void bareVerb();
     void articles_data();
     void articles();
+    void hostileArticles_data();
+    void hostileArticles();
     void entryWithoutTranslation();
     void eightBackslashesNeverSplitTheFile();
     void fourPartsAtLetterBoundaries();
@@ -359,6 +378,38 @@ void TestDictImport::articles()
     const QList<QStringList> parts = loadParts(readAll(output));
     QCOMPARE(parts.size(), PartSplitter::PartCount);
     QCOMPARE(entryLines(parts), lines);
+}
+
+void TestDictImport::hostileArticles_data()
+{
+    QTest::addColumn<QString>("article");
+    const QString head = QStringLiteral("Wort /vɔɾt/ <n>\n");
+    QTest::newRow("parentheses nested deeper than the stack holds")
+        << QStringLiteral("Wort %1x /a/%2\nword\n").arg(QString(100000, u'('), QString(100000, u')'));
+    QTest::newRow("parentheses never closed") << QStringLiteral("Wort %1\nword\n").arg(QString(300000, u'('));
+    QTest::newRow("ampersands without a reference") << head + QString(1000000, u'&') + u'\n';
+    QTest::newRow("brackets without a label") << head + QString(1000000, u'[') + u'\n';
+    QTest::newRow("an entry longer than a line may be") << head + QString(70000, u'x') + u'\n';
+}
+
+// Each of these once took minutes, overflowed the stack, or wrote a line so long that the
+// program refused the whole dictionary; now the article is dropped and the rest imported.
+void TestDictImport::hostileArticles()
+{
+    QFETCH(QString, article);
+    QTemporaryDir dir;
+    const DictdPair source = writeDictd(dir.path(), {article, QStringLiteral("Tisch\ntable\n")});
+    const QString output = dir.filePath(QStringLiteral("out.txt"));
+
+    const auto result = finishedWithin(std::chrono::seconds(20), [source, output] {
+        return DictionaryImporter().run(source.index, source.data, output);
+    });
+
+    QVERIFY2(result, "the import did not finish");
+    QVERIFY(!result->error);
+    QCOMPARE(result->report.tooLong, 1);
+    QCOMPARE(DictionaryLoader::load(output).status, DictionaryLoad::Status::Ok);
+    QCOMPARE(entryLines(loadParts(readAll(output))), QStringList{QStringLiteral("Tisch;table;;")});
 }
 
 void TestDictImport::entryWithoutTranslation()
