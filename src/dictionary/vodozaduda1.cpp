@@ -342,12 +342,6 @@ void vodozaduda1::load()
     m_Timer4->start();
 }
 
-void vodozaduda1::showHelpText(const QString &text)
-{
-    if (hilfe1 *help = form<hilfe1>())
-        help->setHelpText(text);
-}
-
 void vodozaduda1::unloadStep()
 {
     // Before any window goes: a letter not saved yet is kept for the next start.

@@ -45,8 +45,6 @@ public:
     void unloadStep() override;
     void programEnds() override;
 
-    // A help text for the help line of the help window (the control under the mouse).
-    void showHelpText(const QString &text);
 
     // What other windows press.
     // "< wörterbuch Start": loads the dictionary named in the name field.

@@ -378,28 +378,7 @@ void TestWordLookup::loadFailures()
         m_fixture->dir().write(QStringLiteral("TranslateDeGb/Kaputt.txt"), content);
     ctl<QLineEdit>(w, "Text2")->setText(QStringLiteral("Kaputt"));
     w.Command5();
-    QCOMPARE(m_fixture->messages().texts,
-             (QStringList{QStringLiteral("Achtung: Im Woerterbuch sind Fehler"),
-                          QStringList{
-                              QStringLiteral("Das Wörterbuch sollte mit 3 Trennlinien eingeteilt werden"),
-                              QStringLiteral("z.B.:"),
-                              QStringLiteral("ab und zu;every now and then;"),
-                              QStringLiteral("1\\\\\\\\\\\\\\\\ Trennlinie"),
-                              QStringLiteral("auto;car;"),
-                              QStringLiteral("2\\\\\\\\\\\\\\\\ Trennlinie"),
-                              QStringLiteral("süssigkeit;sweetness;"),
-                              QStringLiteral("süssigkeiten;sweets;"),
-                              QStringLiteral("süsskartoffel;sweetpotato;"),
-                              QStringLiteral("3\\\\\\\\\\\\\\\\ Trennlinie"),
-                              QStringLiteral("versuch;trial;"),
-                              QStringLiteral("xyz;yxz;TEST;"),
-                              QStringLiteral(" "),
-                              QStringLiteral("Grosse umfangreiche Wörterbücher müssen so aufgeteilt werden,"),
-                              QStringLiteral("ansonsten ist der Listenspeicher überladen."),
-                              QStringLiteral("Es müssen immer Drei Trennlinien im Wörterbuch vorhanden sein!"),
-                              QStringLiteral("Eine Trennlinien besteht aus folgenden Zeichen:  \\\\\\\\\\\\\\\\"),
-                          }
-                              .join(QStringLiteral("\r\n"))}));
+    QCOMPARE(m_fixture->messages().texts, faultyDictionaryMessages());
     QCOMPARE(m_fixture->messages().texts.at(1).split(QStringLiteral("\r\n")).size(), 17);
     QList<int> loaded;
     for (PartList *list : partLists(w))

@@ -256,3 +256,28 @@ bool press(Qt::Key key)
     QTest::keyClick(target, key);
     return true;
 }
+
+QStringList faultyDictionaryMessages()
+{
+    return {QStringLiteral("Achtung: Im Woerterbuch sind Fehler"),
+            QStringList{
+                QStringLiteral("Das Wörterbuch sollte mit 3 Trennlinien eingeteilt werden"),
+                QStringLiteral("z.B.:"),
+                QStringLiteral("ab und zu;every now and then;"),
+                QStringLiteral("1\\\\\\\\\\\\\\\\ Trennlinie"),
+                QStringLiteral("auto;car;"),
+                QStringLiteral("2\\\\\\\\\\\\\\\\ Trennlinie"),
+                QStringLiteral("süssigkeit;sweetness;"),
+                QStringLiteral("süssigkeiten;sweets;"),
+                QStringLiteral("süsskartoffel;sweetpotato;"),
+                QStringLiteral("3\\\\\\\\\\\\\\\\ Trennlinie"),
+                QStringLiteral("versuch;trial;"),
+                QStringLiteral("xyz;yxz;TEST;"),
+                QStringLiteral(" "),
+                QStringLiteral("Grosse umfangreiche Wörterbücher müssen so aufgeteilt werden,"),
+                QStringLiteral("ansonsten ist der Listenspeicher überladen."),
+                QStringLiteral("Es müssen immer Drei Trennlinien im Wörterbuch vorhanden sein!"),
+                QStringLiteral("Eine Trennlinien besteht aus folgenden Zeichen:  \\\\\\\\\\\\\\\\"),
+            }
+                .join(QStringLiteral("\r\n"))};
+}

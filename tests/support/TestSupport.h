@@ -163,6 +163,9 @@ T *ctl(Form &window, const char *name)
 PartList *partList(Form &window, int index);
 QList<PartList *> partLists(Form &window);
 
+// The two messages of a dictionary that cannot be loaded as it is, written out.
+QStringList faultyDictionaryMessages();
+
 // The part lists (1 to 4) the main window shows.
 QList<int> shownLists(Form &w);
 // The texts of a list's items, top to bottom.
