@@ -10,10 +10,13 @@
 #include "dictionary/PartList.h"
 #include "dictionary/vodozaduda1.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -120,4 +123,23 @@ void BM_KeystrokeMiss(benchmark::State &state)
     keystrokes(state, QStringLiteral("zzzznichtda"), QStringLiteral("zzzznichtda2"));
 }
 BENCHMARK(BM_KeystrokeMiss)->Unit(benchmark::kMicrosecond);
+
+// One keystroke into a letter of about two pages, and one taking it back: the edit with every
+// handler the letter field runs on a change.
+void BM_LetterKeystroke(benchmark::State &state)
+{
+    Fixture &f = fixture();
+    auto *letter = Controls::find<QPlainTextEdit>(*f.window, QStringLiteral("Text6"));
+    letter->setPlainText(QString(QStringLiteral("Lieber Hans, die Reise war lang.\n")).repeated(150));
+    letter->moveCursor(QTextCursor::End);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QKeyEvent back(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    bool flip = false;
+    for (auto _ : state) {
+        QCoreApplication::sendEvent(letter, flip ? &back : &press);
+        flip = !flip;
+    }
+    state.counters["chars"] = double(letter->toPlainText().size());
 }
+BENCHMARK(BM_LetterKeystroke)->Unit(benchmark::kMicrosecond);
+} // namespace

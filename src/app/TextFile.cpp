@@ -83,7 +83,18 @@ Utf8Census utf8Census(const QByteArray &bytes)
     return census;
 }
 
-bool writeAll(const QString &path, const QByteArray &bytes)
+bool syncFolderOf(const QString &path)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+bool writeAll(const QString &path, const QByteArray &bytes, TextFile::Sync sync = TextFile::Sync::No)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -92,7 +103,14 @@ bool writeAll(const QString &path, const QByteArray &bytes)
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    // The data first, then the rename that publishes it, then the folder that records the rename.
+    if (sync == TextFile::Sync::ToDisk && (!file.flush() || ::fsync(file.handle()) != 0)) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit())
+        return false;
+    return sync == TextFile::Sync::No || syncFolderOf(path);
 }
 }
 
@@ -192,14 +210,14 @@ std::optional<QStringList> TextFile::readLines(const QString &path)
     return splitLines(*text);
 }
 
-bool TextFile::writeLines(const QString &path, const QStringList &lines)
+bool TextFile::writeLines(const QString &path, const QStringList &lines, Sync sync)
 {
     QByteArray bytes;
     for (const QString &line : lines) {
         bytes += line.toUtf8();
         bytes += "\r\n";
     }
-    return writeAll(path, bytes);
+    return writeAll(path, bytes, sync);
 }
 
 bool TextFile::writeQuotedRecord(const QString &path, const QString &text)

@@ -39,8 +39,12 @@ public:
     static QStringList splitLines(const QString &text);
     [[nodiscard]] static std::optional<QStringList> readLines(const QString &path);
 
+    // Synced files are on the disk when the write returns, their folder entry too, so that a
+    // power cut leaves the old file or the new one.
+    enum class Sync { No, ToDisk };
+
     // Both write the whole file atomically; false leaves the old file untouched.
-    [[nodiscard]] static bool writeLines(const QString &path, const QStringList &lines);
+    [[nodiscard]] static bool writeLines(const QString &path, const QStringList &lines, Sync sync = Sync::No);
     // The quoted record: double quote, text, double quote, CR LF.
     [[nodiscard]] static bool writeQuotedRecord(const QString &path, const QString &text);
     // Removes the quotes around a record read back as lines (a text with line breaks spans

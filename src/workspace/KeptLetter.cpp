@@ -7,6 +7,22 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace {
+bool writeFile(const QString &letter)
+{
+    const QString file = KeptLetter::path();
+    if (!QDir().mkpath(QFileInfo(file).path()))
+        return false;
+    return TextFile::writeLines(file, letter.split(QLatin1Char('\n')), TextFile::Sync::ToDisk);
+}
+
+KeptLetter::Writer &writer()
+{
+    static KeptLetter::Writer w = writeFile;
+    return w;
+}
+}
+
 QString KeptLetter::path()
 {
     return ProgramDirectory::file(u"syso/brief.txt");
@@ -14,10 +30,7 @@ QString KeptLetter::path()
 
 bool KeptLetter::keep(const QString &letter)
 {
-    const QString file = path();
-    if (!QDir().mkpath(QFileInfo(file).path()))
-        return false;
-    return TextFile::writeLines(file, letter.split(QLatin1Char('\n')));
+    return writer()(letter);
 }
 
 std::optional<QString> KeptLetter::read()
@@ -31,4 +44,9 @@ std::optional<QString> KeptLetter::read()
 void KeptLetter::drop()
 {
     QFile::remove(path());
+}
+
+void KeptLetter::setWriter(Writer w)
+{
+    writer() = w ? std::move(w) : Writer(writeFile);
 }

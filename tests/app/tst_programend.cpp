@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -17,7 +18,11 @@
 #include <cstdio>
 
 namespace {
+// The child's modes: go on to the main window and end there; change the letter there and wait
+// to be killed; print the letter there and end.
 const char *const kChild = "--run-program";
+const char *const kChangeLetter = "--change-letter";
+const char *const kShowLetter = "--show-letter";
 
 bool shown(const char *window)
 {
@@ -31,11 +36,16 @@ void press(const char *window, const char *button)
         b->click();
 }
 
+QPlainTextEdit *letter()
+{
+    return Controls::find<QPlainTextEdit>(QStringLiteral("vodozaduda1"), QStringLiteral("Text6"));
+}
+
 // The program as main() runs it, in this process. Goes on from what the start shows, as a user
 // would ("Start >>" in the country window, "OK weiter >" in the first-run window), and ends
 // through the speaker window's end button once the main window stands. Reports what is left
 // of it afterwards.
-int runProgram(const QString &programDirectory)
+int runProgram(const QString &programDirectory, const char *mode = kChild, const QString &text = {})
 {
     ProgramDirectory::setPath(programDirectory);
     RecordingOutput *latest = nullptr;
@@ -51,6 +61,14 @@ int runProgram(const QString &programDirectory)
         if (shown("vodozaduda1")) {
             mainReached = true;
             user.stop();
+            if (qstrcmp(mode, kChangeLetter) == 0) {
+                letter()->setPlainText(text);
+                std::printf("letter changed\n");
+                std::fflush(stdout);
+                return;
+            }
+            if (qstrcmp(mode, kShowLetter) == 0)
+                std::printf("letter: %s\n", qPrintable(letter()->toPlainText().replace(u'\n', u'|')));
             press("Form1", "Command2");
         } else if (!goneOn && shown("Form2")) {
             goneOn = true;
@@ -76,6 +94,7 @@ class TestProgramEnd : public QObject
 private slots:
     void endsThroughTheSpeakerWindow_data();
     void endsThroughTheSpeakerWindow();
+    void aLetterOutlivesAKill();
 };
 
 void TestProgramEnd::endsThroughTheSpeakerWindow_data()
@@ -115,11 +134,40 @@ void TestProgramEnd::endsThroughTheSpeakerWindow()
         QVERIFY(QFile::exists(dir.file(QStringLiteral("syso/LetztesUpdate-Datum.chk"))));
 }
 
+void TestProgramEnd::aLetterOutlivesAKill()
+{
+    TestProgramDirectory dir;
+    QVERIFY(dir.write(QStringLiteral("syso/optionen.chk"), "0\r\n"));
+    QProcess writer;
+    writer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    writer.start(QCoreApplication::applicationFilePath(),
+                 {QLatin1String(kChangeLetter), dir.path(), QStringLiteral("Lieber Hans,\nhello car")});
+    QVERIFY(writer.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(writer.canReadLine() || writer.waitForReadyRead(100), 20000);
+    QCOMPARE(writer.readLine().trimmed(), QByteArray("letter changed"));
+    // Past the second a change waits before it is kept; then ended as a crash or a power cut ends it.
+    QTest::qWait(2000);
+    writer.kill();
+    QVERIFY(writer.waitForFinished());
+    QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
+
+    QProcess next;
+    next.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    next.start(QCoreApplication::applicationFilePath(), {QLatin1String(kShowLetter), dir.path()});
+    QVERIFY2(next.waitForFinished(20000), "the program did not end");
+    const QByteArray shown = next.readAllStandardOutput();
+    QVERIFY2(shown.startsWith("letter: Lieber Hans,|hello car\n"), shown.constData());
+}
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (argc == 3 && qstrcmp(argv[1], kChild) == 0)
         return runProgram(QString::fromLocal8Bit(argv[2]));
+    if (argc == 4 && qstrcmp(argv[1], kChangeLetter) == 0)
+        return runProgram(QString::fromLocal8Bit(argv[2]), kChangeLetter, QString::fromLocal8Bit(argv[3]));
+    if (argc == 3 && qstrcmp(argv[1], kShowLetter) == 0)
+        return runProgram(QString::fromLocal8Bit(argv[2]), kShowLetter);
     TestProgramEnd test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -2,6 +2,7 @@
 #include "app/FormRegistry.h"
 #include "app/Printer.h"
 #include "dictionary/vodozaduda1.h"
+#include "workspace/KeptLetter.h"
 
 #include "workspace/Form1.h"
 
@@ -13,8 +14,12 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSemaphore>
 #include <QSet>
+#include <QThread>
 #include <QtTest>
+
+#include <mutex>
 
 #include <optional>
 
@@ -22,6 +27,50 @@ namespace {
 const QString kWriteProtected = QStringLiteral("Achtung : Schreibschutz entfernen [hilfe.txt]!");
 const QString kToPrinter = QStringLiteral("Achtung :Text wird zum Drucker übertragen!");
 const QString kNoPrinter = QStringLiteral("Achtung :Kein Kontakt zum Drucker!");
+const QString kNotKept = QStringLiteral("Achtung : Schreibschutz entfernen [syso\\brief.txt]!");
+
+// Stands between the kept letter and the disk: records every write, when and from which thread,
+// and may fail it or hold it until released.
+class KeptWrites
+{
+public:
+    KeptWrites()
+    {
+        KeptLetter::setWriter([this](const QString &letter) {
+            {
+                std::lock_guard lock(m_mutex);
+                m_letters << letter;
+                m_onWindowThread |= QThread::currentThread() == qApp->thread();
+            }
+            if (hold)
+                m_release.acquire();
+            return !fail;
+        });
+    }
+    // Only once the window is gone: its keeper may still be writing.
+    ~KeptWrites() { KeptLetter::setWriter({}); }
+
+    QStringList letters()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_letters;
+    }
+    bool onWindowThread()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_onWindowThread;
+    }
+    void release() { m_release.release(1000); }
+
+    bool fail = false;
+    bool hold = false;
+
+private:
+    std::mutex m_mutex;
+    QStringList m_letters;
+    bool m_onWindowThread = false;
+    QSemaphore m_release;
+};
 
 // Answers the file dialog with the next path (nothing: cancelled) and records what it was asked.
 class DialogAnswer
@@ -84,14 +133,26 @@ private slots:
     void noPrinter();
     void unsavedLetterAtTheEnd_data();
     void unsavedLetterAtTheEnd();
+    void typingKeepsTheLetterOnceASecond();
+    void aFolderThatCannotBeWrittenIsSaidOnce_data();
+    void aFolderThatCannotBeWrittenIsSaidOnce();
+    void aSlowDiskHoldsNobodyUp();
 
 private:
     QPlainTextEdit *letter() { return ctl<QPlainTextEdit>(*m_fixture->window(), "Text6"); }
     QPushButton *button(const char *name) { return ctl<QPushButton>(*m_fixture->window(), name); }
     QString path(const QString &name) const { return m_fixture->dir().file(name); }
 
+    KeptWrites &writes()
+    {
+        if (!m_writes)
+            m_writes = std::make_unique<KeptWrites>();
+        return *m_writes;
+    }
+
     std::unique_ptr<MainWindowFixture> m_fixture;
     std::unique_ptr<DialogAnswer> m_dialog;
+    std::unique_ptr<KeptWrites> m_writes;
 };
 
 void TestLetterOutput::init()
@@ -104,7 +165,10 @@ void TestLetterOutput::init()
 void TestLetterOutput::cleanup()
 {
     m_dialog.reset();
+    if (m_writes)
+        m_writes->release();
     m_fixture.reset();
+    m_writes.reset();
     Printer::setHandler({});
 }
 
@@ -312,6 +376,69 @@ void TestLetterOutput::unsavedLetterAtTheEnd()
     vodozaduda1 &next = *form<vodozaduda1>();
     QCOMPARE(ctl<QPlainTextEdit>(next, "Text6")->toPlainText(), shownAgain);
     QCOMPARE(ctl<QCheckBox>(next, "Check2")->isChecked(), !shownAgain.isEmpty());
+}
+
+void TestLetterOutput::typingKeepsTheLetterOnceASecond()
+{
+    KeptWrites &writes = this->writes();
+    letter()->setFocus();
+    QElapsedTimer typing;
+    typing.start();
+    for (int n = 0; n < 100; ++n)
+        QTest::keyClicks(letter(), QStringLiteral("abcdefghi "), Qt::NoModifier, 3);
+    const qint64 typedMs = typing.elapsed();
+    QCOMPARE(letter()->toPlainText().size(), 1000);
+    // The last change is on the disk a second after the typing stopped.
+    QTRY_COMPARE_WITH_TIMEOUT(writes.letters().value(writes.letters().size() - 1), letter()->toPlainText(), 3000);
+    const qsizetype count = writes.letters().size();
+    QVERIFY2(count >= 2 && count <= typedMs / 1000 + 2,
+             qPrintable(QStringLiteral("%1 writes in %2 ms of typing").arg(count).arg(typedMs)));
+    // Every write but the last one was made while the user was still typing.
+    QVERIFY(writes.letters().first().size() < 1000);
+    QVERIFY(!writes.onWindowThread());
+    QVERIFY(m_fixture->messages().texts.isEmpty());
+}
+
+void TestLetterOutput::aFolderThatCannotBeWrittenIsSaidOnce_data()
+{
+    QTest::addColumn<bool>("fullDisk");
+    QTest::newRow("syso is a file") << false;
+    QTest::newRow("disk full") << true;
+}
+
+void TestLetterOutput::aFolderThatCannotBeWrittenIsSaidOnce()
+{
+    QFETCH(bool, fullDisk);
+    if (fullDisk) {
+        writes().fail = true;
+    } else {
+        // Even root cannot make a folder where a file stands.
+        QVERIFY(m_fixture->dir().write(QStringLiteral("syso"), "kein Ordner"));
+    }
+    QTest::keyClicks(letter(), QStringLiteral("Lieber Hans"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_fixture->messages().texts, QStringList{kNotKept}, 3000);
+    QTest::keyClicks(letter(), QStringLiteral(", bis bald"));
+    QTest::qWait(1500);
+    QCOMPARE(m_fixture->messages().texts, QStringList{kNotKept});
+    QCOMPARE(letter()->toPlainText(), QStringLiteral("Lieber Hans, bis bald"));
+    if (fullDisk)
+        QCOMPARE(writes().letters().size(), 2);
+}
+
+void TestLetterOutput::aSlowDiskHoldsNobodyUp()
+{
+    KeptWrites &writes = this->writes();
+    writes.hold = true;
+    QTest::keyClicks(letter(), QStringLiteral("Lieber"));
+    QTRY_COMPARE_WITH_TIMEOUT(writes.letters(), QStringList{QStringLiteral("Lieber")}, 3000);
+    // The write hangs; the window goes on taking keys and running its timers.
+    QTest::keyClicks(letter(), QStringLiteral(" Hans"));
+    bool timerRan = false;
+    QTimer::singleShot(10, [&timerRan] { timerRan = true; });
+    QTRY_VERIFY(timerRan);
+    QCOMPARE(letter()->toPlainText(), QStringLiteral("Lieber Hans"));
+    writes.release();
+    QTRY_COMPARE_WITH_TIMEOUT(writes.letters().value(1), QStringLiteral("Lieber Hans"), 3000);
 }
 
 QTEST_MAIN(TestLetterOutput)
