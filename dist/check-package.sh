@@ -38,6 +38,7 @@ need /usr/share/icons/hicolor/scalable/apps/hx-tolkarin.svg
 need /usr/share/doc/hx-tolkarin/copyright
 need /usr/share/doc/hx-tolkarin/changelog.Debian.gz
 need /usr/share/man/man1/hx-tolkarin.1.gz
+need $program/.read-only
 for f in sp sprech.htm voices.txt hilfe-vq/index.htm land/Germany.txt TranslateDeGb/Woerterbuch-Muster.txt; do
   need $program/$f
 done
@@ -46,7 +47,8 @@ done
 target=$(readlink "$root/usr/bin/hx-tolkarin")
 [ "$(realpath -m "$root/usr/bin/$target")" = "$root$program/tolkarin" ] \
   || fail "/usr/bin/hx-tolkarin points to $target, not to $program/tolkarin"
-[ -x "$root$program/tolkarin" ] && file -b "$root$program/tolkarin" | grep -q "ELF.*stripped" \
+kind=$(file -b "$root$program/tolkarin")
+[ -x "$root$program/tolkarin" ] && [[ "$kind" == ELF*", stripped"* ]] \
   && ok "hx-tolkarin -> $program/tolkarin (stripped executable)" \
   || fail "$program/tolkarin is not a stripped executable"
 
@@ -72,7 +74,7 @@ copyright="$root/usr/share/doc/hx-tolkarin/copyright"
 mapfile -t patterns < <(sed -n 's/^Files: *//p' "$copyright" | tr ' ' '\n' | grep -v '^\*$' | grep .)
 while read -r path; do
   [ -f "$root$path" ] || continue
-  case "$path" in $program/TranslateDeGb/Woerterbuch-Muster.txt) continue ;; esac
+  case "$path" in "$program/TranslateDeGb/Woerterbuch-Muster.txt") continue ;; esac
   covered=0
   for p in "${patterns[@]}"; do
     # shellcheck disable=SC2053 # the pattern is a glob on purpose
@@ -89,7 +91,7 @@ exec_path=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
 [ -x "$root$exec_path" ] || fail "the launcher starts $exec_path, which the package does not hold"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 grep -q "/icons/hicolor/.*/apps/$icon\.\(svg\|png\)$" <<<"$listed" || fail "the launcher's icon $icon is not in the package"
-metainfo=$(grep '^/usr/share/metainfo/.*\.metainfo\.xml$' <<<"$listed" | head -1)
+metainfo=$(grep -m1 '^/usr/share/metainfo/.*\.metainfo\.xml$' <<<"$listed" || true)
 if [ -z "$metainfo" ]; then
   fail "the package holds no /usr/share/metainfo/*.metainfo.xml"
 else
@@ -106,8 +108,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 packages=$(tr ',' '\n' <<<"$depends" | sed 's/^ *\([^ ]*\).*/\1/')
 grep -qx espeak-ng-data <<<"$packages" || fail "Depends lacks espeak-ng-data"
 for so in $(objdump -p "$root$program/tolkarin" | awk '/NEEDED/ {print $2}'); do
-  lib=$(ldconfig -p | awk -v so="$so" '$1 == so && /x86-64|64bit/ {print $NF; exit}')
-  owner=$({ dpkg -S "$lib" 2>/dev/null || dpkg -S "$(realpath "$lib")" 2>/dev/null; } | head -1 | cut -d: -f1)
+  lib=$(ldconfig -p | awk -v so="$so" '$1 == so && /x86-64|64bit/ && !found {print $NF; found = 1}')
+  owner=$({ dpkg -S "$lib" 2>/dev/null || dpkg -S "$(realpath "$lib")" 2>/dev/null || true; } | sed -n '1s/:.*//p')
   if [ -z "$owner" ]; then
     fail "no package found for linked library $so"
   elif ! grep -qx "$owner" <<<"$packages"; then
@@ -116,13 +118,15 @@ for so in $(objdump -p "$root$program/tolkarin" | awk '/NEEDED/ {print $2}'); do
 done
 ok "Depends: $depends"
 
-# Installed for everyone: a user who may not write the program directory starts the command;
-# it runs from its copy in the user's data folder and writes nothing into the installed one.
-if id nobody >/dev/null 2>&1 && [ "$(id -u)" -eq 0 ]; then
+# Installed for everyone: a user who may not write the program directory, and root who may,
+# start the command; each runs from a copy in its own data folder and nothing is written into
+# the installed directory.
+start_as() { # USER: starts the command as USER until its first start has written its settings
+  local user=$1 home copy started
   home=$(mktemp -d)
-  chown nobody "$home"
+  chown "$user" "$home"
   touch "$root/before-start"
-  setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups \
+  setpriv --reuid="$user" --regid="$(id -g "$user")" --clear-groups \
     env -i HOME="$home" XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home" QT_QPA_PLATFORM=offscreen \
     timeout 30 "$root/usr/bin/hx-tolkarin" >"$home/out" 2>&1 &
   started=$!
@@ -137,16 +141,20 @@ if id nobody >/dev/null 2>&1 && [ "$(id -u)" -eq 0 ]; then
   wait "$started" 2>/dev/null || true
   if [ -f "$copy/.copied-from" ] && [ -d "$copy/syso" ] \
     && cmp -s "$copy/TranslateDeGb/DeEn.txt" "$root$program/TranslateDeGb/DeEn.txt"; then
-    ok "a user without write rights runs from the copy in its data folder"
+    ok "started by $user, the command runs from the copy in its data folder"
   else
     cat "$home/out" >&2
-    fail "started by a user without write rights, the program did not run from a copy in $copy"
+    fail "started by $user, the program did not run from a copy in its data folder"
   fi
-  written=$(find "$root/usr" -newer "$root/before-start" | head -5)
-  [ -z "$written" ] || fail "the program wrote into the installed folder: $written"
+  written=$(find "$root/usr" -newer "$root/before-start" | sed -n '1,5p')
+  [ -z "$written" ] || fail "started by $user, the program wrote into the installed folder: $written"
   rm -rf "$home"
+}
+if [ "$(id -u)" -eq 0 ] && id nobody >/dev/null 2>&1; then
+  start_as nobody
+  start_as root
 else
-  echo "skipped: starting the installed command as another user needs root and the user nobody"
+  echo "skipped: starting the installed command as nobody and as root needs root"
 fi
 
 # lintian: errors fail, warnings are listed (README, Install).
