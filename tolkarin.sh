@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and then starts HX-Tolkarin (run) or runs every test (test).
+# Sets up, builds and then starts HX-Tolkarin (run), runs every test (test) or makes and
+# checks the Debian package (package, in build/).
 # Installs the Debian packages it needs when they are missing (as root, or through sudo).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -11,6 +12,10 @@ packages=(
   pulseaudio-utils fonts-dejavu-core qt6-translations-l10n
   dict-freedict-deu-eng dict-freedict-deu-ell dict-freedict-deu-ita dict-freedict-spa-deu
 )
+# Making and checking the package: dpkg-shlibdeps, lintian, appstreamcli, desktop-file-validate.
+if [ "${1:-run}" = package ]; then
+  packages+=(dpkg-dev lintian appstream desktop-file-utils file binutils)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -30,5 +35,10 @@ cmake --build build -j"$(nproc)"
 case "${1:-run}" in
   run)  exec ./build/tolkarin ;;
   test) cd build && ctest --output-on-failure ;;
-  *)    echo "usage: $0 [run|test]" >&2; exit 2 ;;
+  package)
+    cd build
+    rm -f hx-tolkarin_*.deb
+    cpack -G DEB
+    ../dist/check-package.sh hx-tolkarin_*.deb ;;
+  *)    echo "usage: $0 [run|test|package]" >&2; exit 2 ;;
 esac

@@ -48,7 +48,7 @@ bool copyTree(const QString &from, const QString &to)
     while (it.hasNext()) {
         const QString file = it.next();
         const QString relative = source.relativeFilePath(file);
-        if (relative == executable)
+        if (relative == executable || relative == ProgramDirectory::kReadOnlyMark)
             continue;
         const QString target = QDir(to).filePath(relative);
         if (!QDir().mkpath(QFileInfo(target).path()))
@@ -66,7 +66,9 @@ bool copyTree(const QString &from, const QString &to)
 QString ProgramDirectory::writableOne(const QString &installed, const QString &userCopy,
                                       const WritableCheck &isWritable)
 {
-    const bool writable = isWritable ? isWritable(installed) : QFileInfo(installed).isWritable();
+    const bool writable =
+        isWritable ? isWritable(installed)
+                   : QFileInfo(installed).isWritable() && !QFileInfo::exists(QDir(installed).filePath(kReadOnlyMark));
     if (writable || userCopy.isEmpty())
         return installed;
     if (QFileInfo::exists(QDir(userCopy).filePath(kCopyMark)))

@@ -21,6 +21,9 @@ public:
     // once to userCopy (the user's data folder), and the program runs from that copy from then
     // on; later starts keep the copy and what the user changed in it. Returns the directory to
     // run from: the installed one when it is writable or the copy cannot be made.
+    // An install marks its directory with kReadOnlyMark: shared by all users and owned by the
+    // package manager, it is never written, not even by root.
+    static inline const QString kReadOnlyMark = QStringLiteral(".read-only");
     using WritableCheck = std::function<bool(const QString &directory)>;
     static QString writableOne(const QString &installed, const QString &userCopy, const WritableCheck &isWritable = {});
 };

@@ -24,18 +24,33 @@ class TestProgramDirectory : public QObject
 {
     Q_OBJECT
 private slots:
-    void writableInstallIsUsedAsItIs();
+    void writableInstallRunsInPlaceUnlessMarked_data();
+    void writableInstallRunsInPlaceUnlessMarked();
     void readOnlyInstallIsCopiedOnce();
 };
 
-void TestProgramDirectory::writableInstallIsUsedAsItIs()
+void TestProgramDirectory::writableInstallRunsInPlaceUnlessMarked_data()
 {
+    QTest::addColumn<bool>("marked");
+    QTest::newRow("build folder") << false;
+    // A package's directory: root may write it, but nobody should.
+    QTest::newRow("installed, marked read-only") << true;
+}
+
+void TestProgramDirectory::writableInstallRunsInPlaceUnlessMarked()
+{
+    QFETCH(bool, marked);
     QTemporaryDir installed;
     QTemporaryDir home;
+    QVERIFY(write(QDir(installed.path()).filePath(QStringLiteral("sp")), "<form></form>"));
+    if (marked)
+        QVERIFY(write(QDir(installed.path()).filePath(QStringLiteral(".read-only")), ""));
     const QString copy = QDir(home.path()).filePath(QStringLiteral("HX-Tolkarin"));
-    QCOMPARE(ProgramDirectory::writableOne(installed.path(), copy, [](const QString &) { return true; }),
-             installed.path());
-    QVERIFY(!QFileInfo::exists(copy));
+
+    QCOMPARE(ProgramDirectory::writableOne(installed.path(), copy), marked ? copy : installed.path());
+    QCOMPARE(QFileInfo::exists(QDir(copy).filePath(QStringLiteral("sp"))), marked);
+    // The copy is the user's to write: it carries no mark.
+    QVERIFY(!QFileInfo::exists(QDir(copy).filePath(QStringLiteral(".read-only"))));
 }
 
 void TestProgramDirectory::readOnlyInstallIsCopiedOnce()
