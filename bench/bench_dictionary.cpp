@@ -1,14 +1,14 @@
 #include "DictionaryGenerator.h"
 
-#include "app/Controls.h"
-#include "app/FormRegistry.h"
-#include "app/MessageBox.h"
-#include "app/ProgramDirectory.h"
-#include "app/TextFile.h"
+#include "core/ProgramDirectory.h"
+#include "core/TextFile.h"
 #include "dictionary/DictionaryLoader.h"
-#include "dictionary/DictionaryLoading.h"
-#include "dictionary/PartList.h"
-#include "dictionary/vodozaduda1.h"
+#include "shell/Controls.h"
+#include "shell/FormRegistry.h"
+#include "shell/MessageBox.h"
+#include "windows/vodozaduda1/DictionaryLoading.h"
+#include "windows/vodozaduda1/PartList.h"
+#include "windows/vodozaduda1/vodozaduda1.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "app/Controls.h"
-#include "app/FormRegistry.h"
-#include "app/MessageBox.h"
-#include "app/ProgramDirectory.h"
-#include "dictionary/vodozaduda1.h"
+#include "core/ProgramDirectory.h"
+#include "shell/Controls.h"
+#include "shell/FormRegistry.h"
+#include "shell/MessageBox.h"
+#include "windows/vodozaduda1/vodozaduda1.h"
 
 #include <QApplication>
 #include <QEnterEvent>

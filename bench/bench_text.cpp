@@ -1,4 +1,4 @@
-#include "app/TextFile.h"
+#include "core/TextFile.h"
 #include "dictionary/EntryText.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // Dictionary loader from bytes, then the prefix search of every part against a plain scan.
 #include "FuzzCheck.h"
 
-#include "app/TextFile.h"
+#include "core/TextFile.h"
 #include "dictionary/DictionaryLoader.h"
 #include "dictionary/PartListModel.h"
 

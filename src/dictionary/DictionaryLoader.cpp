@@ -1,6 +1,6 @@
 #include "dictionary/DictionaryLoader.h"
 
-#include "app/TextFile.h"
+#include "core/TextFile.h"
 
 #include <QFileInfo>
 

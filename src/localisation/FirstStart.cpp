@@ -1,6 +1,6 @@
 #include "localisation/FirstStart.h"
 
-#include "app/ProgramDirectory.h"
+#include "core/ProgramDirectory.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "localisation/IniFile.h"
 
-#include "app/TextFile.h"
+#include "core/TextFile.h"
 
 #include <QFileInfo>
 

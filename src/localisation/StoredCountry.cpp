@@ -1,7 +1,7 @@
 #include "localisation/StoredCountry.h"
 
-#include "app/ProgramDirectory.h"
-#include "app/TextFile.h"
+#include "core/ProgramDirectory.h"
+#include "core/TextFile.h"
 
 QString StoredCountry::path()
 {

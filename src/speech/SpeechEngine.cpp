@@ -1,6 +1,6 @@
 #include "speech/SpeechEngine.h"
 
-#include "app/TextFile.h"
+#include "core/TextFile.h"
 #include "speech/AudioOutput.h"
 #include "speech/NullAudioOutput.h"
 #include "speech/PcmBuffer.h"

@@ -1,7 +1,7 @@
 #include "speech/SpeechHandOff.h"
 
-#include "app/ProgramDirectory.h"
-#include "app/TextFile.h"
+#include "core/ProgramDirectory.h"
+#include "core/TextFile.h"
 #include "speech/SpeechService.h"
 
 namespace {

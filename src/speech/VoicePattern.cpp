@@ -1,6 +1,6 @@
 #include "speech/VoicePattern.h"
 
-#include "app/TextFile.h"
+#include "core/TextFile.h"
 
 QStringList VoicePattern::lines() const
 {

@@ -1,4 +1,4 @@
-#include "app/ProgramDirectory.h"
+#include "core/ProgramDirectory.h"
 
 #include <QDir>
 #include <QFile>

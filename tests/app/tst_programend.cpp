@@ -1,7 +1,7 @@
-#include "app/Controls.h"
-#include "app/FormRegistry.h"
 #include "app/Program.h"
-#include "app/ProgramDirectory.h"
+#include "core/ProgramDirectory.h"
+#include "shell/Controls.h"
+#include "shell/FormRegistry.h"
 #include "speech/SpeechService.h"
 
 #include "RecordingOutput.h"

@@ -1,7 +1,7 @@
-#include "app/ControlActions.h"
-#include "app/FormRegistry.h"
-#include "app/Pause.h"
 #include "app/Program.h"
+#include "core/Pause.h"
+#include "shell/ControlActions.h"
+#include "shell/FormRegistry.h"
 
 #include "TestSupport.h"
 

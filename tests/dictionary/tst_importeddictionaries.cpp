@@ -1,10 +1,10 @@
-#include "app/FormRegistry.h"
-#include "app/ProgramDirectory.h"
-#include "app/Twips.h"
+#include "core/ProgramDirectory.h"
 #include "dictionary/DictionaryLoader.h"
-#include "dictionary/DictionaryLoading.h"
-#include "dictionary/PartList.h"
-#include "dictionary/vodozaduda1.h"
+#include "shell/FormRegistry.h"
+#include "shell/Twips.h"
+#include "windows/vodozaduda1/DictionaryLoading.h"
+#include "windows/vodozaduda1/PartList.h"
+#include "windows/vodozaduda1/vodozaduda1.h"
 
 #include "TestSupport.h"
 

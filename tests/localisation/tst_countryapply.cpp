@@ -1,11 +1,11 @@
-#include "app/FontList.h"
-#include "app/FormRegistry.h"
-#include "dictionary/vodozaduda1.h"
-#include "localisation/CountryApply.h"
 #include "localisation/CountryKeys.h"
-#include "localisation/Form2.h"
 #include "localisation/IniFile.h"
-#include "speech/hilfe1.h"
+#include "shell/CountryApply.h"
+#include "shell/FontList.h"
+#include "shell/FormRegistry.h"
+#include "windows/Form2/Form2.h"
+#include "windows/hilfe1/hilfe1.h"
+#include "windows/vodozaduda1/vodozaduda1.h"
 
 #include "TestSupport.h"
 

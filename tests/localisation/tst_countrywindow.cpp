@@ -1,9 +1,9 @@
-#include "app/FormRegistry.h"
-#include "app/Twips.h"
-#include "dictionary/vodozaduda1.h"
-#include "localisation/Form2.h"
 #include "localisation/IniFile.h"
-#include "speech/hilfe1.h"
+#include "shell/FormRegistry.h"
+#include "shell/Twips.h"
+#include "windows/Form2/Form2.h"
+#include "windows/hilfe1/hilfe1.h"
+#include "windows/vodozaduda1/vodozaduda1.h"
 
 #include "TestSupport.h"
 

@@ -1,10 +1,10 @@
-#include "app/FormRegistry.h"
-#include "app/Twips.h"
-#include "dictionary/vodozaduda1.h"
-#include "localisation/Form2.h"
-#include "localisation/starter.h"
-#include "speech/hilfe1.h"
-#include "workspace/halmorix.h"
+#include "shell/FormRegistry.h"
+#include "shell/Twips.h"
+#include "windows/Form2/Form2.h"
+#include "windows/halmorix/halmorix.h"
+#include "windows/hilfe1/hilfe1.h"
+#include "windows/starter/starter.h"
+#include "windows/vodozaduda1/vodozaduda1.h"
 
 #include "TestSupport.h"
 

@@ -1,10 +1,10 @@
-#include "app/ClickLabel.h"
-#include "app/FormRegistry.h"
-#include "app/Pause.h"
-#include "app/Twips.h"
-#include "dictionary/vodozaduda1.h"
-#include "speech/hilfe1.h"
-#include "workspace/Form1.h"
+#include "core/Pause.h"
+#include "shell/ClickLabel.h"
+#include "shell/FormRegistry.h"
+#include "shell/Twips.h"
+#include "windows/Form1/Form1.h"
+#include "windows/hilfe1/hilfe1.h"
+#include "windows/vodozaduda1/vodozaduda1.h"
 
 #include "TestSupport.h"
 

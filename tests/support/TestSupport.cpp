@@ -2,14 +2,14 @@
 
 #include "RecordingOutput.h"
 
-#include "app/FormRegistry.h"
-#include "app/MessageBox.h"
 #include "app/Program.h"
-#include "app/ProgramDirectory.h"
-#include "app/Shell.h"
-#include "app/TextFile.h"
-#include "dictionary/PartList.h"
-#include "dictionary/vodozaduda1.h"
+#include "core/ProgramDirectory.h"
+#include "core/TextFile.h"
+#include "shell/FormRegistry.h"
+#include "shell/MessageBox.h"
+#include "shell/Shell.h"
+#include "windows/vodozaduda1/PartList.h"
+#include "windows/vodozaduda1/vodozaduda1.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -12,7 +12,7 @@
 
 #include "SourceData.h"
 #include "TrayRecorder.h"
-#include "app/Controls.h"
+#include "shell/Controls.h"
 #include "speech/SpeechHandOff.h"
 
 #include <memory>

@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QWidget>
 
-#include "app/FormRegistry.h"
+#include "shell/FormRegistry.h"
 
 namespace {
 int visibleWindows()

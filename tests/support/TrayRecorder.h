@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TrayIcon.h"
+#include "shell/TrayIcon.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "app/FontList.h"
-#include "app/FormRegistry.h"
-#include "dictionary/vodozaduda1.h"
-#include "speech/hilfe1.h"
+#include "shell/FontList.h"
+#include "shell/FormRegistry.h"
+#include "windows/hilfe1/hilfe1.h"
+#include "windows/vodozaduda1/vodozaduda1.h"
 
 #include "TestSupport.h"
 

@@ -1,10 +1,10 @@
-#include "app/FileDialog.h"
-#include "app/FormRegistry.h"
-#include "app/Printer.h"
-#include "dictionary/vodozaduda1.h"
-#include "workspace/KeptLetter.h"
+#include "shell/FileDialog.h"
+#include "shell/FormRegistry.h"
+#include "shell/Printer.h"
+#include "windows/vodozaduda1/vodozaduda1.h"
+#include "letter/KeptLetter.h"
 
-#include "workspace/Form1.h"
+#include "windows/Form1/Form1.h"
 
 #include "TestSupport.h"
 

@@ -1,10 +1,10 @@
-#include "app/FileDialog.h"
-#include "app/FormRegistry.h"
-#include "app/Twips.h"
-#include "dictionary/PartList.h"
-#include "dictionary/WordLookup.h"
-#include "dictionary/vodozaduda1.h"
-#include "speech/hilfe1.h"
+#include "shell/FileDialog.h"
+#include "shell/FormRegistry.h"
+#include "shell/Twips.h"
+#include "windows/hilfe1/hilfe1.h"
+#include "windows/vodozaduda1/PartList.h"
+#include "windows/vodozaduda1/WordLookup.h"
+#include "windows/vodozaduda1/vodozaduda1.h"
 
 #include "TestSupport.h"
 

@@ -1,10 +1,10 @@
-#include "app/FormRegistry.h"
-#include "app/Twips.h"
-#include "dictionary/vodozaduda1.h"
-#include "speech/PageView.h"
+#include "shell/FormRegistry.h"
+#include "shell/PageView.h"
+#include "shell/Twips.h"
 #include "speech/SpeechService.h"
-#include "speech/hilfe1.h"
-#include "workspace/Form1.h"
+#include "windows/Form1/Form1.h"
+#include "windows/hilfe1/hilfe1.h"
+#include "windows/vodozaduda1/vodozaduda1.h"
 
 #include "TestSupport.h"
 

@@ -1,10 +1,10 @@
-#include "app/FormRegistry.h"
-#include "dictionary/vodozaduda1.h"
-#include "localisation/Form2.h"
-#include "speech/Logox4.h"
-#include "speech/hilfe1.h"
-#include "workspace/Form1.h"
-#include "workspace/halmorix.h"
+#include "shell/FormRegistry.h"
+#include "windows/Form1/Form1.h"
+#include "windows/Form2/Form2.h"
+#include "windows/Logox4/Logox4.h"
+#include "windows/halmorix/halmorix.h"
+#include "windows/hilfe1/hilfe1.h"
+#include "windows/vodozaduda1/vodozaduda1.h"
 
 #include "TestSupport.h"
 

@@ -1,0 +1,45 @@
+#include "windows/Form2/CountryHover.h"
+
+#include "shell/FileListBox.h"
+#include "shell/FormRegistry.h"
+#include "shell/MouseOver.h"
+#include "shell/Twips.h"
+#include "windows/hilfe1/hilfe1.h"
+
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+
+CountryHover::CountryHover(const CountryHoverControls &controls, QObject *parent) : QObject(parent), m_c(controls)
+{
+    for (QPushButton *button : {m_c.start, m_c.quit, m_c.apply})
+        MouseOver::watch(button, [this, button] { overButton(button); });
+    MouseOver::watch(m_c.exit, [this] { designColours(); });
+    MouseOver::watch(m_c.frame, [this] { designColours(); });
+    connect(m_c.files, &FileListBox::hovered, this, [this] { showHelpText(m_c.files->fileName()); });
+    MouseOver::watch(m_c.stored, [this] {
+        const QListWidgetItem *item = m_c.stored->currentItem();
+        showHelpText(item ? item->text() : QString());
+    });
+}
+
+void CountryHover::designColours()
+{
+    Twips::setBackColor(m_c.start, Twips::color(VbColor::kGreen));
+    Twips::setBackColor(m_c.quit, Twips::color(VbColor::kWhite));
+    Twips::setBackColor(m_c.apply, Twips::color(VbColor::kWhite));
+}
+
+void CountryHover::overButton(QPushButton *button)
+{
+    button->setToolTip(button->text());
+    showHelpText(button->toolTip());
+    designColours();
+    Twips::setBackColor(button, Twips::color(VbColor::kYellow));
+}
+
+void CountryHover::showHelpText(const QString &text)
+{
+    if (hilfe1 *help = form<hilfe1>())
+        help->setHelpText(text);
+}

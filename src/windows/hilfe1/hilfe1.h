@@ -1,0 +1,88 @@
+#pragma once
+
+#include "shell/Form.h"
+#include "speech/HelpVoice.h"
+
+class ClickLabel;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+// The help window "Hilfe:": shows the help text of the control under the mouse in large
+// yellow print and reads it aloud, on request (F2) or by itself (auto-read).
+class hilfe1 : public Form
+{
+    Q_OBJECT
+public:
+    static constexpr const char *kName = "hilfe1";
+    static constexpr int kClientWidth = 8430;
+    static constexpr int kClientHeight = 2205;
+    static constexpr int kNormalWidth = 8595;
+    static constexpr int kLargeWidth = 10500;
+    // Widths count the window's frame; the client area is that much narrower.
+    static constexpr int kFrameWidth = kNormalWidth - kClientWidth;
+    static inline const QString kInitialText = QStringLiteral(" Hilfe Halmorix");
+    static inline const QString kKeyText = QStringLiteral("F2,Play. F3,Pause. F4,Stop. F5,Weiter. F6,Nochmal.");
+    static inline const QString kMakerAddress = QStringLiteral("https://hx-tolkarin.de");
+
+    explicit hilfe1(QWidget *parent = nullptr);
+
+    void load() override;
+    void keyDown(int key) override;
+    // F1 as everywhere; F2 and F3 are this window's own read and stop.
+    SharedKeys sharedKeys() const override { return HelpKey; }
+
+    // Sets the help line; a changed text is copied into the large print and, with auto-read
+    // ticked, spoken.
+    void setHelpText(const QString &text);
+    QString helpText() const;
+    // Starts the one placing of the window above the main window.
+    void startPlacing();
+    // What F1 and F2 do in every window: show the help placed, and play the help text once.
+    void showPlaced();
+    void playAndClear();
+    // The program description page, relative to the program directory.
+    QString descriptionPath() const;
+    // The language help texts are spoken in, that of the applied country file ("de", "en", ...);
+    // German until a country file sets it.
+    void setSpeechLanguage(const QString &language);
+    QString speechLanguage() const { return m_language; }
+
+    void speak();
+    void pla();
+    void stop();
+    void pauseSpeech();
+    void resume();
+    void again();
+    void largePrint(bool on);
+    bool isLargePrint() const;
+
+private:
+    void buildControls();
+    void textChanged();
+    void place();
+    void writeHandOff();
+
+    ClickLabel *m_HLabel1 = nullptr;
+    ClickLabel *m_Label2 = nullptr;
+    ClickLabel *m_Label1 = nullptr;
+    ClickLabel *m_Label3 = nullptr;
+    ClickLabel *m_Label4 = nullptr;
+    ClickLabel *m_Label5 = nullptr;
+    ClickLabel *m_Label6 = nullptr;
+    QCheckBox *m_Check1 = nullptr;
+    QPushButton *m_Picture1S = nullptr;
+    QPushButton *m_Image1 = nullptr;
+    QPushButton *m_Image3 = nullptr;
+    QPushButton *m_Image4 = nullptr;
+    QPushButton *m_Image5 = nullptr;
+    QPushButton *m_beende3 = nullptr;
+    QPushButton *m_pla = nullptr;
+    QPushButton *m_Command1 = nullptr;
+    QLineEdit *m_Text1 = nullptr;
+    QTimer *m_Timer1 = nullptr;
+    // Lets a burst of new help texts (a mouse sweeping over controls) settle before reading.
+    QTimer *m_autoRead = nullptr;
+    QString m_language = HelpVoice::kDefaultLanguage;
+};

@@ -1,0 +1,73 @@
+#include "windows/vodozaduda1/LetterOutput.h"
+
+#include "letter/LetterFile.h"
+#include "shell/FileDialog.h"
+#include "shell/MessageBox.h"
+#include "shell/Printer.h"
+#include "shell/Twips.h"
+#include "windows/vodozaduda1/LetterWorkspace.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+LetterOutput::LetterOutput(const LetterOutputControls &controls, QObject *parent) : QObject(parent), m_c(controls)
+{
+    m_c.text7->setText(kInitialPath);
+    connect(m_c.command36, &QPushButton::clicked, this, &LetterOutput::Command36_Click);
+    connect(m_c.command37, &QPushButton::clicked, this, &LetterOutput::Command37_Click);
+    connect(m_c.command31, &QPushButton::clicked, this, &LetterOutput::Command31_Click);
+}
+
+bool LetterOutput::save()
+{
+    const QString letter = m_c.text6->toPlainText();
+    if (!LetterFile::save(m_c.text7->text(), letter))
+        return false;
+    emit saved(letter);
+    return true;
+}
+
+void LetterOutput::Command36_Click()
+{
+    m_c.command37->setEnabled(true);
+    FileDialog::Request request;
+    // A new file name must be possible, so the dialog is one for saving.
+    request.mode = FileDialog::Mode::Save;
+    request.title = kDialogTitle;
+    request.filter = kDialogFilter;
+    const QFileInfo current(m_c.text7->text());
+    request.directory = current.isAbsolute() && current.dir().exists() ? current.absolutePath() : QDir::homePath();
+    const auto chosen = FileDialog::open(m_c.window, request);
+    // Cancelled: nothing is written and the path stays as it was.
+    if (!chosen)
+        return;
+    m_c.text7->setText(*chosen);
+    if (!save()) {
+        MessageBox::show(LetterWorkspace::kWriteProtected);
+        return;
+    }
+    Twips::setBackColor(m_c.text3, Twips::color(VbColor::kWhite));
+}
+
+void LetterOutput::Command37_Click()
+{
+    Twips::setBackColor(m_c.command37, Twips::color(VbColor::kLightYellow));
+    // Said out loud: a letter believed saved would be lost at the end.
+    if (!save())
+        MessageBox::show(LetterWorkspace::kWriteProtected);
+}
+
+void LetterOutput::Command31_Click()
+{
+    MessageBox::show(kToPrinter);
+    if (!Drucke(m_c.text6->toPlainText()))
+        MessageBox::show(kNoPrinter);
+}
+
+bool LetterOutput::Drucke(const QString &text)
+{
+    return Printer::print(text, kPrintPointSize).ok;
+}
