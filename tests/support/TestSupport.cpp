@@ -126,12 +126,19 @@ WindowSandbox::WindowSandbox()
 {
     FormRegistry::instance().reset();
     FormRegistry::instance().setQuitHandler([] {});
-    Program::registerWindows();
+    m_program = std::make_unique<Program>();
 }
 
 WindowSandbox::~WindowSandbox()
 {
+    // The windows before the state they hold.
     FormRegistry::instance().reset();
+    m_program.reset();
+}
+
+ProgramState &WindowSandbox::state()
+{
+    return m_program->state();
 }
 
 bool WindowSandbox::programEnded() const

@@ -18,6 +18,8 @@
 #include <memory>
 
 class Form;
+class Program;
+class ProgramState;
 class PartList;
 class QListWidget;
 class QWidget;
@@ -105,10 +107,13 @@ public:
     WindowSandbox();
     ~WindowSandbox();
     bool programEnded() const;
+    // The program state every window of the sandbox shares.
+    ProgramState &state();
 
 private:
     RecordingAudio m_audio;
     TrayRecorder m_tray{false};
+    std::unique_ptr<Program> m_program;
 };
 
 bool copyDirectory(const QString &from, const QString &to);

@@ -1,5 +1,7 @@
 #include "windows/Logox4/Logox4.h"
 
+#include "core/ProgramDirectory.h"
+#include "core/ProgramState.h"
 #include "shell/ClickLabel.h"
 #include "shell/ControlActions.h"
 #include "shell/ControlFactory.h"
@@ -11,12 +13,11 @@
 #include "shell/Twips.h"
 #include "speech/SpeechControl.h"
 #include "speech/VoiceMarkup.h"
+#include "speech/VoicePattern.h"
 #include "windows/Logox4/PatternEntryList.h"
 #include "windows/Logox4/VoiceChoice.h"
 #include "windows/Logox4/VoiceSliders.h"
 #include "windows/Logox4/WorkingPattern.h"
-#include "windows/hilfe1/hilfe1.h"
-#include "windows/vodozaduda1/vodozaduda1.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -57,7 +58,7 @@ QPushButton *whiteButton(QWidget *parent, const char *name, const QString &capti
 }
 }
 
-Logox4::Logox4(QWidget *parent) : Form(parent)
+Logox4::Logox4(ProgramState &state, QWidget *parent) : Form(parent), m_state(state)
 {
     setWindowTitle(QStringLiteral("Individuelle stimm Muster Einstellung !"));
     buildControls();
@@ -279,8 +280,7 @@ void Logox4::unloadStep()
 
 void Logox4::showHelp(const QString &text)
 {
-    if (hilfe1 *help = form<hilfe1>())
-        help->setHelpText(text);
+    m_state.showHelpText(text);
 }
 
 void Logox4::Command9_Click()
@@ -296,6 +296,7 @@ void Logox4::Timer2_Timer()
     focusControl(m_Text2);
     m_Timer2->stop();
     hide();
-    if (vodozaduda1 *main = form<vodozaduda1>())
-        main->Command42();
+    // The main window puts the pattern in front of its translations.
+    m_state.takeOverVoicePattern(
+        VoicePattern::read(ProgramDirectory::file(VoicePattern::fileName())).value_or(QStringList()));
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/WindowNames.h"
 #include "shell/Form.h"
 
 class ClickLabel;
 class PageView;
+class ProgramState;
 class PatternEntryList;
 class QComboBox;
 class QGroupBox;
@@ -25,7 +27,7 @@ class Logox4 : public Form
 {
     Q_OBJECT
 public:
-    static constexpr const char *kName = "Logox4";
+    static constexpr const char *kName = WindowNames::kSettings;
     static constexpr int kClientWidth = 6495;
     static constexpr int kClientHeight = 4710;
     // From the take-over click to the window hiding and the main window taking the pattern.
@@ -35,7 +37,7 @@ public:
         QStringLiteral("https://github.com/espeak-ng/espeak-ng/blob/master/docs/languages.md");
     static inline const QString kProjectAddress = QStringLiteral("https://github.com/espeak-ng/espeak-ng");
 
-    explicit Logox4(QWidget *parent = nullptr);
+    explicit Logox4(ProgramState &state, QWidget *parent = nullptr);
     ~Logox4() override;
 
     void load() override;
@@ -125,4 +127,5 @@ private:
     VoiceChoice *m_choice = nullptr;
     WorkingPattern *m_pattern = nullptr;
     PatternEntryList *m_entries = nullptr;
+    ProgramState &m_state;
 };

@@ -1,16 +1,12 @@
 #include "windows/starter/StartSequence.h"
 
 #include "core/ProgramDirectory.h"
+#include "core/ProgramState.h"
 #include "core/TextFile.h"
+#include "core/WindowNames.h"
 #include "localisation/FirstStart.h"
 #include "localisation/StoredCountry.h"
 #include "shell/Form.h"
-#include "shell/FormRegistry.h"
-#include "shell/WindowHiding.h"
-#include "windows/Form2/Form2.h"
-#include "windows/halmorix/halmorix.h"
-#include "windows/hilfe1/hilfe1.h"
-#include "windows/vodozaduda1/vodozaduda1.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -26,8 +22,8 @@ QStringList items(const QListWidget *list)
 }
 }
 
-StartSequence::StartSequence(Form &window, const StartSequenceControls &controls, QObject *parent)
-    : QObject(parent), m_window(window), m_c(controls)
+StartSequence::StartSequence(Form &window, const StartSequenceControls &controls, ProgramState &state, QObject *parent)
+    : QObject(parent), m_window(window), m_c(controls), m_state(state)
 {}
 
 void StartSequence::start()
@@ -51,14 +47,11 @@ void StartSequence::start()
 
 void StartSequence::Command13_Click()
 {
-    // Referring to the tray window loads it, which puts up the icon.
-    if (halmorix *tray = form<halmorix>())
-        tray->hide();
-    if (Form2 *country = form<Form2>())
-        country->open(Form2::Opening::Start);
+    // Loading the tray window puts up the icon; the window itself stays hidden.
+    m_state.openWindow(WindowNames::kTray, ProgramState::Opening::Load);
+    m_state.openCountryWindow(ProgramState::CountryOpening::Start);
     m_window.hide();
-    if (halmorix *tray = form<halmorix>())
-        tray->Command3();
+    m_state.setTrayMenuOn(true);
 }
 
 bool StartSequence::writeLines(const QString &file, const QString &value) const
@@ -107,8 +100,7 @@ void StartSequence::chooseCountry()
 {
     // Stored now, so that a later start has a country even if none is taken over.
     (void)StoredCountry::write(items(m_c.List2));
-    if (Form2 *country = form<Form2>())
-        country->open(Form2::Opening::FirstRun);
+    m_state.openCountryWindow(ProgramState::CountryOpening::FirstRun);
 }
 
 void StartSequence::Command19_Click()
@@ -120,28 +112,21 @@ void StartSequence::Command19_Click()
 
 void StartSequence::Command9_Click()
 {
-    // Loading the tray window puts up the icon; it stays hidden.
-    if (halmorix *tray = form<halmorix>())
-        tray->hide();
+    // Loading the tray window puts up the icon; the window itself stays hidden.
+    m_state.openWindow(WindowNames::kTray, ProgramState::Opening::Load);
     m_window.hide();
-    if (hilfe1 *help = form<hilfe1>())
-        help->showPlaced();
-    if (vodozaduda1 *main = form<vodozaduda1>())
-        WindowHiding::bringBack(*main);
-    if (halmorix *tray = form<halmorix>())
-        tray->Command3();
+    m_state.showHelpWindow();
+    m_state.openWindow(WindowNames::kMain, ProgramState::Opening::BringBack);
+    m_state.setTrayMenuOn(true);
 }
 
 void StartSequence::Command2_Click()
 {
-    if (halmorix *tray = form<halmorix>())
-        tray->show();
-    if (Form2 *country = form<Form2>())
-        country->open(Form2::Opening::Start);
+    m_state.openWindow(WindowNames::kTray);
+    m_state.openCountryWindow(ProgramState::CountryOpening::Start);
 }
 
 void StartSequence::Command7_Click()
 {
-    if (halmorix *tray = form<halmorix>())
-        tray->hide();
+    m_state.hideWindow(WindowNames::kTray);
 }

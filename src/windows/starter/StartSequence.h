@@ -4,6 +4,7 @@
 #include <QString>
 
 class Form;
+class ProgramState;
 class QLineEdit;
 class QListWidget;
 class QWidget;
@@ -25,7 +26,7 @@ class StartSequence : public QObject
 {
     Q_OBJECT
 public:
-    StartSequence(Form &window, const StartSequenceControls &controls, QObject *parent = nullptr);
+    StartSequence(Form &window, const StartSequenceControls &controls, ProgramState &state, QObject *parent = nullptr);
 
     // The first-run window's load, at the program's start: "startepack" on a later start; on
     // the first the default-settings chain, after which the window shows itself.
@@ -53,4 +54,5 @@ private:
 
     Form &m_window;
     StartSequenceControls m_c;
+    ProgramState &m_state;
 };

@@ -1,5 +1,6 @@
 #include "windows/starter/starter.h"
 
+#include "core/ProgramState.h"
 #include "shell/ClickLabel.h"
 #include "shell/ControlFactory.h"
 #include "shell/FormRegistry.h"
@@ -45,7 +46,7 @@ ClickLabel *picture(QWidget *parent, const char *name, int left, int top)
 }
 }
 
-starter::starter(QWidget *parent) : Form(parent)
+starter::starter(ProgramState &state, QWidget *parent) : Form(parent), m_state(state)
 {
     setWindowTitle(QStringLiteral("HX-Tolkarin"));
     buildControls();
@@ -58,7 +59,7 @@ starter::starter(QWidget *parent) : Form(parent)
     c.List1 = m_List1;
     c.Command19 = m_Command19;
     c.Picture2 = m_Picture2;
-    m_sequence = new StartSequence(*this, c, this);
+    m_sequence = new StartSequence(*this, c, state, this);
 
     connect(m_Picture1, &ClickLabel::clicked, m_sequence, &StartSequence::chooseCountry);
     connect(m_Label3, &ClickLabel::clicked, m_sequence, &StartSequence::chooseCountry);
@@ -146,5 +147,5 @@ void starter::keyDown(int key)
 void starter::unloadStep()
 {
     // The first-run window's end is the program's end.
-    endProgram();
+    m_state.endProgram();
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/WindowNames.h"
 #include "shell/Form.h"
 
 class ClickLabel;
+class ProgramState;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -16,11 +18,11 @@ class starter : public Form
 {
     Q_OBJECT
 public:
-    static constexpr const char *kName = "starter";
+    static constexpr const char *kName = WindowNames::kStarter;
     static constexpr int kClientWidth = 6000;
     static constexpr int kClientHeight = 3375;
 
-    explicit starter(QWidget *parent = nullptr);
+    explicit starter(ProgramState &state, QWidget *parent = nullptr);
     ~starter() override;
 
     // Starts the program only as its first window: loaded later, because something refers to
@@ -57,4 +59,5 @@ private:
     QPushButton *m_Command7 = nullptr;
 
     StartSequence *m_sequence = nullptr;
+    ProgramState &m_state;
 };

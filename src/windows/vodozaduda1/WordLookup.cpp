@@ -1,6 +1,6 @@
 #include "windows/vodozaduda1/WordLookup.h"
 
-#include "dictionary/DictionaryLanguages.h"
+#include "core/ProgramState.h"
 #include "dictionary/EntryText.h"
 #include "dictionary/PartListModel.h"
 #include "shell/ControlActions.h"
@@ -16,8 +16,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-WordLookup::WordLookup(Form &window, const LookupControls &controls, QObject *parent)
-    : QObject(parent), m_window(window), m_c(controls)
+WordLookup::WordLookup(Form &window, const LookupControls &controls, ProgramState &state, QObject *parent)
+    : QObject(parent), m_window(window), m_c(controls), m_state(state)
 {
     connect(m_c.text3, &QLineEdit::textChanged, this, &WordLookup::Text3_Change);
     connect(m_c.text1, &QLineEdit::textChanged, this, &WordLookup::Text1_Change);
@@ -173,21 +173,21 @@ void WordLookup::Command11_Click()
 
 QString WordLookup::sourceLanguage() const
 {
-    return DictionaryLanguages::of(m_c.text2->text()).source;
+    return m_state.sourceLanguage();
 }
 
 QString WordLookup::targetLanguage() const
 {
-    return DictionaryLanguages::of(m_c.text2->text()).target;
+    return m_state.targetLanguage();
 }
 
 void WordLookup::Command39_Click(const QString &language)
 {
-    if (m_c.check4->isChecked())
+    if (m_state.isMuted())
         return;
     if (!SpeechHandOff::click(QStringLiteral("Hilfex"), language)) {
         MessageBox::show(speechRuntimeMessage());
-        m_c.check4->setChecked(true);
+        m_state.setMuted(true);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 
 class Form;
+class ProgramState;
 class PartList;
 class QCheckBox;
 class QLabel;
@@ -15,7 +16,6 @@ class QListWidget;
 // The controls of the main window that the lookup works on.
 struct LookupControls
 {
-    QLineEdit *text2 = nullptr; // name of the loaded dictionary
     QLineEdit *text3 = nullptr; // input field, "Textfeld 1"
     QLineEdit *text1 = nullptr; // search field, "Textfeld 2"
     QLineEdit *text4 = nullptr; // current entry, raw line
@@ -25,7 +25,6 @@ struct LookupControls
     QListWidget *list6 = nullptr; // voice prefixes
     QCheckBox *check1 = nullptr;  // focus target after Enter
     QCheckBox *check2 = nullptr;  // collect translations into the letter
-    QCheckBox *check4 = nullptr;  // sound off
     QLabel *label10 = nullptr;
     QLabel *label11 = nullptr;
 };
@@ -36,7 +35,7 @@ class WordLookup : public QObject
 {
     Q_OBJECT
 public:
-    WordLookup(Form &window, const LookupControls &controls, QObject *parent = nullptr);
+    WordLookup(Form &window, const LookupControls &controls, ProgramState &state, QObject *parent = nullptr);
 
     static QString speechRuntimeMessage();
 
@@ -78,5 +77,6 @@ private:
 
     Form &m_window;
     LookupControls m_c;
+    ProgramState &m_state;
     std::function<void()> m_collect;
 };
