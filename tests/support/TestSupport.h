@@ -164,6 +164,8 @@ T *ctl(Form &window, const char *name)
 {
     return Controls::find<T>(window, QLatin1String(name));
 }
+// The main window's current entry, as its dictionary line holds it.
+QString currentEntry(Form &main);
 // The main window's part list of that index (0 to 3).
 PartList *partList(Form &window, int index);
 QList<PartList *> partLists(Form &window);

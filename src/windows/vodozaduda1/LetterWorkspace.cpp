@@ -113,7 +113,7 @@ void LetterWorkspace::Command33_Click()
 void LetterWorkspace::speakField(Field field)
 {
     m_c.list5->clear();
-    if (const auto fields = EntryText::parsing(m_c.text4->text()))
+    if (const auto fields = EntryText::parsing(m_lookup.entry()))
         m_c.list5->addItems(*fields);
     else
         MessageBox::show(QStringLiteral("Zu viele Worte!"));

@@ -21,7 +21,6 @@ struct LetterControls
     QCheckBox *check2 = nullptr;     // "schreiben": collect translations, wide window
     QCheckBox *check3 = nullptr;     // "Stimme": voice list from the pattern file
     QLineEdit *text3 = nullptr;
-    QLineEdit *text4 = nullptr;
     QLineEdit *text5 = nullptr;
     QListWidget *list5 = nullptr;
     QListWidget *list6 = nullptr;

@@ -75,10 +75,8 @@ struct MainWindowControls
     QPushButton *Command47 = nullptr; // stops reading
 
     // Below the visible area.
-    QLineEdit *Text4 = nullptr;       // the current entry, raw
     QListWidget *List5 = nullptr;     // the fields of the current entry
     QListWidget *List6 = nullptr;     // the voice prefixes
-    QLineEdit *Text7 = nullptr;       // the save path
     QPushButton *Command38 = nullptr; // "Beschreibung :>"
     QPushButton *Command48 = nullptr; // "schrift": applies the font
     QTimer *Timer4 = nullptr;         // the focus back to the input field

@@ -6,6 +6,7 @@
 #include "shell/FocusNotice.h"
 #include "shell/MouseOver.h"
 #include "shell/Twips.h"
+#include "windows/vodozaduda1/LetterOutput.h"
 #include "windows/vodozaduda1/ListBrowsing.h"
 #include "windows/vodozaduda1/PartList.h"
 #include "windows/vodozaduda1/WordLookup.h"
@@ -30,9 +31,9 @@ constexpr quint32 kBlue = 0x00FF0000;
 const QString kVoice = QStringLiteral("Stimme. voice .");
 }
 
-MouseOverHelp::MouseOverHelp(QWidget &window, const MainWindowControls &controls, ListBrowsing &browsing,
+MouseOverHelp::MouseOverHelp(QWidget &window, const MainWindowControls &controls, Concerns concerns,
                              ProgramState &state, QObject *parent)
-    : QObject(parent), m_window(window), m_c(controls), m_browsing(browsing), m_state(state)
+    : QObject(parent), m_window(window), m_c(controls), m_concerns(concerns), m_state(state)
 {
     watchColouredButtons();
     watchOtherButtons();
@@ -93,7 +94,7 @@ void MouseOverHelp::watchOtherButtons()
     });
     over(c.Command37, [this](QWidget *w) {
         paint(w, VbColor::kLightYellow);
-        w->setToolTip(QStringLiteral("Speicher Pfad => ") + m_c.Text7->text());
+        w->setToolTip(QStringLiteral("Speicher Pfad => ") + m_concerns.output.path());
         toBoth(w->toolTip());
     });
     over(c.Command41, [this](QWidget *w) {
@@ -173,7 +174,7 @@ void MouseOverHelp::watchLabels()
     }
     over(c.Label9, [this](QWidget *w) {
         paintText(w, Twips::color(VbColor::kRed));
-        m_browsing.Label9_Click();
+        m_concerns.browsing.Label9_Click();
         toBoth(QStringLiteral("Liste ausblenden"));
     });
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 
+class LetterOutput;
 class ListBrowsing;
 class ProgramState;
 class QWidget;
@@ -27,8 +28,15 @@ public:
         "also [hello] übersetzt und ausgesprochen! Gleichzeitig wird eine Liste angezeigt mit folgenden "
         "Einträgen: [hallo;hello;Gruss].");
 
+    // The behaviour a hover shows or runs besides the controls.
+    struct Concerns
+    {
+        ListBrowsing &browsing;     // "X" hides the part lists
+        const LetterOutput &output; // the save path
+    };
+
     // window is the form whose empty area restores the colours.
-    MouseOverHelp(QWidget &window, const MainWindowControls &controls, ListBrowsing &browsing, ProgramState &state,
+    MouseOverHelp(QWidget &window, const MainWindowControls &controls, Concerns concerns, ProgramState &state,
                   QObject *parent = nullptr);
 
     // "farbe": the reset set back to white.
@@ -62,6 +70,6 @@ private:
 
     QWidget &m_window;
     MainWindowControls m_c;
-    ListBrowsing &m_browsing;
+    Concerns m_concerns;
     ProgramState &m_state;
 };

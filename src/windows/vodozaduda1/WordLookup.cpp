@@ -21,7 +21,6 @@ WordLookup::WordLookup(Form &window, const LookupControls &controls, ProgramStat
 {
     connect(m_c.text3, &QLineEdit::textChanged, this, &WordLookup::Text3_Change);
     connect(m_c.text1, &QLineEdit::textChanged, this, &WordLookup::Text1_Change);
-    connect(m_c.text4, &QLineEdit::textChanged, this, &WordLookup::Text4_Change);
     connect(m_c.text5, &QLineEdit::textChanged, this, &WordLookup::Text5_Change);
     connect(m_c.check1, &QCheckBox::clicked, this, &WordLookup::Check1_Click);
     for (int k = 0; k < int(m_c.lists.size()); ++k)
@@ -90,12 +89,15 @@ void WordLookup::List_Click(int part)
     PartList *list = m_c.lists[part];
     list->show();
     m_c.list5->clear();
-    m_c.text4->setText(list->text());
+    setEntry(list->text());
 }
 
-void WordLookup::Text4_Change()
+void WordLookup::setEntry(const QString &line)
 {
-    m_c.text5->setText(m_c.text4->text());
+    if (line == m_entry)
+        return;
+    m_entry = line;
+    m_c.text5->setText(line);
 }
 
 void WordLookup::Text5_Change()
@@ -141,7 +143,7 @@ void WordLookup::Command29_Click()
 
 void WordLookup::Command7_Click()
 {
-    if (const auto fields = EntryText::parsing(m_c.text4->text())) {
+    if (const auto fields = EntryText::parsing(m_entry)) {
         m_c.list5->addItems(*fields);
     } else {
         MessageBox::show(QStringLiteral("Zu viele Worte!"));

@@ -18,7 +18,6 @@ struct LookupControls
 {
     QLineEdit *text3 = nullptr; // input field, "Textfeld 1"
     QLineEdit *text1 = nullptr; // search field, "Textfeld 2"
-    QLineEdit *text4 = nullptr; // current entry, raw line
     QLineEdit *text5 = nullptr; // current entry as displayed
     std::array<PartList *, 4> lists{};
     QListWidget *list5 = nullptr; // fields of the current entry
@@ -45,7 +44,9 @@ public:
     void Text3_Change();
     void Text1_Change();
     void List_Click(int part);
-    void Text4_Change();
+    // The current entry as its dictionary line holds it (Text4); shown in Text5 when it changes.
+    QString entry() const { return m_entry; }
+    void setEntry(const QString &line);
     void Text5_Change();
     void Check1_Click();
 
@@ -77,6 +78,7 @@ private:
 
     Form &m_window;
     LookupControls m_c;
+    QString m_entry;
     ProgramState &m_state;
     std::function<void()> m_collect;
 };

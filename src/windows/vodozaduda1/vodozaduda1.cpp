@@ -53,7 +53,7 @@ vodozaduda1::vodozaduda1(ProgramState &state, QWidget *parent) : Form(parent), m
     wireDictionarySide();
     wireLetterSide();
     wireOtherWindows();
-    m_hover = new MouseOverHelp(*this, m_c, *m_browsing, state, this);
+    m_hover = new MouseOverHelp(*this, m_c, {*m_browsing, *m_output}, state, this);
     connect(m_c.Command38, &QPushButton::clicked, m_hover, &MouseOverHelp::Command38_Click);
 }
 
@@ -222,14 +222,12 @@ void vodozaduda1::buildLetterSide()
 
 void vodozaduda1::buildStores()
 {
-    // Below the visible area: they exist and can take the focus, the user never sees them.
+    // Below the visible area: the user never sees them, but the field list and the voice list
+    // take the focus in the middle of a translation, as the design has it.
     auto &c = m_c;
     const int below = kClientHeight + 600;
-    c.Text4 = F::make<QLineEdit>(this, "Text4", 120, below, 2000, 285);
-    c.Text4->setMaxLength(std::numeric_limits<int>::max());
     c.List5 = F::make<QListWidget>(this, "List5", 2200, below, 1500, 600);
     c.List6 = F::make<QListWidget>(this, "List6", 3800, below, 1500, 600);
-    c.Text7 = F::make<QLineEdit>(this, "Text7", 5400, below, 2000, 285);
     c.Command38 = F::button(this, "Command38", QStringLiteral("Beschreibung :>"), 7500, below, 1200, 375);
     c.Command48 = F::button(this, "Command48", QStringLiteral("schrift"), 8800, below, 900, 375);
 
@@ -245,7 +243,6 @@ void vodozaduda1::wireDictionarySide()
     m_lookup = new WordLookup(*this,
                               {.text3 = c.Text3,
                                .text1 = c.Text1,
-                               .text4 = c.Text4,
                                .text5 = c.Text5,
                                .lists = c.Lists,
                                .list5 = c.List5,
@@ -297,7 +294,6 @@ void vodozaduda1::wireLetterSide()
                                     .check2 = c.Check2,
                                     .check3 = c.Check3,
                                     .text3 = c.Text3,
-                                    .text4 = c.Text4,
                                     .text5 = c.Text5,
                                     .list5 = c.List5,
                                     .list6 = c.List6,
@@ -316,7 +312,6 @@ void vodozaduda1::wireLetterSide()
 
     m_output = new LetterOutput({.window = this,
                                  .text6 = c.Text6,
-                                 .text7 = c.Text7,
                                  .text3 = c.Text3,
                                  .command36 = c.Command36,
                                  .command37 = c.Command37,
