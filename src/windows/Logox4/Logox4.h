@@ -46,6 +46,7 @@ public:
 
 private:
     void buildControls();
+    void buildOperations();
     void buildRows();
     void buildStores();
     void wire();
@@ -81,22 +82,10 @@ private:
     QPushButton *m_Command11 = nullptr;
     QPushButton *m_CloseButton = nullptr;
 
-    // Below the visible area: slots, lists and the buttons that are operations.
+    // Below the visible area: the entry field and the working list, which take the focus, and
+    // the buttons that are operations.
     QLineEdit *m_Text2 = nullptr;
-    QLabel *m_speechX1 = nullptr;
-    QLabel *m_VolumeLabel = nullptr;
-    QLabel *m_Label13 = nullptr;
-    QLabel *m_PitchLabel = nullptr;
-    QLabel *m_SpeedLabel = nullptr;
-    QLabel *m_IntonationLabel = nullptr;
-    QLabel *m_RoughnessLabel = nullptr;
-    QLabel *m_Label1 = nullptr;
-    QLabel *m_Label2 = nullptr;
-    QLabel *m_Label3 = nullptr;
-    QLabel *m_Label4 = nullptr;
-    QLabel *m_Label1UE = nullptr;
     QListWidget *m_List1 = nullptr;
-    QListWidget *m_List2 = nullptr;
     QPushButton *m_bill = nullptr;
     QPushButton *m_silke = nullptr;
     QPushButton *m_johanna = nullptr;

@@ -9,18 +9,6 @@
 #include "shell/Form.h"
 
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QListWidget>
-
-namespace {
-QStringList items(const QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-}
 
 StartSequence::StartSequence(Form &window, const StartSequenceControls &controls, ProgramState &state, QObject *parent)
     : QObject(parent), m_window(window), m_c(controls), m_state(state)
@@ -31,7 +19,7 @@ void StartSequence::start()
     if (!FirstStart::isFirst()) {
         // A stored country the user deleted comes back as the default one.
         if (!QFileInfo::exists(StoredCountry::path()))
-            (void)StoredCountry::write(items(m_c.List2));
+            (void)StoredCountry::write({kDefaultCountry});
         Command13_Click();
         return;
     }
@@ -54,16 +42,15 @@ void StartSequence::Command13_Click()
     m_state.setTrayMenuOn(true);
 }
 
-bool StartSequence::writeLines(const QString &file, const QString &value) const
+bool StartSequence::writeLine(const QString &file, const QString &value)
 {
-    return TextFile::writeLines(ProgramDirectory::file(file), QStringList(m_c.List1->count() + 1, value));
+    return TextFile::writeLines(ProgramDirectory::file(file), {value});
 }
 
 bool StartSequence::writeDefault(const QString &file, const QString &value, double pauseAfter)
 {
-    m_c.Text5->setText(value);
     // A file that cannot be written keeps what it held; the chain goes on.
-    (void)writeLines(file, m_c.Text5->text());
+    (void)writeLine(file, value);
     return m_window.pause(pauseAfter);
 }
 
@@ -93,13 +80,13 @@ void StartSequence::Command17_Click()
 
 void StartSequence::Command18_Click()
 {
-    (void)writeLines(QStringLiteral("stimm2.txt"), m_c.Text6->text());
+    (void)writeLine(QStringLiteral("stimm2.txt"), kDefaultVoice);
 }
 
 void StartSequence::chooseCountry()
 {
     // Stored now, so that a later start has a country even if none is taken over.
-    (void)StoredCountry::write(items(m_c.List2));
+    (void)StoredCountry::write({kDefaultCountry});
     m_state.openCountryWindow(ProgramState::CountryOpening::FirstRun);
 }
 

@@ -6,8 +6,6 @@
 class ClickLabel;
 class ProgramState;
 class QLabel;
-class QLineEdit;
-class QListWidget;
 class QPushButton;
 class StartSequence;
 
@@ -42,10 +40,6 @@ private:
     ClickLabel *m_Label3 = nullptr;
     QPushButton *m_Command9 = nullptr;
     QPushButton *m_Command10 = nullptr;
-    QListWidget *m_List2 = nullptr;
-    QLineEdit *m_Text5 = nullptr;
-    QLineEdit *m_Text6 = nullptr;
-    QListWidget *m_List1 = nullptr;
 
     QPushButton *m_Command13 = nullptr;
     QPushButton *m_Command14 = nullptr;
