@@ -50,6 +50,14 @@ Form2::Form2(ProgramState &state, QWidget *parent) : Form(parent), m_state(state
     hc.stored = m_List1;
     new CountryHover(hc, state, this);
 
+    wireMaintenance();
+}
+
+Form2::~Form2() = default;
+
+void Form2::wireMaintenance()
+{
+    // Outside the visible area: the INI test panel and the maintenance buttons.
     IniPanelControls pc;
     pc.section = m_Text1;
     pc.values = {m_Text2, m_Text3, m_Text4, m_Text6, m_Text5};
@@ -78,8 +86,6 @@ Form2::Form2(ProgramState &state, QWidget *parent) : Form(parent), m_state(state
     for (const auto &[button, name] : shows)
         connect(button, &QPushButton::clicked, this, [this, name] { m_state.openWindow(QLatin1String(name)); });
 }
-
-Form2::~Form2() = default;
 
 void Form2::buildControls()
 {

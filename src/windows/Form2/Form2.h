@@ -47,6 +47,7 @@ private:
     void buildControls();
     void buildPanel();
     void buildMaintenance();
+    void wireMaintenance();
 
     QGroupBox *m_Frame2 = nullptr;
     FileListBox *m_File1 = nullptr;
