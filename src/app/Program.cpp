@@ -50,7 +50,7 @@ bool sharedKey(Form &window, int key)
     }
 }
 
-void open(const QString &name, ProgramState::Opening how)
+void openByName(const QString &name, ProgramState::Opening how)
 {
     Form *window = FormRegistry::instance().load(name);
     if (!window)
@@ -67,7 +67,7 @@ void open(const QString &name, ProgramState::Opening how)
     }
 }
 
-void end(ProgramState::Ending how)
+void endAsAsked(ProgramState::Ending how)
 {
     switch (how) {
     case ProgramState::Ending::Now:
@@ -128,7 +128,7 @@ void Program::carryOutRequests()
         if (hilfe1 *help = form<hilfe1>())
             help->openDescription();
     });
-    QObject::connect(s, &ProgramState::windowRequested, s, &open);
+    QObject::connect(s, &ProgramState::windowRequested, s, &openByName);
     QObject::connect(s, &ProgramState::windowHidingRequested, s, [](const QString &name) {
         if (Form *window = FormRegistry::instance().load(name))
             window->hide();
@@ -141,7 +141,7 @@ void Program::carryOutRequests()
         if (vodozaduda1 *main = form<vodozaduda1>())
             main->Command42(pattern);
     });
-    QObject::connect(s, &ProgramState::endRequested, s, &end);
+    QObject::connect(s, &ProgramState::endRequested, s, &endAsAsked);
 }
 
 bool Program::translateQtDialogs()
