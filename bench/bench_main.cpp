@@ -1,3 +1,6 @@
+#include "app/Program.h"
+#include "shell/FormRegistry.h"
+
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
@@ -11,7 +14,10 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
+    Program program;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    // The windows before the program state they hold.
+    FormRegistry::instance().shutdown();
     return 0;
 }

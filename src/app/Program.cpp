@@ -4,6 +4,7 @@
 #include "shell/FormRegistry.h"
 #include "shell/MessageBox.h"
 #include "shell/ProgramIcon.h"
+#include "shell/WindowHiding.h"
 #include "speech/SpeechEngine.h"
 #include "speech/SpeechHandOff.h"
 #include "speech/SpeechService.h"
@@ -24,9 +25,9 @@
 
 namespace {
 template <class W>
-void add(FormRegistry &registry)
+void add(FormRegistry &registry, ProgramState &state)
 {
-    registry.registerWindow(QLatin1String(W::kName), [] { return new W(); });
+    registry.registerWindow(QLatin1String(W::kName), [&state] { return new W(state); });
 }
 
 bool sharedKey(Form &window, int key)
@@ -48,20 +49,99 @@ bool sharedKey(Form &window, int key)
         return false;
     }
 }
+
+void openByName(const QString &name, ProgramState::Opening how)
+{
+    Form *window = FormRegistry::instance().load(name);
+    if (!window)
+        return;
+    switch (how) {
+    case ProgramState::Opening::Load:
+        break;
+    case ProgramState::Opening::Show:
+        window->show();
+        break;
+    case ProgramState::Opening::BringBack:
+        WindowHiding::bringBack(*window);
+        break;
+    }
+}
+
+void endAsAsked(ProgramState::Ending how)
+{
+    switch (how) {
+    case ProgramState::Ending::Now:
+        break;
+    case ProgramState::Ending::SpeakerWindowFirst:
+        if (Form1 *speaker = form<Form1>())
+            speaker->Command2_Click();
+        break;
+    case ProgramState::Ending::MainWindowFirst:
+        // A main window never loaded is not loaded just to be closed.
+        if (isLoaded<vodozaduda1>()) {
+            form<vodozaduda1>()->Command2();
+            return;
+        }
+        break;
+    }
+    endProgram();
+}
+}
+
+Program::Program()
+{
+    registerWindows();
+    carryOutRequests();
+}
+
+Program::~Program()
+{
+    FormRegistry::instance().reset();
 }
 
 void Program::registerWindows()
 {
     FormRegistry &registry = FormRegistry::instance();
-    add<vodozaduda1>(registry);
-    add<Form1>(registry);
-    add<hilfe1>(registry);
-    add<Logox4>(registry);
-    add<Form2>(registry);
-    add<starter>(registry);
-    add<halmorix>(registry);
+    add<vodozaduda1>(registry, m_state);
+    add<Form1>(registry, m_state);
+    add<hilfe1>(registry, m_state);
+    add<Logox4>(registry, m_state);
+    add<Form2>(registry, m_state);
+    add<starter>(registry, m_state);
+    add<halmorix>(registry, m_state);
     registry.setAnchorName(QLatin1String(vodozaduda1::kName));
     registry.setSharedKeyHandler(sharedKey);
+}
+
+void Program::carryOutRequests()
+{
+    ProgramState *s = &m_state;
+    QObject::connect(s, &ProgramState::helpTextRequested, s, [](const QString &text) {
+        if (hilfe1 *help = form<hilfe1>())
+            help->setHelpText(text);
+    });
+    QObject::connect(s, &ProgramState::helpWindowRequested, s, [] {
+        if (hilfe1 *help = form<hilfe1>())
+            help->showPlaced();
+    });
+    QObject::connect(s, &ProgramState::descriptionRequested, s, [] {
+        if (hilfe1 *help = form<hilfe1>())
+            help->openDescription();
+    });
+    QObject::connect(s, &ProgramState::windowRequested, s, &openByName);
+    QObject::connect(s, &ProgramState::windowHidingRequested, s, [](const QString &name) {
+        if (Form *window = FormRegistry::instance().load(name))
+            window->hide();
+    });
+    QObject::connect(s, &ProgramState::countryWindowRequested, s, [](ProgramState::CountryOpening how) {
+        if (Form2 *country = form<Form2>())
+            country->open(how);
+    });
+    QObject::connect(s, &ProgramState::voicePatternTakenOver, s, [](const QStringList &pattern) {
+        if (vodozaduda1 *main = form<vodozaduda1>())
+            main->Command42(pattern);
+    });
+    QObject::connect(s, &ProgramState::endRequested, s, &endAsAsked);
 }
 
 bool Program::translateQtDialogs()
@@ -94,7 +174,7 @@ int Program::run()
     // What keeps speech from being heard is said once, in a message.
     QObject::connect(&speech.engine(), &SpeechEngine::failed, &speech,
                      [](const QString &message) { MessageBox::show(message); });
-    registerWindows();
+    Program program;
     FormRegistry &registry = FormRegistry::instance();
     registry.load(QLatin1String(kStartWindow));
     // The program may have been ended while the start window loaded.

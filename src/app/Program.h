@@ -1,21 +1,38 @@
 #pragma once
 
-// The composition root: the one place that knows every window. It registers them with the
-// window shell by name, wires the keys every window shares, and runs the program.
+#include "core/ProgramState.h"
+#include "core/WindowNames.h"
+
+// The composition root: the one place that knows every window. It makes the program state,
+// registers every window with the window shell by name (each made with the state), carries out
+// what windows ask of the program through the state, wires the keys every window shares, and
+// runs the program.
 class Program
 {
 public:
     // The window that starts the program.
-    static constexpr const char *kStartWindow = "starter";
+    static constexpr const char *kStartWindow = WindowNames::kStarter;
 
-    // Every window by name, the main window as the anchor others place themselves against,
-    // and F1, F2 and F3 for every window.
-    static void registerWindows();
+    // Needs the application object. Registers the windows; none is loaded yet.
+    Program();
+    // Forgets the windows; those still loaded are deleted first, since they hold the state.
+    ~Program();
+    Program(const Program &) = delete;
+    Program &operator=(const Program &) = delete;
+
+    ProgramState &state() { return m_state; }
+
     // Qt's own dialogs (file, print, message buttons) in German, from Qt's translations.
     // False when they are not installed; the dialogs then stay in English.
     static bool translateQtDialogs();
-    // Needs the application object. Makes the speech service, loads the start window (whose
-    // load shows what the start shows), runs the event loop, then destroys every window and
-    // after them the speech service.
+    // Needs the application object. Makes the speech service and the program, loads the start
+    // window (whose load shows what the start shows), runs the event loop, then destroys every
+    // window and after them the speech service.
     static int run();
+
+private:
+    void registerWindows();
+    void carryOutRequests();
+
+    ProgramState m_state;
 };

@@ -1,11 +1,11 @@
 #include "shell/CountryApply.h"
 
+#include "core/ProgramState.h"
 #include "localisation/IniAccess.h"
 #include "shell/AccessibleNames.h"
 #include "shell/Controls.h"
 #include "shell/FontList.h"
 #include "shell/FormRegistry.h"
-#include "windows/hilfe1/hilfe1.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -97,7 +97,7 @@ bool CountryApply::assign(QObject *control, Property property, const QString &va
     return false;
 }
 
-void CountryApply::apply(const QString &file, const QString &section)
+void CountryApply::apply(const QString &file, const QString &section, ProgramState &state)
 {
     const auto read = [&](QLatin1StringView key) { return IniAccess::IniLesen(file, section, key); };
 
@@ -125,10 +125,7 @@ void CountryApply::apply(const QString &file, const QString &section)
         });
     }
 
-    guarded([&] {
-        if (hilfe1 *help = form<hilfe1>())
-            help->setSpeechLanguage(read(CountryKeys::kLanguageKey));
-    });
+    guarded([&] { state.setLanguage(read(CountryKeys::kLanguageKey)); });
 
     // Names taken from help texts follow the new help texts.
     for (Form *window : FormRegistry::instance().loadedWindows())

@@ -4,18 +4,19 @@
 
 #include <QString>
 
+class ProgramState;
 class QObject;
 
-// Applies a country file to every window: the texts of the key table in its order, the font
-// face of "Keyschrift" on the font list, and the interface language the help window speaks
-// in. Windows are found by name and loaded (not shown) when they are not loaded yet. Each key
+// Applies a country file to every window: the texts of the key table in its order, and the font
+// face of "Keyschrift" on the font list; the interface language goes into the program state.
+// Windows are found by name and loaded (not shown) when they are not loaded yet. Each key
 // is read from the file anew, so applying a file twice gives what applying it once gives.
 class CountryApply
 {
 public:
     // Whatever is missing (file, section, key) is applied as an empty text. A row whose
     // window or control cannot be reached, or cannot take the property, is skipped alone.
-    static void apply(const QString &file, const QString &section);
+    static void apply(const QString &file, const QString &section, ProgramState &state);
 
     // One row's assignment. Every text is set as plain text. False when the control has no
     // such property.

@@ -78,15 +78,12 @@ private:
     bool m_reapScheduled = false;
 };
 
-// The window class W, by its name W::kName.
+// The window class W, by its name W::kName, loaded on first reference. Null when nobody
+// registered it. Only the composition root knows window classes; everyone else goes by name.
 template <class W>
 W *form()
 {
-    FormRegistry &registry = FormRegistry::instance();
-    const QString name = QLatin1String(W::kName);
-    if (!registry.isRegistered(name))
-        registry.registerWindow(name, [] { return new W(); });
-    return static_cast<W *>(registry.load(name));
+    return static_cast<W *>(FormRegistry::instance().load(QLatin1String(W::kName)));
 }
 
 template <class W>

@@ -1,15 +1,10 @@
 #include "shell/WindowHiding.h"
 
-#include "shell/FormRegistry.h"
-#include "windows/halmorix/halmorix.h"
-
 #include <QWidget>
 
-void WindowHiding::hide(QWidget &window)
+void WindowHiding::hide(QWidget &window, bool trayIconStands)
 {
-    // Asked only, never loaded: loading the tray window would put up an icon.
-    const auto *tray = qobject_cast<halmorix *>(FormRegistry::instance().find(QLatin1String(halmorix::kName)));
-    if (tray && tray->hasTrayIcon())
+    if (trayIconStands)
         window.hide();
     else
         window.showMinimized();

@@ -8,7 +8,7 @@ class QWidget;
 class WindowHiding
 {
 public:
-    static void hide(QWidget &window);
+    static void hide(QWidget &window, bool trayIconStands);
     // Shows the window, also out of the task bar, and brings it to the front.
     static void bringBack(QWidget &window);
 };

@@ -68,6 +68,17 @@ public:
     QList<int> previewed;
 };
 
+// A sandbox that knows the two windows of this test besides those of the program.
+class ShellSandbox : public WindowSandbox
+{
+public:
+    ShellSandbox()
+    {
+        FormRegistry::instance().registerWindow(QLatin1String(Window::kName), [] { return new Window(); });
+        FormRegistry::instance().registerWindow(QLatin1String(Other::kName), [] { return new Other(); });
+    }
+};
+
 [[nodiscard]] bool showActive(QWidget &w)
 {
     w.show();
@@ -102,7 +113,7 @@ private slots:
 
 void TestWindowShell::loadOnFirstReference()
 {
-    WindowSandbox sandbox;
+    ShellSandbox sandbox;
     QVERIFY(!isLoaded<Window>());
     Window &w = *form<Window>();
     QVERIFY(isLoaded<Window>());
@@ -114,7 +125,7 @@ void TestWindowShell::loadOnFirstReference()
 
 void TestWindowShell::unloadGivesAFreshWindow()
 {
-    WindowSandbox sandbox;
+    ShellSandbox sandbox;
     QPointer<Window> first = form<Window>();
     first->state = QStringLiteral("changed");
     QVERIFY(unload<Window>());
@@ -129,7 +140,7 @@ void TestWindowShell::unloadGivesAFreshWindow()
 
 void TestWindowShell::closeRequestCanBeRefused()
 {
-    WindowSandbox sandbox;
+    ShellSandbox sandbox;
     Window &w = *form<Window>();
     QVERIFY(showActive(w));
     w.allowUnload = false;
@@ -145,7 +156,7 @@ void TestWindowShell::closeRequestCanBeRefused()
 
 void TestWindowShell::unloadWhileWaitingInPause()
 {
-    WindowSandbox sandbox;
+    ShellSandbox sandbox;
     QPointer<Window> w = form<Window>();
     QTimer::singleShot(30, [] { unload<Window>(); });
     const bool alive = w->pause(0.2);
@@ -158,7 +169,7 @@ void TestWindowShell::unloadWhileWaitingInPause()
 
 void TestWindowShell::endProgramUnloadsEverything()
 {
-    WindowSandbox sandbox;
+    ShellSandbox sandbox;
     QPointer<Window> w = form<Window>();
     form<Other>();
     endProgram();
@@ -170,7 +181,7 @@ void TestWindowShell::endProgramUnloadsEverything()
 
 void TestWindowShell::keyPreviewSeesKeysFirst()
 {
-    WindowSandbox sandbox;
+    ShellSandbox sandbox;
     Window &w = *form<Window>();
     QVERIFY(showActive(w));
     w.edit->setFocus();
@@ -182,7 +193,7 @@ void TestWindowShell::keyPreviewSeesKeysFirst()
 
 void TestWindowShell::keyPreviewOncePerKey()
 {
-    WindowSandbox sandbox;
+    ShellSandbox sandbox;
     Window &w = *form<Window>();
     QVERIFY(showActive(w));
     w.edit->setFocus();
@@ -193,7 +204,7 @@ void TestWindowShell::keyPreviewOncePerKey()
 
 void TestWindowShell::focusFailsOnHiddenOrDisabled()
 {
-    WindowSandbox sandbox;
+    ShellSandbox sandbox;
     Window &w = *form<Window>();
     QVERIFY(showActive(w));
     QVERIFY(focusControl(w.list));
@@ -209,7 +220,7 @@ void TestWindowShell::focusFailsOnHiddenOrDisabled()
 
 void TestWindowShell::sentKeysAreQueued()
 {
-    WindowSandbox sandbox;
+    ShellSandbox sandbox;
     Window &w = *form<Window>();
     QVERIFY(showActive(w));
     QVERIFY(focusControl(w.list));
@@ -254,7 +265,7 @@ void TestWindowShell::windowsByName()
 
 void TestWindowShell::noWindowAfterTheEnd()
 {
-    WindowSandbox sandbox;
+    ShellSandbox sandbox;
     form<Window>();
     endProgram();
     QCOMPARE(form<Window>(), nullptr);
@@ -264,7 +275,7 @@ void TestWindowShell::noWindowAfterTheEnd()
 
 void TestWindowShell::shutdownDeletesLastLoadedFirst()
 {
-    WindowSandbox sandbox;
+    ShellSandbox sandbox;
     QStringList deleted;
     QObject::connect(form<Window>(), &QObject::destroyed, [&] { deleted << QStringLiteral("Window"); });
     QObject::connect(form<Other>(), &QObject::destroyed, [&] { deleted << QStringLiteral("Other"); });
@@ -291,7 +302,7 @@ void TestWindowShell::sharedKeysWhereTheWindowTakesThem()
     QFETCH(bool, other);
     QFETCH(int, key);
     QFETCH(bool, shared);
-    WindowSandbox sandbox;
+    ShellSandbox sandbox;
     QList<int> handled;
     FormRegistry::instance().setSharedKeyHandler([&](Form &, int k) {
         handled << k;

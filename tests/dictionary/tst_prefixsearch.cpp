@@ -83,7 +83,7 @@ void TestPrefixSearch::search()
     for (int i = 1; i <= typed.size(); ++i)
         ctl<QLineEdit>(w, "Text1")->setText(typed.left(i));
     QCOMPARE(shownLists(w), shown);
-    QCOMPARE(ctl<QLineEdit>(w, "Text4")->text(), entry);
+    QCOMPARE(currentEntry(w), entry);
     QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")),
              Twips::color(shown.isEmpty() ? VbColor::kWhite : VbColor::kYellow));
     if (!shown.isEmpty()) {
@@ -104,7 +104,7 @@ void TestPrefixSearch::prefixInTwoParts()
     QCOMPARE(partList(w, 0)->text(), QStringLiteral("haus;house;"));
     // Both lists lie in the same place; the current entry is the higher part's match.
     QCOMPARE(partList(w, 0)->geometry(), partList(w, 1)->geometry());
-    QCOMPARE(ctl<QLineEdit>(w, "Text4")->text(), QStringLiteral("Hausarzt;family doctor;"));
+    QCOMPARE(currentEntry(w), QStringLiteral("Hausarzt;family doctor;"));
 }
 
 void TestPrefixSearch::upAndDown_data()
@@ -133,7 +133,7 @@ void TestPrefixSearch::upAndDown()
     QCOMPARE(QApplication::focusWidget(), partList(w, part - 1));
     pause(0.1);
     QCOMPARE(partList(w, part - 1)->text(), entry);
-    QCOMPARE(ctl<QLineEdit>(w, "Text4")->text(), entry);
+    QCOMPARE(currentEntry(w), entry);
 }
 
 void TestPrefixSearch::hideAndSearchAgain()
@@ -141,11 +141,11 @@ void TestPrefixSearch::hideAndSearchAgain()
     vodozaduda1 &w = openWindow();
     ctl<QLineEdit>(w, "Text1")->setText(QStringLiteral("a"));
     QCOMPARE(shownLists(w), (QList<int>{1, 2}));
-    const QString entry = ctl<QLineEdit>(w, "Text4")->text();
+    const QString entry = currentEntry(w);
     QTest::mouseClick(ctl<QLabel>(w, "Label9"), Qt::LeftButton);
     QCOMPARE(shownLists(w), QList<int>{});
     // Selections and the current entry stay.
-    QCOMPARE(ctl<QLineEdit>(w, "Text4")->text(), entry);
+    QCOMPARE(currentEntry(w), entry);
     QCOMPARE(partList(w, 1)->text(), QStringLiteral("auto;car;"));
     pause(0.05);
     QCOMPARE(shownLists(w), QList<int>{});
@@ -164,10 +164,10 @@ void TestPrefixSearch::doubleClickSpeaks()
     const QRect first = list->visualRect(list->model()->index(0, 0));
     // The divider's rest, then the entry below it.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
-    QCOMPARE(ctl<QLineEdit>(w, "Text4")->text(), QStringLiteral(" Trennlinie"));
+    QCOMPARE(currentEntry(w), QStringLiteral(" Trennlinie"));
     const QRect second = list->visualRect(list->model()->index(1, 0));
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second.center());
-    QCOMPARE(ctl<QLineEdit>(w, "Text4")->text(), QStringLiteral("auto;car;"));
+    QCOMPARE(currentEntry(w), QStringLiteral("auto;car;"));
     QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"car\"\r\n"));
     QCOMPARE(clicks.clicks.size(), 1);
     QCOMPARE(ctl<QLineEdit>(w, "Text3")->text(), QString());

@@ -4,6 +4,9 @@
 #include "speech/SpeechService.h"
 #include "speech/VoiceCatalogue.h"
 #include "windows/Logox4/Logox4.h"
+#include "windows/Logox4/PatternEntryList.h"
+#include "windows/Logox4/VoiceChoice.h"
+#include "windows/Logox4/VoiceSliders.h"
 #include "windows/hilfe1/hilfe1.h"
 #include "windows/vodozaduda1/vodozaduda1.h"
 
@@ -24,6 +27,12 @@
 
 namespace {
 const QByteArray kThreeVoices = "lgx.de.bill de m3\nlgx.en.silke en f2\nlgx.el.martin el m1\n";
+
+// The voice slot of the settings window: the tag of the voice picked in its list.
+QString voiceOf(Logox4 &w)
+{
+    return w.findChild<VoiceChoice *>()->voice();
+}
 
 // Lines as the program writes them: each ended by CR LF.
 QByteArray lines(const QStringList &list)
@@ -151,7 +160,7 @@ void TestSpeechSettings::load()
         items << list->itemText(i);
     QCOMPARE(items, listed);
     QCOMPARE(list->currentIndex(), picked);
-    QCOMPARE(ctl<QLabel>(*w, "speechX1")->text(), voiceSlot);
+    QCOMPARE(voiceOf(*w), voiceSlot);
     QCOMPARE(form<hilfe1>()->helpText(), helpText);
     QCOMPARE(ctl<QLineEdit>(*w, "Text3")->isVisible(), !voices);
     if (!voices)
@@ -159,45 +168,33 @@ void TestSpeechSettings::load()
     // A pick makes the voice current for every window.
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(m_service->voices().currentIndex(), 2);
-    QCOMPARE(ctl<QLabel>(*w, "speechX1")->text(), QStringLiteral("#voice=name:lgx.el.martin#"));
+    QCOMPARE(voiceOf(*w), QStringLiteral("#voice=name:lgx.el.martin#"));
     QCOMPARE(form<hilfe1>()->helpText(), QStringLiteral("#voice=name:lgx.el.martin#Test 1 2 3!"));
 }
 
 void TestSpeechSettings::sliderEnds_data()
 {
     QTest::addColumn<QString>("slider");
-    QTest::addColumn<QString>("slot");
+    QTest::addColumn<int>("slotNumber"); // VoiceMarkup::Slot
     QTest::addColumn<QString>("valueLabel");
     QTest::addColumn<QString>("caption");
     // At the low end, then at the high end.
     QTest::addColumn<QStringList>("tags");
     QTest::addColumn<QStringList>("shown");
-    QTest::newRow("pitch") << "PitchScroll"
-                           << "PitchLabel"
-                           << "Label6"
+    QTest::newRow("pitch") << "PitchScroll" << int(VoiceMarkup::Slot::BasePitch) << "Label6"
                            << "Höhe - Tiefe" << QStringList{"#bpit=15Hz#", "#bpit=400Hz#"}
                            << QStringList{"15Hz", "400Hz"};
-    QTest::newRow("speed") << "SpeedScroll"
-                           << "SpeedLabel"
-                           << "Label7"
+    QTest::newRow("speed") << "SpeedScroll" << int(VoiceMarkup::Slot::Speed) << "Label7"
                            << "Geschwindichkeit:" << QStringList{"#spd=20%#", "#spd=250%#"}
                            << QStringList{"20%", "250%"};
-    QTest::newRow("intonation") << "IntonationScroll"
-                                << "IntonationLabel"
-                                << "Label15"
+    QTest::newRow("intonation") << "IntonationScroll" << int(VoiceMarkup::Slot::Intonation) << "Label15"
                                 << "Basistonhöhe:" << QStringList{"#pit=10Hz#", "#pit=300Hz#"}
                                 << QStringList{"10Hz", "300Hz"};
-    QTest::newRow("roughness") << "RoughnessScroll"
-                               << "RoughnessLabel"
-                               << "Label16"
+    QTest::newRow("roughness") << "RoughnessScroll" << int(VoiceMarkup::Slot::Roughness) << "Label16"
                                << "Rauheit" << QStringList{"#BINT=0%#", "#BINT=250%#"} << QStringList{"0%", "250%"};
-    QTest::newRow("volume") << "VolumeScroll"
-                            << "VolumeLabel"
-                            << "Label17"
+    QTest::newRow("volume") << "VolumeScroll" << int(VoiceMarkup::Slot::Volume) << "Label17"
                             << "Volume:" << QStringList{"#VOL=0%dB#", "#VOL=500%dB#"} << QStringList{"0%", "500%"};
-    QTest::newRow("echo") << "EchoScroll"
-                          << "Label13"
-                          << "Label18"
+    QTest::newRow("echo") << "EchoScroll" << int(VoiceMarkup::Slot::Echo) << "Label18"
                           << "Echo:"
                           << QStringList{"#AFX =DL122=1:$123=0.0,$124=0.4,$125=0.0;#",
                                          "#AFX =DL122=1:$123=500.0,$124=0.4,$125=0.0;#"}
@@ -207,7 +204,8 @@ void TestSpeechSettings::sliderEnds_data()
 void TestSpeechSettings::sliderEnds()
 {
     QFETCH(QString, slider);
-    QFETCH(QString, slot);
+    QFETCH(int, slotNumber);
+    const auto slot = VoiceMarkup::Slot(slotNumber);
     QFETCH(QString, valueLabel);
     QFETCH(QString, caption);
     QFETCH(QStringList, tags);
@@ -215,10 +213,10 @@ void TestSpeechSettings::sliderEnds()
     Logox4 *w = openSettings();
     QVERIFY(w);
     auto *bar = w->findChild<QScrollBar *>(slider);
-    auto *slotLabel = w->findChild<QLabel *>(slot);
+    const auto *sliders = w->findChild<VoiceSliders *>();
     auto *value = w->findChild<QLabel *>(valueLabel);
-    QVERIFY(bar && slotLabel && value);
-    QCOMPARE(slotLabel->text(), QString());
+    QVERIFY(bar && sliders && value);
+    QCOMPARE(sliders->tagOf(slot), QString());
     bar->setFocus();
     QCOMPARE(form<hilfe1>()->helpText(), "Stimme mit: " + caption + ' ');
     // Low end from the high end (a slider already at its end does not move), then high end;
@@ -227,7 +225,7 @@ void TestSpeechSettings::sliderEnds()
         QTest::keyClick(bar, high ? Qt::Key_Home : Qt::Key_End);
         QTest::keyClick(bar, high ? Qt::Key_End : Qt::Key_Home);
         QTest::keyClick(bar, high ? Qt::Key_Right : Qt::Key_Left);
-        QCOMPARE(slotLabel->text(), tags.at(high));
+        QCOMPARE(sliders->tagOf(slot), tags.at(high));
         QCOMPARE(value->text(), shown.at(high));
     }
     ctl<QLineEdit>(*w, "Text1")->setFocus();
@@ -235,7 +233,7 @@ void TestSpeechSettings::sliderEnds()
     QCOMPARE(form<hilfe1>()->helpText(), "Stimme mit: " + caption + ' ' + shown.at(1));
     QTest::mouseClick(value, Qt::LeftButton);
     QCOMPARE(value->text(), QString());
-    QCOMPARE(slotLabel->text(), QString());
+    QCOMPARE(sliders->tagOf(slot), QString());
     QCOMPARE(bar->value(), bar->maximum());
 }
 
@@ -289,7 +287,7 @@ void TestSpeechSettings::tryOut()
     // Every test but the speaker test puts the pattern on the clipboard.
     QCOMPARE(m_clipboard, file == "hilfe.txt" ? QStringList() : QStringList{QString::fromUtf8(written)});
     QCOMPARE(ctl<QLabel>(*w, "Sp1")->text(), sp1);
-    QCOMPARE(ctl<QLabel>(*w, "speechX1")->text(), QStringLiteral("#voice=name:lgx.en.silke#"));
+    QCOMPARE(voiceOf(*w), QStringLiteral("#voice=name:lgx.en.silke#"));
 }
 
 void TestSpeechSettings::takeOver()
@@ -323,12 +321,13 @@ void TestSpeechSettings::entryField()
     auto *field = ctl<QLineEdit>(*w, "Text2");
     ctl<QPushButton>(*w, "Command3")->click();
     QCOMPARE(m_fixture->messages().texts, QStringList{"Sie haben nichts eingegeben!"});
-    QCOMPARE(ctl<QListWidget>(*w, "List2")->count(), 0);
+    const auto *entries = w->findChild<PatternEntryList *>();
+    QCOMPARE(entries->entries().size(), 0);
     QCOMPARE(QApplication::focusWidget(), field);
     field->setText(QStringLiteral("#spd=120%#"));
     ctl<QPushButton>(*w, "Command3")->click();
-    QCOMPARE(itemsOf(ctl<QListWidget>(*w, "List2")), QStringList{"#spd=120%#"});
-    QCOMPARE(ctl<QLabel>(*w, "Label1UE")->text(), QStringLiteral("1 Einträge in der Listbox"));
+    QCOMPARE(entries->entries(), QStringList{"#spd=120%#"});
+    QCOMPARE(entries->countCaption(), QStringLiteral("1 Einträge in der Listbox"));
     QCOMPARE(field->text(), QString());
 }
 

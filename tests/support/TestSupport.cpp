@@ -9,6 +9,7 @@
 #include "shell/MessageBox.h"
 #include "shell/Shell.h"
 #include "windows/vodozaduda1/PartList.h"
+#include "windows/vodozaduda1/WordLookup.h"
 #include "windows/vodozaduda1/vodozaduda1.h"
 
 #include <QCheckBox>
@@ -126,12 +127,19 @@ WindowSandbox::WindowSandbox()
 {
     FormRegistry::instance().reset();
     FormRegistry::instance().setQuitHandler([] {});
-    Program::registerWindows();
+    m_program = std::make_unique<Program>();
 }
 
 WindowSandbox::~WindowSandbox()
 {
+    // The windows before the state they hold.
     FormRegistry::instance().reset();
+    m_program.reset();
+}
+
+ProgramState &WindowSandbox::state()
+{
+    return m_program->state();
 }
 
 bool WindowSandbox::programEnded() const
@@ -190,6 +198,12 @@ QByteArray dictionaryFile(const QList<QStringList> &parts)
             lines << parts.at(part);
     }
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
+QString currentEntry(Form &main)
+{
+    const auto *lookup = main.findChild<WordLookup *>();
+    return lookup ? lookup->entry() : QString();
 }
 
 PartList *partList(Form &window, int index)

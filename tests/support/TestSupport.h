@@ -18,6 +18,8 @@
 #include <memory>
 
 class Form;
+class Program;
+class ProgramState;
 class PartList;
 class QListWidget;
 class QWidget;
@@ -105,10 +107,13 @@ public:
     WindowSandbox();
     ~WindowSandbox();
     bool programEnded() const;
+    // The program state every window of the sandbox shares.
+    ProgramState &state();
 
 private:
     RecordingAudio m_audio;
     TrayRecorder m_tray{false};
+    std::unique_ptr<Program> m_program;
 };
 
 bool copyDirectory(const QString &from, const QString &to);
@@ -159,6 +164,8 @@ T *ctl(Form &window, const char *name)
 {
     return Controls::find<T>(window, QLatin1String(name));
 }
+// The main window's current entry, as its dictionary line holds it.
+QString currentEntry(Form &main);
 // The main window's part list of that index (0 to 3).
 PartList *partList(Form &window, int index);
 QList<PartList *> partLists(Form &window);

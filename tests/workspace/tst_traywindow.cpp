@@ -36,6 +36,16 @@ bool isMuted(Form &main)
 {
     return ctl<QCheckBox>(main, "Check4")->isChecked();
 }
+
+// A word translated with Enter in the main window: whether it was spoken.
+bool translationSpoken(Form &main, SpeechRecorder &speech)
+{
+    speech.clicks.clear();
+    auto *field = ctl<QLineEdit>(main, "Text3");
+    QTest::keyClicks(field, QStringLiteral("versuch"));
+    QTest::keyClick(field, Qt::Key_Return);
+    return speech.elements().contains(QStringLiteral("Hilfex"));
+}
 }
 
 class TestTrayWindow : public QObject
@@ -55,6 +65,8 @@ private slots:
     void showsEveryWindow();
     void soundOnAndOff_data();
     void soundOnAndOff();
+    void soundSwitchSharedWithTheMainWindow_data();
+    void soundSwitchSharedWithTheMainWindow();
     void description_data();
     void description();
     void exitRemovesTheIconFirst();
@@ -239,6 +251,41 @@ void TestTrayWindow::soundOnAndOff()
     ton->trigger();
     QCOMPARE(isMuted(main), mutedBefore);
     QCOMPARE(ton->text(), mutedBefore ? QStringLiteral("Ton Ein") : QStringLiteral("Ton Aus"));
+}
+
+void TestTrayWindow::soundSwitchSharedWithTheMainWindow_data()
+{
+    QTest::addColumn<bool>("offFromTheTray");
+    QTest::newRow("off from the tray, on in the main window") << true;
+    QTest::newRow("off in the main window, on from the tray") << false;
+}
+
+void TestTrayWindow::soundSwitchSharedWithTheMainWindow()
+{
+    QFETCH(bool, offFromTheTray);
+    halmorix &w = tray();
+    vodozaduda1 &main = m_fixture->open();
+    auto *box = ctl<QCheckBox>(main, "Check4");
+    QAction *ton = action(w, "ton");
+    QVERIFY(translationSpoken(main, m_fixture->speech()));
+
+    if (offFromTheTray)
+        ton->trigger();
+    else
+        box->click();
+    QVERIFY(box->isChecked());
+    QVERIFY(!translationSpoken(main, m_fixture->speech()));
+
+    if (offFromTheTray)
+        box->click();
+    else
+        ton->trigger();
+    QVERIFY(!box->isChecked());
+    QVERIFY(translationSpoken(main, m_fixture->speech()));
+    // The tray's next click switches the sound off again, wherever it was switched on.
+    ton->trigger();
+    QVERIFY(box->isChecked());
+    QCOMPARE(ton->text(), QStringLiteral("Ton Ein"));
 }
 
 void TestTrayWindow::description_data()

@@ -1,26 +1,18 @@
 #include "windows/Form1/Form1.h"
 
+#include "core/ProgramState.h"
 #include "shell/ControlFactory.h"
 #include "shell/FormRegistry.h"
 #include "shell/MouseOver.h"
 #include "shell/PageView.h"
 #include "shell/Twips.h"
 #include "speech/SpeechHandOff.h"
-#include "windows/hilfe1/hilfe1.h"
 
 #include <QGroupBox>
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
-void showHelp(const QString &text)
-{
-    if (hilfe1 *help = form<hilfe1>())
-        help->setHelpText(text);
-}
-}
-
-Form1::Form1(QWidget *parent) : Form(parent)
+Form1::Form1(ProgramState &state, QWidget *parent) : Form(parent), m_state(state)
 {
     setWindowTitle(QStringLiteral("Sprecher"));
     buildControls();
@@ -34,11 +26,11 @@ Form1::Form1(QWidget *parent) : Form(parent)
     MouseOver::watch(m_Command1, [this, white, highlight] {
         Twips::setBackColor(m_Command1, highlight);
         Twips::setBackColor(m_Command3, white);
-        showHelp(m_Command1->toolTip());
+        m_state.showHelpText(m_Command1->toolTip());
     });
     MouseOver::watch(m_Command3, [this, white, highlight] {
         Twips::setBackColor(m_Command1, white);
-        showHelp(m_Command3->toolTip());
+        m_state.showHelpText(m_Command3->toolTip());
         Twips::setBackColor(m_Command3, highlight);
     });
     MouseOver::watch(m_Frame1, [this, white] {
@@ -93,7 +85,7 @@ void Form1::unloadStep()
 {
     SpeechHandOff::click(QStringLiteral("stop"));
     // The speaker window's end is the program's end.
-    endProgram();
+    m_state.endProgram();
 }
 
 void Form1::Command2_Click()

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/WindowNames.h"
 #include "shell/Form.h"
 
 class PageView;
+class ProgramState;
 class QGroupBox;
 class QPushButton;
 
@@ -12,11 +14,11 @@ class Form1 : public Form
 {
     Q_OBJECT
 public:
-    static constexpr const char *kName = "Form1";
+    static constexpr const char *kName = WindowNames::kSpeaker;
     static constexpr int kClientWidth = 1575;
     static constexpr int kClientHeight = 1935;
 
-    explicit Form1(QWidget *parent = nullptr);
+    explicit Form1(ProgramState &state, QWidget *parent = nullptr);
     ~Form1() override;
 
     void load() override;
@@ -35,4 +37,5 @@ private:
     QPushButton *m_Command3 = nullptr;
     QGroupBox *m_Frame1 = nullptr;
     QGroupBox *m_Frame2 = nullptr;
+    ProgramState &m_state;
 };

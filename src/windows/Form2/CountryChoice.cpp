@@ -1,13 +1,14 @@
 #include "windows/Form2/CountryChoice.h"
 
 #include "core/ProgramDirectory.h"
+#include "core/ProgramState.h"
+#include "core/WindowNames.h"
 #include "localisation/CountryKeys.h"
 #include "localisation/StoredCountry.h"
 #include "shell/ControlActions.h"
 #include "shell/CountryApply.h"
 #include "shell/FileListBox.h"
 #include "shell/FormRegistry.h"
-#include "windows/vodozaduda1/vodozaduda1.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -39,8 +40,8 @@ QStringList items(const QListWidget *list)
 }
 }
 
-CountryChoice::CountryChoice(Form &window, const CountryChoiceControls &controls, QObject *parent)
-    : QObject(parent), m_window(window), m_c(controls)
+CountryChoice::CountryChoice(Form &window, const CountryChoiceControls &controls, ProgramState &state, QObject *parent)
+    : QObject(parent), m_window(window), m_c(controls), m_state(state)
 {
     // A file marked, by the user or by the program. Not the current row alone: a list that
     // gets the focus makes its first row current without marking it, and that is no choice.
@@ -100,17 +101,13 @@ void CountryChoice::Command7_Click()
     Command18_Click();
     Command10_Click();
     m_c.Command24->hide();
-    if (vodozaduda1 *main = form<vodozaduda1>()) {
-        main->show();
-        main->raise();
-        main->activateWindow();
-    }
+    m_state.openWindow(WindowNames::kMain, ProgramState::Opening::BringBack);
     FormRegistry::instance().unload(&m_window, Form::FromCode);
 }
 
 void CountryChoice::Command12_Click()
 {
-    CountryApply::apply(m_LandDatei, m_c.Text1->text());
+    CountryApply::apply(m_LandDatei, m_c.Text1->text(), m_state);
 }
 
 void CountryChoice::Command23_Click()

@@ -5,6 +5,7 @@
 
 class FileListBox;
 class Form;
+class ProgramState;
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
@@ -32,7 +33,7 @@ public:
     // Used when no country is stored, or the stored one names no country file.
     static inline const QString kDefaultCountry = QStringLiteral("Germany.txt");
 
-    CountryChoice(Form &window, const CountryChoiceControls &controls, QObject *parent = nullptr);
+    CountryChoice(Form &window, const CountryChoiceControls &controls, ProgramState &state, QObject *parent = nullptr);
 
     QString countryFile() const { return m_LandDatei; }
 
@@ -60,5 +61,6 @@ private:
 
     Form &m_window;
     CountryChoiceControls m_c;
+    ProgramState &m_state;
     QString m_LandDatei;
 };

@@ -1,16 +1,16 @@
 #include "windows/Form2/CountryHover.h"
 
+#include "core/ProgramState.h"
 #include "shell/FileListBox.h"
-#include "shell/FormRegistry.h"
 #include "shell/MouseOver.h"
 #include "shell/Twips.h"
-#include "windows/hilfe1/hilfe1.h"
 
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 
-CountryHover::CountryHover(const CountryHoverControls &controls, QObject *parent) : QObject(parent), m_c(controls)
+CountryHover::CountryHover(const CountryHoverControls &controls, ProgramState &state, QObject *parent)
+    : QObject(parent), m_c(controls), m_state(state)
 {
     for (QPushButton *button : {m_c.start, m_c.quit, m_c.apply})
         MouseOver::watch(button, [this, button] { overButton(button); });
@@ -40,6 +40,5 @@ void CountryHover::overButton(QPushButton *button)
 
 void CountryHover::showHelpText(const QString &text)
 {
-    if (hilfe1 *help = form<hilfe1>())
-        help->setHelpText(text);
+    m_state.showHelpText(text);
 }

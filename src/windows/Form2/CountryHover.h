@@ -3,6 +3,7 @@
 #include <QObject>
 
 class FileListBox;
+class ProgramState;
 class QGroupBox;
 class QListWidget;
 class QPushButton;
@@ -24,13 +25,14 @@ class CountryHover : public QObject
 {
     Q_OBJECT
 public:
-    explicit CountryHover(const CountryHoverControls &controls, QObject *parent = nullptr);
+    CountryHover(const CountryHoverControls &controls, ProgramState &state, QObject *parent = nullptr);
 
 private:
     // The button's caption as its tooltip and help text; it turns yellow.
     void overButton(QPushButton *button);
     void designColours();
-    static void showHelpText(const QString &text);
+    void showHelpText(const QString &text);
 
     CountryHoverControls m_c;
+    ProgramState &m_state;
 };

@@ -7,8 +7,6 @@
 #include "windows/Form2/CountryChoice.h"
 #include "windows/Form2/CountryHover.h"
 #include "windows/Form2/IniTestPanel.h"
-#include "windows/hilfe1/hilfe1.h"
-#include "windows/vodozaduda1/vodozaduda1.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -18,16 +16,9 @@
 
 namespace {
 using F = ControlFactory;
-
-// Shows a window by name; nothing when it is not part of the program.
-void showWindow(const char *name)
-{
-    if (Form *window = FormRegistry::instance().load(QLatin1String(name)))
-        window->show();
-}
 }
 
-Form2::Form2(QWidget *parent) : Form(parent)
+Form2::Form2(ProgramState &state, QWidget *parent) : Form(parent), m_state(state)
 {
     setWindowTitle(QStringLiteral("Länderauswahl"));
     buildControls();
@@ -43,11 +34,11 @@ Form2::Form2(QWidget *parent) : Form(parent)
     cc.Command22 = m_Command22;
     cc.Command24 = m_Command24;
     cc.openHeight = Twips::toPixels(kOpenHeight - kFrameHeight);
-    m_choice = new CountryChoice(*this, cc, this);
+    m_choice = new CountryChoice(*this, cc, state, this);
     connect(m_Command7, &QPushButton::clicked, m_choice, &CountryChoice::Command7_Click);
     connect(m_Command22, &QPushButton::clicked, m_choice, &CountryChoice::Command22_Click);
     connect(m_Command8, &QPushButton::clicked, this, [] { unload<Form2>(); });
-    connect(m_Command24, &QPushButton::clicked, this, [] { endProgram(); });
+    connect(m_Command24, &QPushButton::clicked, this, [this] { m_state.endProgram(); });
 
     CountryHoverControls hc;
     hc.start = m_Command7;
@@ -57,8 +48,16 @@ Form2::Form2(QWidget *parent) : Form(parent)
     hc.frame = m_Frame2;
     hc.files = m_File1;
     hc.stored = m_List1;
-    new CountryHover(hc, this);
+    new CountryHover(hc, state, this);
 
+    wireMaintenance();
+}
+
+Form2::~Form2() = default;
+
+void Form2::wireMaintenance()
+{
+    // Outside the visible area: the INI test panel and the maintenance buttons.
     IniPanelControls pc;
     pc.section = m_Text1;
     pc.values = {m_Text2, m_Text3, m_Text4, m_Text6, m_Text5};
@@ -79,13 +78,14 @@ Form2::Form2(QWidget *parent) : Form(parent)
     connect(m_Command20, &QPushButton::clicked, m_choice, &CountryChoice::Command20_Click);
     connect(m_Command10, &QPushButton::clicked, m_choice, &CountryChoice::Command10_Click);
     connect(m_Command21, &QPushButton::clicked, m_choice, &CountryChoice::Command21_Click);
-    connect(m_Command15, &QPushButton::clicked, this, [] { showWindow("halmorix"); });
-    connect(m_Command14, &QPushButton::clicked, this, [] { showWindow("starter"); });
-    connect(m_Command13, &QPushButton::clicked, this, [] { showWindow(hilfe1::kName); });
-    connect(m_Command9, &QPushButton::clicked, this, [] { showWindow(vodozaduda1::kName); });
+    // The maintenance buttons that show a window by its name.
+    const std::pair<QPushButton *, const char *> shows[] = {{m_Command15, WindowNames::kTray},
+                                                            {m_Command14, WindowNames::kStarter},
+                                                            {m_Command13, WindowNames::kHelp},
+                                                            {m_Command9, WindowNames::kMain}};
+    for (const auto &[button, name] : shows)
+        connect(button, &QPushButton::clicked, this, [this, name] { m_state.openWindow(QLatin1String(name)); });
 }
-
-Form2::~Form2() = default;
 
 void Form2::buildControls()
 {
@@ -163,7 +163,7 @@ void Form2::load()
 void Form2::keyDown(int key)
 {
     if (key == Qt::Key_Escape)
-        endProgram();
+        m_state.endProgram();
 }
 
 void Form2::open(Opening opening)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ProgramState.h"
+#include "core/WindowNames.h"
 #include "shell/Form.h"
 
 class CountryChoice;
@@ -17,7 +19,7 @@ class Form2 : public Form
 {
     Q_OBJECT
 public:
-    static constexpr const char *kName = "Form2";
+    static constexpr const char *kName = WindowNames::kCountry;
     static constexpr int kClientWidth = 2790;
     static constexpr int kClientHeight = 2340;
     // The window's height once a country file was clicked, so that "Übernehmen ?" can be reached.
@@ -26,13 +28,9 @@ public:
     static constexpr int kFrameHeight = 495;
 
     // Who opened the window, which decides what it offers.
-    enum class Opening {
-        Start,      // the normal start: "Start >>" and "Exit"
-        FromWindow, // the main window or the tray menu: the program goes on without it, no "Exit"
-        FirstRun,   // the first-run window: a choice to try out, nothing to store or start
-    };
+    using Opening = ProgramState::CountryOpening;
 
-    explicit Form2(QWidget *parent = nullptr);
+    explicit Form2(ProgramState &state, QWidget *parent = nullptr);
     ~Form2() override;
 
     void load() override;
@@ -49,6 +47,7 @@ private:
     void buildControls();
     void buildPanel();
     void buildMaintenance();
+    void wireMaintenance();
 
     QGroupBox *m_Frame2 = nullptr;
     FileListBox *m_File1 = nullptr;
@@ -95,4 +94,5 @@ private:
     QPushButton *m_Command19 = nullptr;
 
     CountryChoice *m_choice = nullptr;
+    ProgramState &m_state;
 };

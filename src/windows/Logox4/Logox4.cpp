@@ -1,5 +1,7 @@
 #include "windows/Logox4/Logox4.h"
 
+#include "core/ProgramDirectory.h"
+#include "core/ProgramState.h"
 #include "shell/ClickLabel.h"
 #include "shell/ControlActions.h"
 #include "shell/ControlFactory.h"
@@ -11,12 +13,11 @@
 #include "shell/Twips.h"
 #include "speech/SpeechControl.h"
 #include "speech/VoiceMarkup.h"
+#include "speech/VoicePattern.h"
 #include "windows/Logox4/PatternEntryList.h"
 #include "windows/Logox4/VoiceChoice.h"
 #include "windows/Logox4/VoiceSliders.h"
 #include "windows/Logox4/WorkingPattern.h"
-#include "windows/hilfe1/hilfe1.h"
-#include "windows/vodozaduda1/vodozaduda1.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -57,7 +58,7 @@ QPushButton *whiteButton(QWidget *parent, const char *name, const QString &capti
 }
 }
 
-Logox4::Logox4(QWidget *parent) : Form(parent)
+Logox4::Logox4(ProgramState &state, QWidget *parent) : Form(parent), m_state(state)
 {
     setWindowTitle(QStringLiteral("Individuelle stimm Muster Einstellung !"));
     buildControls();
@@ -109,7 +110,22 @@ void Logox4::buildControls()
     m_CloseButton->setToolTip(QStringLiteral("Abbrechen"));
     Twips::setBackColor(m_CloseButton, Twips::color(VbColor::kLightRed));
 
-    cell = 5;
+    buildOperations();
+    buildStores();
+
+    // Last in the tab order: tabbing on from here leads back to "Bill".
+    m_TabHilfe = F::button(this, "TabHilfe", QStringLiteral("TabHilfe"), cellLeft(0), cellTop(40), 900, 315);
+}
+
+void Logox4::buildOperations()
+{
+    // The buttons that are operations, in the grid below the visible area after the presets.
+    int cell = 5;
+    auto operation = [this, &cell](const char *name, const QString &caption) {
+        QPushButton *b = whiteButton(this, name, caption, cellLeft(cell), cellTop(cell), kCellWidth - 60);
+        ++cell;
+        return b;
+    };
     m_Command6 = operation("Command6", QStringLiteral("Letzter Eintrag"));
     m_hinzu1 = operation("hinzu1", QStringLiteral("hinzu1"));
     m_Command1 = operation("Command1", QStringLiteral("hinzu"));
@@ -127,10 +143,6 @@ void Logox4::buildControls()
     m_Command2 = operation("Command2", QStringLiteral("speicher"));
     m_Command5 = operation("Command5", QStringLiteral("Eintragxxx"));
     m_sprech = operation("sprech", QStringLiteral("sprech"));
-    buildStores();
-
-    // Last in the tab order: tabbing on from here leads back to "Bill".
-    m_TabHilfe = F::button(this, "TabHilfe", QStringLiteral("TabHilfe"), cellLeft(0), cellTop(40), 900, 315);
 }
 
 void Logox4::buildRows()
@@ -172,28 +184,8 @@ void Logox4::buildRows()
 
 void Logox4::buildStores()
 {
-    int cell = 25;
-    auto slot = [this, &cell](const char *name, const QString &text = QString()) {
-        QLabel *l = F::label(this, name, text, cellLeft(cell), cellTop(cell), kCellWidth - 60, 315);
-        ++cell;
-        return l;
-    };
-    m_speechX1 = slot("speechX1");
-    m_VolumeLabel = slot("VolumeLabel");
-    m_Label13 = slot("Label13");
-    m_PitchLabel = slot("PitchLabel");
-    m_SpeedLabel = slot("SpeedLabel");
-    m_IntonationLabel = slot("IntonationLabel");
-    m_RoughnessLabel = slot("RoughnessLabel");
-    m_Label1 = slot("Label1", VoiceMarkup::billPreset());
-    m_Label2 = slot("Label2", VoiceMarkup::silkePreset());
-    m_Label3 = slot("Label3", VoiceMarkup::johannaPreset());
-    m_Label4 = slot("Label4", VoiceMarkup::martinPreset());
-    m_Label1UE = slot("Label1UE");
-
     m_Text2 = F::field(this, "Text2", QString(), 120, cellTop(45), 6255, 315);
     m_List1 = F::list(this, "List1", 120, cellTop(50), 3000, 1200);
-    m_List2 = F::list(this, "List2", 3240, cellTop(50), 3000, 1200);
     m_WebBrowser1 = new PageView(SpeechHandOff::Page::VoiceTest, this);
     m_WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     m_WebBrowser1->setProperty("holdsControls", true);
@@ -210,23 +202,24 @@ void Logox4::wire()
 {
     using S = VoiceMarkup::Slot;
     auto help = [this](const QString &text) { showHelp(text); };
-    m_sliders = new VoiceSliders({{{S::BasePitch, m_PitchScroll, m_Label6, m_Label8, m_PitchLabel},
-                                   {S::Speed, m_SpeedScroll, m_Label7, m_Label9, m_SpeedLabel},
-                                   {S::Intonation, m_IntonationScroll, m_Label15, m_Label10, m_IntonationLabel},
-                                   {S::Roughness, m_RoughnessScroll, m_Label16, m_Label11, m_RoughnessLabel},
-                                   {S::Volume, m_VolumeScroll, m_Label17, m_Label12, m_VolumeLabel},
-                                   {S::Echo, m_EchoScroll, m_Label18, m_Label14, m_Label13}}},
+    m_sliders = new VoiceSliders({{{S::BasePitch, m_PitchScroll, m_Label6, m_Label8},
+                                   {S::Speed, m_SpeedScroll, m_Label7, m_Label9},
+                                   {S::Intonation, m_IntonationScroll, m_Label15, m_Label10},
+                                   {S::Roughness, m_RoughnessScroll, m_Label16, m_Label11},
+                                   {S::Volume, m_VolumeScroll, m_Label17, m_Label12},
+                                   {S::Echo, m_EchoScroll, m_Label18, m_Label14}}},
                                  help, this);
-    m_choice = new VoiceChoice(*m_Logox4Control1, m_SpeechFontCombo, m_Text3, m_speechX1, help, this);
-    m_pattern = new WorkingPattern({m_List1, m_Text1, m_speechX1, m_Sp1}, *m_sliders, this);
-    m_entries = new PatternEntryList(m_List2, m_Text2, m_Label1UE, m_List1, this);
+    m_choice = new VoiceChoice(*m_Logox4Control1, m_SpeechFontCombo, m_Text3, help, this);
+    m_pattern = new WorkingPattern({m_List1, m_Text1, m_Sp1}, *m_choice, *m_sliders, this);
+    m_entries = new PatternEntryList(m_Text2, m_List1, this);
 
     WorkingPattern *p = m_pattern;
     connect(m_Command11, &QPushButton::clicked, p, &WorkingPattern::Command11_Click);
     connect(m_alles, &QPushButton::clicked, p, &WorkingPattern::alles_Click);
-    for (auto [button, preset] : {std::pair{m_bill, m_Label1}, std::pair{m_silke, m_Label2},
-                                  std::pair{m_johanna, m_Label3}, std::pair{m_martin, m_Label4}})
-        connect(button, &QPushButton::clicked, p, [p, preset] { p->presetTest(preset->text()); });
+    for (auto [button, preset] :
+         {std::pair{m_bill, VoiceMarkup::billPreset()}, std::pair{m_silke, VoiceMarkup::silkePreset()},
+          std::pair{m_johanna, VoiceMarkup::johannaPreset()}, std::pair{m_martin, VoiceMarkup::martinPreset()}})
+        connect(button, &QPushButton::clicked, p, [p, preset] { p->presetTest(preset); });
     connect(m_Command9, &QPushButton::clicked, this, &Logox4::Command9_Click);
     connect(m_Timer2, &QTimer::timeout, this, &Logox4::Timer2_Timer);
     connect(m_CloseButton, &QPushButton::clicked, this, [] { unload<Logox4>(); });
@@ -234,7 +227,7 @@ void Logox4::wire()
 
     connect(m_Command6, &QPushButton::clicked, p, &WorkingPattern::Command6);
     connect(m_hinzu1, &QPushButton::clicked, p, &WorkingPattern::hinzu1);
-    connect(m_Command1, &QPushButton::clicked, p, [this, p] { p->Command1(m_Label2->text()); });
+    connect(m_Command1, &QPushButton::clicked, p, [p] { p->Command1(VoiceMarkup::silkePreset()); });
     connect(m_loesch, &QPushButton::clicked, p, &WorkingPattern::loesch);
     connect(m_loesch2, &QPushButton::clicked, m_sliders, &VoiceSliders::clearAll);
     connect(m_Command2, &QPushButton::clicked, p, [p] { (void)p->Command2(); });
@@ -279,8 +272,7 @@ void Logox4::unloadStep()
 
 void Logox4::showHelp(const QString &text)
 {
-    if (hilfe1 *help = form<hilfe1>())
-        help->setHelpText(text);
+    m_state.showHelpText(text);
 }
 
 void Logox4::Command9_Click()
@@ -296,6 +288,7 @@ void Logox4::Timer2_Timer()
     focusControl(m_Text2);
     m_Timer2->stop();
     hide();
-    if (vodozaduda1 *main = form<vodozaduda1>())
-        main->Command42();
+    // The main window puts the pattern in front of its translations.
+    m_state.takeOverVoicePattern(
+        VoicePattern::read(ProgramDirectory::file(VoicePattern::fileName())).value_or(QStringList()));
 }

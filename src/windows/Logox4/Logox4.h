@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/WindowNames.h"
 #include "shell/Form.h"
 
 class ClickLabel;
 class PageView;
+class ProgramState;
 class PatternEntryList;
 class QComboBox;
 class QGroupBox;
@@ -25,7 +27,7 @@ class Logox4 : public Form
 {
     Q_OBJECT
 public:
-    static constexpr const char *kName = "Logox4";
+    static constexpr const char *kName = WindowNames::kSettings;
     static constexpr int kClientWidth = 6495;
     static constexpr int kClientHeight = 4710;
     // From the take-over click to the window hiding and the main window taking the pattern.
@@ -35,7 +37,7 @@ public:
         QStringLiteral("https://github.com/espeak-ng/espeak-ng/blob/master/docs/languages.md");
     static inline const QString kProjectAddress = QStringLiteral("https://github.com/espeak-ng/espeak-ng");
 
-    explicit Logox4(QWidget *parent = nullptr);
+    explicit Logox4(ProgramState &state, QWidget *parent = nullptr);
     ~Logox4() override;
 
     void load() override;
@@ -44,6 +46,7 @@ public:
 
 private:
     void buildControls();
+    void buildOperations();
     void buildRows();
     void buildStores();
     void wire();
@@ -79,22 +82,10 @@ private:
     QPushButton *m_Command11 = nullptr;
     QPushButton *m_CloseButton = nullptr;
 
-    // Below the visible area: slots, lists and the buttons that are operations.
+    // Below the visible area: the entry field and the working list, which take the focus, and
+    // the buttons that are operations.
     QLineEdit *m_Text2 = nullptr;
-    QLabel *m_speechX1 = nullptr;
-    QLabel *m_VolumeLabel = nullptr;
-    QLabel *m_Label13 = nullptr;
-    QLabel *m_PitchLabel = nullptr;
-    QLabel *m_SpeedLabel = nullptr;
-    QLabel *m_IntonationLabel = nullptr;
-    QLabel *m_RoughnessLabel = nullptr;
-    QLabel *m_Label1 = nullptr;
-    QLabel *m_Label2 = nullptr;
-    QLabel *m_Label3 = nullptr;
-    QLabel *m_Label4 = nullptr;
-    QLabel *m_Label1UE = nullptr;
     QListWidget *m_List1 = nullptr;
-    QListWidget *m_List2 = nullptr;
     QPushButton *m_bill = nullptr;
     QPushButton *m_silke = nullptr;
     QPushButton *m_johanna = nullptr;
@@ -125,4 +116,5 @@ private:
     VoiceChoice *m_choice = nullptr;
     WorkingPattern *m_pattern = nullptr;
     PatternEntryList *m_entries = nullptr;
+    ProgramState &m_state;
 };

@@ -6,18 +6,16 @@
 #include "shell/MessageBox.h"
 #include "speech/VoicePattern.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 
-PatternEntryList::PatternEntryList(QListWidget *list2, QLineEdit *text2, QLabel *label1UE, QListWidget *list1,
-                                   QObject *parent)
-    : QObject(parent), m_List2(list2), m_Text2(text2), m_Label1UE(label1UE), m_List1(list1)
+PatternEntryList::PatternEntryList(QLineEdit *text2, QListWidget *list1, QObject *parent)
+    : QObject(parent), m_Text2(text2), m_List1(list1)
 {}
 
 void PatternEntryList::count()
 {
-    m_Label1UE->setText(QString::number(m_List2->count()) + QStringLiteral(" Einträge in der Listbox"));
+    m_count = QString::number(m_entries.size()) + QStringLiteral(" Einträge in der Listbox");
 }
 
 void PatternEntryList::Command3()
@@ -27,14 +25,14 @@ void PatternEntryList::Command3()
         focusControl(m_Text2);
         return;
     }
-    m_List2->addItem(m_Text2->text());
+    m_entries.append(m_Text2->text());
     m_Text2->clear();
     count();
 }
 
 void PatternEntryList::addPatternFile()
 {
-    m_List2->addItems(VoicePattern::read(ProgramDirectory::file(VoicePattern::fileName())).value_or(QStringList()));
+    m_entries.append(VoicePattern::read(ProgramDirectory::file(VoicePattern::fileName())).value_or(QStringList()));
 }
 
 void PatternEntryList::Command4()
@@ -45,22 +43,19 @@ void PatternEntryList::Command4()
 
 void PatternEntryList::offne()
 {
-    m_List2->clear();
+    m_entries.clear();
     addPatternFile();
     count();
 }
 
 bool PatternEntryList::speichernUE()
 {
-    QStringList lines;
-    for (int i = 0; i < m_List2->count(); ++i)
-        lines << m_List2->item(i)->text();
-    return TextFile::writeLines(ProgramDirectory::file(u"stimm.txt"), lines);
+    return TextFile::writeLines(ProgramDirectory::file(u"stimm.txt"), m_entries);
 }
 
 void PatternEntryList::loese1()
 {
-    m_List2->clear();
+    m_entries.clear();
 }
 
 void PatternEntryList::uebernehme()

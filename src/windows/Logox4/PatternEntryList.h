@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 
-class QLabel;
 class QLineEdit;
 class QListWidget;
 
@@ -14,10 +14,12 @@ class PatternEntryList : public QObject
 public:
     static inline const QString kNothingEntered = QStringLiteral("Sie haben nichts eingegeben!");
 
-    // list2 holds the entries, text2 is the entry field, label1UE the count, list1 the
-    // working list entries are taken over from.
-    PatternEntryList(QListWidget *list2, QLineEdit *text2, QLabel *label1UE, QListWidget *list1,
-                     QObject *parent = nullptr);
+    // text2 is the entry field, list1 the working list entries are taken over from.
+    PatternEntryList(QLineEdit *text2, QListWidget *list1, QObject *parent = nullptr);
+
+    // The entries (List2) and what their count says (Label1UE).
+    QStringList entries() const { return m_entries; }
+    QString countCaption() const { return m_count; }
 
     // "Eintrag hinzufügen": the entry field's text added, or a message when it is empty.
     void Command3();
@@ -38,8 +40,8 @@ private:
     void addPatternFile();
     void count();
 
-    QListWidget *m_List2 = nullptr;
     QLineEdit *m_Text2 = nullptr;
-    QLabel *m_Label1UE = nullptr;
     QListWidget *m_List1 = nullptr;
+    QStringList m_entries;
+    QString m_count;
 };

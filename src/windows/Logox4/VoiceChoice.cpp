@@ -4,17 +4,10 @@
 #include "speech/VoiceMarkup.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 
-VoiceChoice::VoiceChoice(SpeechControl &control, QComboBox *list, QLineEdit *prompt, QLabel *voiceSlot,
-                         HelpText showHelp, QObject *parent)
-    : QObject(parent),
-      m_control(control),
-      m_list(list),
-      m_prompt(prompt),
-      m_voiceSlot(voiceSlot),
-      m_showHelp(std::move(showHelp))
+VoiceChoice::VoiceChoice(SpeechControl &control, QComboBox *list, QLineEdit *prompt, HelpText showHelp, QObject *parent)
+    : QObject(parent), m_control(control), m_list(list), m_prompt(prompt), m_showHelp(std::move(showHelp))
 {
     connect(m_list, &QComboBox::activated, this, &VoiceChoice::SpeechFontCombo_Click);
 }
@@ -41,7 +34,7 @@ void VoiceChoice::SpeechFontCombo_Click(int index)
         return;
     (void)m_control.invoke(SpeechControl::SelectSpeechFont, {index});
     const QString alias = m_list->itemText(index);
-    m_voiceSlot->setText(VoiceMarkup::voiceTag(alias));
+    m_voice = VoiceMarkup::voiceTag(alias);
     if (m_showHelp)
         m_showHelp(VoiceMarkup::tryOut(alias));
     m_prompt->hide();

@@ -5,20 +5,22 @@
 #include <functional>
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class SpeechControl;
 
 // The voice list of the speech settings window: filled from the speech control, the control's
 // current voice picked at load, and every pick made current, put into the voice slot and tried.
+// The slot ("speechX1") holds the voice tag of the pick, empty until one is made.
 class VoiceChoice : public QObject
 {
     Q_OBJECT
 public:
     using HelpText = std::function<void(const QString &text)>;
 
-    VoiceChoice(SpeechControl &control, QComboBox *list, QLineEdit *prompt, QLabel *voiceSlot, HelpText showHelp,
+    VoiceChoice(SpeechControl &control, QComboBox *list, QLineEdit *prompt, HelpText showHelp,
                 QObject *parent = nullptr);
+
+    QString voice() const { return m_voice; }
 
     // The load steps: engine state, the list refilled, the current voice picked. A call the
     // control refuses is skipped.
@@ -31,6 +33,6 @@ private:
     SpeechControl &m_control;
     QComboBox *m_list = nullptr;
     QLineEdit *m_prompt = nullptr;
-    QLabel *m_voiceSlot = nullptr;
+    QString m_voice;
     HelpText m_showHelp;
 };

@@ -8,16 +8,17 @@
 VoiceSliders::VoiceSliders(const std::array<VoiceSliderRow, 6> &rows, HelpText showHelp, QObject *parent)
     : QObject(parent), m_rows(rows), m_showHelp(std::move(showHelp))
 {
-    for (const VoiceSliderRow &row : m_rows) {
+    for (std::size_t k = 0; k < m_rows.size(); ++k) {
+        const VoiceSliderRow &row = m_rows[k];
         const VoiceMarkup::Parameter &p = VoiceMarkup::parameter(row.slot);
         row.slider->setRange(p.minimum, p.maximum);
         row.slider->setValue(p.initial);
         // Tracking reports every step of a dragged thumb, as the slots want it.
         row.slider->setTracking(true);
-        connect(row.slider, &QScrollBar::valueChanged, this, [this, row] { moved(row); });
-        connect(row.value, &ClickLabel::clicked, this, [row] {
-            row.value->clear();
-            row.tag->clear();
+        connect(row.slider, &QScrollBar::valueChanged, this, [this, k] { moved(k); });
+        connect(row.value, &ClickLabel::clicked, this, [this, k] {
+            m_rows[k].value->clear();
+            m_tags[k].clear();
         });
         FocusNotice::watch(row.slider, [this, row] {
             if (m_showHelp)
@@ -26,24 +27,25 @@ VoiceSliders::VoiceSliders(const std::array<VoiceSliderRow, 6> &rows, HelpText s
     }
 }
 
-void VoiceSliders::moved(const VoiceSliderRow &row)
+void VoiceSliders::moved(std::size_t row)
 {
-    const int v = row.slider->value();
-    row.tag->setText(VoiceMarkup::tag(row.slot, v));
-    row.value->setText(VoiceMarkup::valueLabel(row.slot, v));
+    const VoiceSliderRow &r = m_rows[row];
+    const int v = r.slider->value();
+    m_tags[row] = VoiceMarkup::tag(r.slot, v);
+    r.value->setText(VoiceMarkup::valueLabel(r.slot, v));
 }
 
 void VoiceSliders::clearAll()
 {
-    for (const VoiceSliderRow &row : m_rows)
-        row.tag->clear();
+    for (QString &tag : m_tags)
+        tag.clear();
 }
 
 QString VoiceSliders::tagOf(VoiceMarkup::Slot slot) const
 {
-    for (const VoiceSliderRow &row : m_rows)
-        if (row.slot == slot)
-            return row.tag->text();
+    for (std::size_t k = 0; k < m_rows.size(); ++k)
+        if (m_rows[k].slot == slot)
+            return m_tags[k];
     return {};
 }
 

@@ -19,11 +19,11 @@ struct VoiceSliderRow
     QScrollBar *slider = nullptr;
     ClickLabel *value = nullptr; // the number with its unit; a click empties it and the slot
     QLabel *caption = nullptr;
-    QLabel *tag = nullptr; // the slot: the tag of the last position, empty until the slider moves
 };
 
-// The six voice parameters on their sliders: every move writes the row's tag into its slot and
-// shows the value, a click on the value forgets it, and the focus on a slider tells its value.
+// The six voice parameters on their sliders: every move puts the row's tag into its slot and
+// shows the value, a click on the value forgets both, and the focus on a slider tells its value.
+// A slot holds the tag of the slider's last position, empty until the slider moves.
 class VoiceSliders : public QObject
 {
     Q_OBJECT
@@ -37,11 +37,12 @@ public:
     void clearAll();
     // The slots as they stand, behind the given voice line.
     VoicePattern pattern(const QString &voice) const;
-
-private:
-    void moved(const VoiceSliderRow &row);
     QString tagOf(VoiceMarkup::Slot slot) const;
 
+private:
+    void moved(std::size_t row);
+
     std::array<VoiceSliderRow, 6> m_rows;
+    std::array<QString, 6> m_tags;
     HelpText m_showHelp;
 };

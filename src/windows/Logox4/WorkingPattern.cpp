@@ -5,6 +5,7 @@
 #include "shell/Clipboard.h"
 #include "speech/SpeechHandOff.h"
 #include "speech/VoicePattern.h"
+#include "windows/Logox4/VoiceChoice.h"
 #include "windows/Logox4/VoiceSliders.h"
 
 #include <QLabel>
@@ -18,8 +19,9 @@ QString patternFile()
 }
 }
 
-WorkingPattern::WorkingPattern(const WorkingPatternControls &controls, const VoiceSliders &sliders, QObject *parent)
-    : QObject(parent), m_c(controls), m_sliders(sliders)
+WorkingPattern::WorkingPattern(const WorkingPatternControls &controls, const VoiceChoice &choice,
+                               const VoiceSliders &sliders, QObject *parent)
+    : QObject(parent), m_c(controls), m_choice(choice), m_sliders(sliders)
 {}
 
 QStringList WorkingPattern::entries() const
@@ -62,7 +64,7 @@ void WorkingPattern::sprech()
 
 void WorkingPattern::Command11_Click()
 {
-    fillTestList(m_c.voice->text());
+    fillTestList(m_choice.voice());
     // A hand-off that cannot be written is skipped; the page then speaks what the file holds.
     (void)SpeechHandOff::writeLines(entries());
     SpeechHandOff::click(QStringLiteral("Hilfe"));
@@ -70,7 +72,7 @@ void WorkingPattern::Command11_Click()
 
 void WorkingPattern::alles_Click()
 {
-    fillTestList(m_c.voice->text());
+    fillTestList(m_choice.voice());
     (void)Command2();
     sprech();
 }
@@ -86,7 +88,7 @@ void WorkingPattern::presetTest(const QString &preset)
 void WorkingPattern::takeOver()
 {
     m_c.list1->clear();
-    add(m_sliders.pattern(m_c.voice->text()).lines());
+    add(m_sliders.pattern(m_choice.voice()).lines());
     (void)Command2();
 }
 

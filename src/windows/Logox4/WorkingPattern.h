@@ -5,6 +5,7 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class VoiceChoice;
 class VoiceSliders;
 
 // The controls of the speech settings window the working list uses.
@@ -12,7 +13,6 @@ struct WorkingPatternControls
 {
     QListWidget *list1 = nullptr; // the working list: one pattern line per entry
     QLineEdit *text1 = nullptr;   // the test sentence
-    QLabel *voice = nullptr;      // "speechX1": the voice picked in the voice list
     QLabel *sp1 = nullptr;        // the last preset tried
 };
 
@@ -23,7 +23,9 @@ class WorkingPattern : public QObject
 {
     Q_OBJECT
 public:
-    WorkingPattern(const WorkingPatternControls &controls, const VoiceSliders &sliders, QObject *parent = nullptr);
+    // The voice of a pattern is the one picked in the voice list.
+    WorkingPattern(const WorkingPatternControls &controls, const VoiceChoice &choice, const VoiceSliders &sliders,
+                   QObject *parent = nullptr);
 
     // The voice line, the six parameter slots and the test sentence.
     void fillTestList(const QString &voice);
@@ -58,5 +60,6 @@ private:
     void add(const QStringList &lines);
 
     WorkingPatternControls m_c;
+    const VoiceChoice &m_choice;
     const VoiceSliders &m_sliders;
 };

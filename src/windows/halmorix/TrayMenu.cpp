@@ -1,29 +1,14 @@
 #include "windows/halmorix/TrayMenu.h"
 
 #include "core/Pause.h"
-#include "core/ProgramDirectory.h"
-#include "localisation/HelpPage.h"
-#include "shell/FormRegistry.h"
-#include "shell/Shell.h"
-#include "shell/WindowHiding.h"
-#include "windows/Form1/Form1.h"
-#include "windows/Form2/Form2.h"
-#include "windows/Logox4/Logox4.h"
-#include "windows/hilfe1/hilfe1.h"
-#include "windows/vodozaduda1/vodozaduda1.h"
+#include "core/ProgramState.h"
+#include "core/WindowNames.h"
 
 #include <QAction>
 #include <QMenu>
 
-namespace {
-void bringBack(const char *name)
-{
-    if (Form *window = FormRegistry::instance().load(QLatin1String(name)))
-        WindowHiding::bringBack(*window);
-}
-}
-
-TrayMenu::TrayMenu(const TrayMenuControls &controls, QObject *parent) : QObject(parent), m_c(controls)
+TrayMenu::TrayMenu(const TrayMenuControls &controls, ProgramState &state, QObject *parent)
+    : QObject(parent), m_c(controls), m_state(state)
 {
     connect(m_c.beschreib, &QAction::triggered, this, &TrayMenu::beschreib_Click);
     connect(m_c.HilfeFenster, &QAction::triggered, this, &TrayMenu::HilfeFenster_Click);
@@ -53,52 +38,38 @@ void TrayMenu::setEnabled(bool enabled)
 
 void TrayMenu::beschreib_Click()
 {
-    hilfe1 *help = form<hilfe1>();
-    if (!help)
-        return;
-    // The path is the help window's, which a country file may set: only a page of the program opens.
-    const QString page = HelpPage::file(ProgramDirectory::path(), help->descriptionPath());
-    if (!page.isEmpty())
-        Shell::openFile(page);
+    m_state.openDescription();
 }
 
 void TrayMenu::HilfeFenster_Click()
 {
-    bringBack(hilfe1::kName);
+    m_state.openWindow(WindowNames::kHelp, ProgramState::Opening::BringBack);
 }
 
 void TrayMenu::sprecherfenster_Click()
 {
-    bringBack(Form1::kName);
+    m_state.openWindow(WindowNames::kSpeaker, ProgramState::Opening::BringBack);
 }
 
 void TrayMenu::supert_Click()
 {
-    bringBack(vodozaduda1::kName);
+    m_state.openWindow(WindowNames::kMain, ProgramState::Opening::BringBack);
 }
 
 void TrayMenu::ton_Click()
 {
-    vodozaduda1 *main = form<vodozaduda1>();
-    if (!main)
-        return;
     // The caption names what the next click does.
-    if (main->isMuted()) {
-        m_c.ton->setText(QStringLiteral("Ton Aus"));
-        main->setMuted(false);
-    } else {
-        m_c.ton->setText(QStringLiteral("Ton Ein"));
-        main->setMuted(true);
-    }
+    const bool muted = !m_state.isMuted();
+    m_c.ton->setText(muted ? QStringLiteral("Ton Ein") : QStringLiteral("Ton Aus"));
+    m_state.setMuted(muted);
 }
 
 void TrayMenu::landeinstellung_Click()
 {
-    if (Form2 *country = form<Form2>())
-        country->open(Form2::Opening::FromWindow);
+    m_state.openCountryWindow(ProgramState::CountryOpening::FromWindow);
 }
 
 void TrayMenu::sm_Click()
 {
-    bringBack(Logox4::kName);
+    m_state.openWindow(WindowNames::kSettings, ProgramState::Opening::BringBack);
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class ProgramState;
 class QAction;
 class QMenu;
 class QPoint;
@@ -25,7 +26,7 @@ class TrayMenu : public QObject
 {
     Q_OBJECT
 public:
-    TrayMenu(const TrayMenuControls &controls, QObject *parent = nullptr);
+    TrayMenu(const TrayMenuControls &controls, ProgramState &state, QObject *parent = nullptr);
 
     // At the mouse; runs until the menu closes. Not while the menu is switched off: nothing
     // in it could be chosen, not even its closing.
@@ -47,4 +48,5 @@ signals:
 
 private:
     TrayMenuControls m_c;
+    ProgramState &m_state;
 };

@@ -1,11 +1,11 @@
 #include "windows/halmorix/halmorix.h"
 
+#include "core/ProgramState.h"
 #include "shell/ControlFactory.h"
 #include "shell/FormRegistry.h"
 #include "shell/ProgramIcon.h"
 #include "shell/Twips.h"
 #include "windows/halmorix/TrayMenu.h"
-#include "windows/vodozaduda1/vodozaduda1.h"
 
 #include <QAction>
 #include <QMenu>
@@ -28,7 +28,7 @@ QAction *separator(QMenu *menu, const char *name)
 }
 }
 
-halmorix::halmorix(QWidget *parent) : Form(parent), m_tray(TrayIcon::create())
+halmorix::halmorix(ProgramState &state, QWidget *parent) : Form(parent), m_tray(TrayIcon::create()), m_state(state)
 {
     setWindowTitle(QStringLiteral("Halmorix"));
     setWindowIcon(ProgramIcon::icon());
@@ -44,9 +44,10 @@ halmorix::halmorix(QWidget *parent) : Form(parent), m_tray(TrayIcon::create())
     c.landeinstellung = m_landeinstellung;
     c.sm = m_sm;
     c.mnExit = m_mnExit;
-    m_menu = new TrayMenu(c, this);
-    // Off until the start hands over (Command3): before that there is no window to go to.
-    m_menu->setEnabled(false);
+    m_menu = new TrayMenu(c, state, this);
+    // Off until the start hands over: before that there is no window to go to.
+    m_menu->setEnabled(state.isTrayMenuOn());
+    connect(&state, &ProgramState::trayMenuChanged, m_menu, &TrayMenu::setEnabled);
     connect(m_menu, &TrayMenu::exitChosen, this, &halmorix::mnExit_Click);
 
     connect(m_Command1, &QPushButton::clicked, this, &halmorix::Command1);
@@ -93,6 +94,7 @@ void halmorix::load()
     // Where the desktop has no notification area the program runs without an icon.
     if (m_tray)
         (void)m_tray->add(windowIcon(), kToolTip);
+    m_state.setTrayIcon(hasTrayIcon());
 }
 
 bool halmorix::hasTrayIcon() const
@@ -120,7 +122,7 @@ void halmorix::mnExit_Click()
     // Taken away first, so that no icon is left behind in the notification area.
     removeIcon();
     FormRegistry::instance().unload(this, FromCode);
-    endProgram();
+    m_state.endProgram();
 }
 
 bool halmorix::queryUnload(int unloadMode)
@@ -129,12 +131,8 @@ bool halmorix::queryUnload(int unloadMode)
     const bool mayUnload = unloadMode == FromCode || unloadMode == FromSession;
     if (mayUnload)
         removeIcon();
-    // The program ends through the main window's exit; a main window never loaded is not
-    // loaded just to be closed.
-    if (auto *main = qobject_cast<vodozaduda1 *>(FormRegistry::instance().find(QLatin1String(vodozaduda1::kName))))
-        main->Command2();
-    else
-        endProgram();
+    // The program ends through the main window's exit.
+    m_state.endProgram(ProgramState::Ending::MainWindowFirst);
     return mayUnload;
 }
 
@@ -142,6 +140,7 @@ void halmorix::removeIcon()
 {
     if (m_tray)
         m_tray->remove();
+    m_state.setTrayIcon(false);
 }
 
 void halmorix::Command1()
@@ -151,16 +150,16 @@ void halmorix::Command1()
 
 void halmorix::Command2()
 {
-    m_menu->setEnabled(false);
+    m_state.setTrayMenuOn(false);
 }
 
 void halmorix::Command3()
 {
-    m_menu->setEnabled(true);
+    m_state.setTrayMenuOn(true);
 }
 
 void halmorix::ende()
 {
     FormRegistry::instance().unload(this, FromCode);
-    endProgram();
+    m_state.endProgram();
 }

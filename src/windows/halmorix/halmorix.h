@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/WindowNames.h"
 #include "shell/Form.h"
 #include "shell/TrayIcon.h"
 
 #include <memory>
 
+class ProgramState;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -16,10 +18,10 @@ class halmorix : public Form
 {
     Q_OBJECT
 public:
-    static constexpr const char *kName = "halmorix";
+    static constexpr const char *kName = WindowNames::kTray;
     static inline const QString kToolTip = QStringLiteral("HX-Tolkarin!");
 
-    explicit halmorix(QWidget *parent = nullptr);
+    explicit halmorix(ProgramState &state, QWidget *parent = nullptr);
     ~halmorix() override;
 
     void load() override;
@@ -30,10 +32,10 @@ public:
     // Whether the icon stands, so that a window hidden now can be brought back through it.
     bool hasTrayIcon() const;
 
-    // What other windows press.
+    // Buttons outside the visible area.
     void Command1(); // "Command1": hides the window
-    void Command2(); // "halmorix false": the menu off
-    void Command3(); // "halmorix true": the menu on
+    void Command2(); // "halmorix false": the menu off for every window
+    void Command3(); // "halmorix true": the menu on for every window
     void ende();     // unloads the window and ends the program
 
 private:
@@ -61,4 +63,5 @@ private:
 
     TrayMenu *m_menu = nullptr;
     std::unique_ptr<TrayIcon> m_tray;
+    ProgramState &m_state;
 };

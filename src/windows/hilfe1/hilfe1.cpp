@@ -1,9 +1,11 @@
 #include "windows/hilfe1/hilfe1.h"
 
 #include "core/ProgramDirectory.h"
+#include "core/ProgramState.h"
 #include "localisation/HelpPage.h"
 #include "shell/ClickLabel.h"
 #include "shell/ControlFactory.h"
+#include "shell/FocusNotice.h"
 #include "shell/FormRegistry.h"
 #include "shell/MouseOver.h"
 #include "shell/Shell.h"
@@ -31,33 +33,13 @@ QPushButton *picture(QWidget *parent, const char *name, QStyle::StandardPixmap i
     b->setFocusPolicy(Qt::NoFocus);
     return b;
 }
-
-// Gives focus-in notice of one control, for the help text it shows then.
-class FocusNotice : public QObject
-{
-public:
-    FocusNotice(QWidget *control, std::function<void()> action) : QObject(control), m_action(std::move(action))
-    {
-        control->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::FocusIn)
-            m_action();
-        return false;
-    }
-
-private:
-    std::function<void()> m_action;
-};
 }
 
-hilfe1::hilfe1(QWidget *parent) : Form(parent)
+hilfe1::hilfe1(ProgramState &state, QWidget *parent) : Form(parent), m_state(state)
 {
     setWindowTitle(QStringLiteral("Hilfe:"));
     buildControls();
+    buildKeys();
 
     connect(m_Picture1S, &QPushButton::clicked, this, &hilfe1::speak);
     connect(m_pla, &QPushButton::clicked, this, &hilfe1::pla);
@@ -75,12 +57,7 @@ hilfe1::hilfe1(QWidget *parent) : Form(parent)
     connect(m_Label4, &ClickLabel::clicked, this, [this] { largePrint(false); });
     connect(m_Label2, &ClickLabel::clicked, this, [this] { largePrint(false); });
     connect(m_Label1, &ClickLabel::clicked, this, [this] { setHelpText(kKeyText); });
-    connect(m_Label6, &ClickLabel::clicked, this, [this] {
-        // The path comes from the country file: only a help page of the program is opened.
-        const QString page = HelpPage::file(ProgramDirectory::path(), m_Text1->text());
-        if (!page.isEmpty())
-            Shell::openFile(page);
-    });
+    connect(m_Label6, &ClickLabel::clicked, this, &hilfe1::openDescription);
     connect(m_Label5, &ClickLabel::clicked, this, [] { Shell::openUrl(QUrl(kMakerAddress)); });
     connect(m_Timer1, &QTimer::timeout, this, &hilfe1::place);
     connect(m_autoRead, &QTimer::timeout, this, &hilfe1::speak);
@@ -90,7 +67,7 @@ hilfe1::hilfe1(QWidget *parent) : Form(parent)
     MouseOver::watch(m_Label4, [this] { setHelpText(QStringLiteral("Schrift kleiner machen!")); });
     MouseOver::watch(m_Check1, [this] { setHelpText(m_Check1->toolTip()); });
     MouseOver::watch(m_Label6, [this] { setHelpText(m_Label6->toolTip() + m_Text1->text()); });
-    new FocusNotice(m_Command1, [this] { setHelpText(QStringLiteral("Programm Beschreibung:")); });
+    FocusNotice::watch(m_Command1, [this] { setHelpText(QStringLiteral("Programm Beschreibung:")); });
 }
 
 void hilfe1::buildControls()
@@ -125,7 +102,11 @@ void hilfe1::buildControls()
     small.setPointSize(7);
     m_Label1->setFont(small);
     Twips::setForeColor(m_Label1, Twips::color(VbColor::kWhite));
+}
 
+void hilfe1::buildKeys()
+{
+    const QColor yellow = Twips::color(VbColor::kYellow);
     m_Picture1S = picture(this, "Picture1S", QStyle::SP_MediaPlay, QString(), 120, 1575);
     m_Image1 = picture(this, "Image1", QStyle::SP_MediaStop, QStringLiteral("Stop Sprache"), 600, 1560);
     m_Image3 = picture(this, "Image3", QStyle::SP_MediaPause, QStringLiteral("Pause Sprache"), 1200, 1560);
@@ -145,7 +126,7 @@ void hilfe1::buildControls()
 
     m_Label3 = ControlFactory::clickLabel(this, "Label3", QStringLiteral("[+]"), 7920, 1440, 480, 435);
     m_Label4 = ControlFactory::clickLabel(this, "Label4", QStringLiteral("[-]"), 7920, 1440, 480, 435);
-    QFont sign = large;
+    QFont sign(QStringLiteral("Tahoma"));
     sign.setPointSize(14);
     for (ClickLabel *l : {m_Label3, m_Label4}) {
         l->setFont(sign);
@@ -235,14 +216,14 @@ void hilfe1::textChanged()
 void hilfe1::writeHandOff()
 {
     // A hand-off that cannot be written is skipped; the page then speaks what the file holds.
-    (void)SpeechHandOff::writeLines({HelpVoice::pattern(m_language), m_HLabel1->text()});
+    (void)SpeechHandOff::writeLines({HelpVoice::pattern(speechLanguage()), m_HLabel1->text()});
 }
 
 void hilfe1::speak()
 {
     m_autoRead->stop();
     writeHandOff();
-    SpeechHandOff::click(QStringLiteral("Hilfe"), m_language);
+    SpeechHandOff::click(QStringLiteral("Hilfe"), speechLanguage());
 }
 
 void hilfe1::pla()
@@ -251,7 +232,7 @@ void hilfe1::pla()
     writeHandOff();
     // Pressed by other windows on every F2, so it keeps playing while shown disabled.
     m_pla->setEnabled(false);
-    SpeechHandOff::click(QStringLiteral("Hilfe"), m_language);
+    SpeechHandOff::click(QStringLiteral("Hilfe"), speechLanguage());
 }
 
 void hilfe1::stop()
@@ -306,14 +287,17 @@ void hilfe1::playAndClear()
     setHelpText(QString());
 }
 
-QString hilfe1::descriptionPath() const
+void hilfe1::openDescription()
 {
-    return m_Text1->text();
+    // The path comes from the country file: only a help page of the program is opened.
+    const QString page = HelpPage::file(ProgramDirectory::path(), m_Text1->text());
+    if (!page.isEmpty())
+        Shell::openFile(page);
 }
 
-void hilfe1::setSpeechLanguage(const QString &language)
+QString hilfe1::speechLanguage() const
 {
-    m_language = HelpVoice::language(language);
+    return HelpVoice::language(m_state.language());
 }
 
 void hilfe1::place()

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/WindowNames.h"
 #include "shell/Form.h"
-#include "speech/HelpVoice.h"
 
 class ClickLabel;
+class ProgramState;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -15,7 +16,7 @@ class hilfe1 : public Form
 {
     Q_OBJECT
 public:
-    static constexpr const char *kName = "hilfe1";
+    static constexpr const char *kName = WindowNames::kHelp;
     static constexpr int kClientWidth = 8430;
     static constexpr int kClientHeight = 2205;
     static constexpr int kNormalWidth = 8595;
@@ -26,7 +27,7 @@ public:
     static inline const QString kKeyText = QStringLiteral("F2,Play. F3,Pause. F4,Stop. F5,Weiter. F6,Nochmal.");
     static inline const QString kMakerAddress = QStringLiteral("https://hx-tolkarin.de");
 
-    explicit hilfe1(QWidget *parent = nullptr);
+    explicit hilfe1(ProgramState &state, QWidget *parent = nullptr);
 
     void load() override;
     void keyDown(int key) override;
@@ -42,12 +43,12 @@ public:
     // What F1 and F2 do in every window: show the help placed, and play the help text once.
     void showPlaced();
     void playAndClear();
-    // The program description page, relative to the program directory.
-    QString descriptionPath() const;
+    // The program description page, which a country file names: opened only when it is a
+    // page of the program.
+    void openDescription();
     // The language help texts are spoken in, that of the applied country file ("de", "en", ...);
     // German until a country file sets it.
-    void setSpeechLanguage(const QString &language);
-    QString speechLanguage() const { return m_language; }
+    QString speechLanguage() const;
 
     void speak();
     void pla();
@@ -60,6 +61,7 @@ public:
 
 private:
     void buildControls();
+    void buildKeys();
     void textChanged();
     void place();
     void writeHandOff();
@@ -84,5 +86,5 @@ private:
     QTimer *m_Timer1 = nullptr;
     // Lets a burst of new help texts (a mouse sweeping over controls) settle before reading.
     QTimer *m_autoRead = nullptr;
-    QString m_language = HelpVoice::kDefaultLanguage;
+    ProgramState &m_state;
 };

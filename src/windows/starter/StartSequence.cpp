@@ -1,33 +1,17 @@
 #include "windows/starter/StartSequence.h"
 
 #include "core/ProgramDirectory.h"
+#include "core/ProgramState.h"
 #include "core/TextFile.h"
+#include "core/WindowNames.h"
 #include "localisation/FirstStart.h"
 #include "localisation/StoredCountry.h"
 #include "shell/Form.h"
-#include "shell/FormRegistry.h"
-#include "shell/WindowHiding.h"
-#include "windows/Form2/Form2.h"
-#include "windows/halmorix/halmorix.h"
-#include "windows/hilfe1/hilfe1.h"
-#include "windows/vodozaduda1/vodozaduda1.h"
 
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QListWidget>
 
-namespace {
-QStringList items(const QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-}
-
-StartSequence::StartSequence(Form &window, const StartSequenceControls &controls, QObject *parent)
-    : QObject(parent), m_window(window), m_c(controls)
+StartSequence::StartSequence(Form &window, const StartSequenceControls &controls, ProgramState &state, QObject *parent)
+    : QObject(parent), m_window(window), m_c(controls), m_state(state)
 {}
 
 void StartSequence::start()
@@ -35,7 +19,7 @@ void StartSequence::start()
     if (!FirstStart::isFirst()) {
         // A stored country the user deleted comes back as the default one.
         if (!QFileInfo::exists(StoredCountry::path()))
-            (void)StoredCountry::write(items(m_c.List2));
+            (void)StoredCountry::write({kDefaultCountry});
         Command13_Click();
         return;
     }
@@ -51,26 +35,22 @@ void StartSequence::start()
 
 void StartSequence::Command13_Click()
 {
-    // Referring to the tray window loads it, which puts up the icon.
-    if (halmorix *tray = form<halmorix>())
-        tray->hide();
-    if (Form2 *country = form<Form2>())
-        country->open(Form2::Opening::Start);
+    // Loading the tray window puts up the icon; the window itself stays hidden.
+    m_state.openWindow(WindowNames::kTray, ProgramState::Opening::Load);
+    m_state.openCountryWindow(ProgramState::CountryOpening::Start);
     m_window.hide();
-    if (halmorix *tray = form<halmorix>())
-        tray->Command3();
+    m_state.setTrayMenuOn(true);
 }
 
-bool StartSequence::writeLines(const QString &file, const QString &value) const
+bool StartSequence::writeLine(const QString &file, const QString &value)
 {
-    return TextFile::writeLines(ProgramDirectory::file(file), QStringList(m_c.List1->count() + 1, value));
+    return TextFile::writeLines(ProgramDirectory::file(file), {value});
 }
 
 bool StartSequence::writeDefault(const QString &file, const QString &value, double pauseAfter)
 {
-    m_c.Text5->setText(value);
     // A file that cannot be written keeps what it held; the chain goes on.
-    (void)writeLines(file, m_c.Text5->text());
+    (void)writeLine(file, value);
     return m_window.pause(pauseAfter);
 }
 
@@ -100,15 +80,14 @@ void StartSequence::Command17_Click()
 
 void StartSequence::Command18_Click()
 {
-    (void)writeLines(QStringLiteral("stimm2.txt"), m_c.Text6->text());
+    (void)writeLine(QStringLiteral("stimm2.txt"), kDefaultVoice);
 }
 
 void StartSequence::chooseCountry()
 {
     // Stored now, so that a later start has a country even if none is taken over.
-    (void)StoredCountry::write(items(m_c.List2));
-    if (Form2 *country = form<Form2>())
-        country->open(Form2::Opening::FirstRun);
+    (void)StoredCountry::write({kDefaultCountry});
+    m_state.openCountryWindow(ProgramState::CountryOpening::FirstRun);
 }
 
 void StartSequence::Command19_Click()
@@ -120,28 +99,21 @@ void StartSequence::Command19_Click()
 
 void StartSequence::Command9_Click()
 {
-    // Loading the tray window puts up the icon; it stays hidden.
-    if (halmorix *tray = form<halmorix>())
-        tray->hide();
+    // Loading the tray window puts up the icon; the window itself stays hidden.
+    m_state.openWindow(WindowNames::kTray, ProgramState::Opening::Load);
     m_window.hide();
-    if (hilfe1 *help = form<hilfe1>())
-        help->showPlaced();
-    if (vodozaduda1 *main = form<vodozaduda1>())
-        WindowHiding::bringBack(*main);
-    if (halmorix *tray = form<halmorix>())
-        tray->Command3();
+    m_state.showHelpWindow();
+    m_state.openWindow(WindowNames::kMain, ProgramState::Opening::BringBack);
+    m_state.setTrayMenuOn(true);
 }
 
 void StartSequence::Command2_Click()
 {
-    if (halmorix *tray = form<halmorix>())
-        tray->show();
-    if (Form2 *country = form<Form2>())
-        country->open(Form2::Opening::Start);
+    m_state.openWindow(WindowNames::kTray);
+    m_state.openCountryWindow(ProgramState::CountryOpening::Start);
 }
 
 void StartSequence::Command7_Click()
 {
-    if (halmorix *tray = form<halmorix>())
-        tray->hide();
+    m_state.hideWindow(WindowNames::kTray);
 }

@@ -4,16 +4,11 @@
 #include <QString>
 
 class Form;
-class QLineEdit;
-class QListWidget;
+class ProgramState;
 class QWidget;
 
 struct StartSequenceControls
 {
-    QListWidget *List2 = nullptr; // the default country the country choice stores
-    QLineEdit *Text5 = nullptr;   // the value the default-settings chain writes next
-    QLineEdit *Text6 = nullptr;   // the default voice line
-    QListWidget *List1 = nullptr; // one line more than it holds is written per default file
     QWidget *Command19 = nullptr; // the wide country button
     QWidget *Picture2 = nullptr;  // its picture
 };
@@ -25,7 +20,12 @@ class StartSequence : public QObject
 {
     Q_OBJECT
 public:
-    StartSequence(Form &window, const StartSequenceControls &controls, QObject *parent = nullptr);
+    // The country the country choice stores when the user takes over none.
+    static inline const QString kDefaultCountry = QStringLiteral("Germany.txt");
+    // The voice pattern the first start writes.
+    static inline const QString kDefaultVoice = QStringLiteral("#voice=name:lgx.en.bill#");
+
+    StartSequence(Form &window, const StartSequenceControls &controls, ProgramState &state, QObject *parent = nullptr);
 
     // The first-run window's load, at the program's start: "startepack" on a later start; on
     // the first the default-settings chain, after which the window shows itself.
@@ -47,10 +47,11 @@ public:
     void Command7_Click(); // ">": the tray window hidden
 
 private:
-    // Sets Text5, writes it to the file, waits. False when the window was unloaded meanwhile.
+    // Writes the value to the file, waits. False when the window was unloaded meanwhile.
     bool writeDefault(const QString &file, const QString &value, double pauseAfter);
-    [[nodiscard]] bool writeLines(const QString &file, const QString &value) const;
+    [[nodiscard]] static bool writeLine(const QString &file, const QString &value);
 
     Form &m_window;
     StartSequenceControls m_c;
+    ProgramState &m_state;
 };

@@ -1,5 +1,6 @@
 #include "windows/starter/starter.h"
 
+#include "core/ProgramState.h"
 #include "shell/ClickLabel.h"
 #include "shell/ControlFactory.h"
 #include "shell/FormRegistry.h"
@@ -7,8 +8,6 @@
 #include "windows/starter/StartSequence.h"
 
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -45,20 +44,16 @@ ClickLabel *picture(QWidget *parent, const char *name, int left, int top)
 }
 }
 
-starter::starter(QWidget *parent) : Form(parent)
+starter::starter(ProgramState &state, QWidget *parent) : Form(parent), m_state(state)
 {
     setWindowTitle(QStringLiteral("HX-Tolkarin"));
     buildControls();
     buildMaintenance();
 
     StartSequenceControls c;
-    c.List2 = m_List2;
-    c.Text5 = m_Text5;
-    c.Text6 = m_Text6;
-    c.List1 = m_List1;
     c.Command19 = m_Command19;
     c.Picture2 = m_Picture2;
-    m_sequence = new StartSequence(*this, c, this);
+    m_sequence = new StartSequence(*this, c, state, this);
 
     connect(m_Picture1, &ClickLabel::clicked, m_sequence, &StartSequence::chooseCountry);
     connect(m_Label3, &ClickLabel::clicked, m_sequence, &StartSequence::chooseCountry);
@@ -104,14 +99,6 @@ void starter::buildControls()
     m_Command9 = F::button(this, "Command9", QStringLiteral("OK weiter >"), 120, 2760, 2820, 495);
     Twips::setBackColor(m_Command9, Twips::color(VbColor::kLightYellow));
     m_Command10 = F::button(this, "Command10", QStringLiteral("Abbrechen"), 3060, 2760, 2820, 495);
-
-    // Value holders below the visible area.
-    const int below = kClientHeight + 600;
-    m_List2 = F::list(this, "List2", 120, below, 1500, 600);
-    m_List2->addItem(QStringLiteral("Germany.txt"));
-    m_Text5 = F::field(this, "Text5", QString(), 1740, below, 1500, 285);
-    m_Text6 = F::field(this, "Text6", QStringLiteral("#voice=name:lgx.en.bill#"), 3360, below, 2520, 285);
-    m_List1 = F::list(this, "List1", 1740, below + 400, 1500, 600);
 }
 
 void starter::buildMaintenance()
@@ -146,5 +133,5 @@ void starter::keyDown(int key)
 void starter::unloadStep()
 {
     // The first-run window's end is the program's end.
-    endProgram();
+    m_state.endProgram();
 }

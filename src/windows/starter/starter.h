@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/WindowNames.h"
 #include "shell/Form.h"
 
 class ClickLabel;
+class ProgramState;
 class QLabel;
-class QLineEdit;
-class QListWidget;
 class QPushButton;
 class StartSequence;
 
@@ -16,11 +16,11 @@ class starter : public Form
 {
     Q_OBJECT
 public:
-    static constexpr const char *kName = "starter";
+    static constexpr const char *kName = WindowNames::kStarter;
     static constexpr int kClientWidth = 6000;
     static constexpr int kClientHeight = 3375;
 
-    explicit starter(QWidget *parent = nullptr);
+    explicit starter(ProgramState &state, QWidget *parent = nullptr);
     ~starter() override;
 
     // Starts the program only as its first window: loaded later, because something refers to
@@ -40,10 +40,6 @@ private:
     ClickLabel *m_Label3 = nullptr;
     QPushButton *m_Command9 = nullptr;
     QPushButton *m_Command10 = nullptr;
-    QListWidget *m_List2 = nullptr;
-    QLineEdit *m_Text5 = nullptr;
-    QLineEdit *m_Text6 = nullptr;
-    QListWidget *m_List1 = nullptr;
 
     QPushButton *m_Command13 = nullptr;
     QPushButton *m_Command14 = nullptr;
@@ -57,4 +53,5 @@ private:
     QPushButton *m_Command7 = nullptr;
 
     StartSequence *m_sequence = nullptr;
+    ProgramState &m_state;
 };

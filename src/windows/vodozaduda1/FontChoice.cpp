@@ -1,8 +1,7 @@
 #include "windows/vodozaduda1/FontChoice.h"
 
+#include "core/ProgramState.h"
 #include "shell/FontList.h"
-#include "shell/FormRegistry.h"
-#include "windows/hilfe1/hilfe1.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -10,7 +9,8 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 
-FontChoice::FontChoice(const FontChoiceControls &controls, QObject *parent) : QObject(parent), m_c(controls)
+FontChoice::FontChoice(const FontChoiceControls &controls, ProgramState &state, QObject *parent)
+    : QObject(parent), m_c(controls), m_state(state)
 {
     // A typed name is only shown; it takes effect with the next click, and is never added to the list.
     m_c.combo1->setInsertPolicy(QComboBox::NoInsert);
@@ -37,8 +37,7 @@ void FontChoice::fill()
 
 void FontChoice::showChoice()
 {
-    if (hilfe1 *help = form<hilfe1>())
-        help->setHelpText(QStringLiteral("Schrift: [") + m_c.combo1->currentText() + u']');
+    m_state.showHelpText(QStringLiteral("Schrift: [") + m_c.combo1->currentText() + u']');
 }
 
 void FontChoice::Command48_Click()

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+class ProgramState;
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
@@ -28,7 +29,7 @@ public:
     static inline const QString kDesignFace = QStringLiteral("MS Sans Serif");
     static inline const QString kPrompt = QStringLiteral("Schrift wählen >");
 
-    explicit FontChoice(const FontChoiceControls &controls, QObject *parent = nullptr);
+    FontChoice(const FontChoiceControls &controls, ProgramState &state, QObject *parent = nullptr);
 
     // The window's start: one entry per installed screen font, the prompt in the field.
     void fill();
@@ -38,4 +39,5 @@ private:
     void showChoice();
 
     FontChoiceControls m_c;
+    ProgramState &m_state;
 };

@@ -15,7 +15,6 @@
 
 LetterOutput::LetterOutput(const LetterOutputControls &controls, QObject *parent) : QObject(parent), m_c(controls)
 {
-    m_c.text7->setText(kInitialPath);
     connect(m_c.command36, &QPushButton::clicked, this, &LetterOutput::Command36_Click);
     connect(m_c.command37, &QPushButton::clicked, this, &LetterOutput::Command37_Click);
     connect(m_c.command31, &QPushButton::clicked, this, &LetterOutput::Command31_Click);
@@ -24,7 +23,7 @@ LetterOutput::LetterOutput(const LetterOutputControls &controls, QObject *parent
 bool LetterOutput::save()
 {
     const QString letter = m_c.text6->toPlainText();
-    if (!LetterFile::save(m_c.text7->text(), letter))
+    if (!LetterFile::save(m_path, letter))
         return false;
     emit saved(letter);
     return true;
@@ -38,13 +37,13 @@ void LetterOutput::Command36_Click()
     request.mode = FileDialog::Mode::Save;
     request.title = kDialogTitle;
     request.filter = kDialogFilter;
-    const QFileInfo current(m_c.text7->text());
+    const QFileInfo current(m_path);
     request.directory = current.isAbsolute() && current.dir().exists() ? current.absolutePath() : QDir::homePath();
     const auto chosen = FileDialog::open(m_c.window, request);
     // Cancelled: nothing is written and the path stays as it was.
     if (!chosen)
         return;
-    m_c.text7->setText(*chosen);
+    m_path = *chosen;
     if (!save()) {
         MessageBox::show(LetterWorkspace::kWriteProtected);
         return;

@@ -12,7 +12,6 @@ struct LetterOutputControls
 {
     QWidget *window = nullptr;
     QPlainTextEdit *text6 = nullptr;  // the letter
-    QLineEdit *text7 = nullptr;       // the save path, below the visible area
     QLineEdit *text3 = nullptr;       // the input field
     QPushButton *command36 = nullptr; // save as
     QPushButton *command37 = nullptr; // "Speichern"
@@ -34,6 +33,9 @@ public:
 
     explicit LetterOutput(const LetterOutputControls &controls, QObject *parent = nullptr);
 
+    // Where "Speichern" writes the letter (Text7): the file chosen last.
+    QString path() const { return m_path; }
+
     void Command36_Click();
     void Command37_Click();
     void Command31_Click();
@@ -48,4 +50,5 @@ private:
     [[nodiscard]] bool save();
 
     LetterOutputControls m_c;
+    QString m_path = kInitialPath;
 };

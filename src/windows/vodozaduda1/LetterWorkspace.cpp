@@ -1,16 +1,16 @@
 #include "windows/vodozaduda1/LetterWorkspace.h"
 
 #include "core/ProgramDirectory.h"
+#include "core/ProgramState.h"
 #include "dictionary/EntryText.h"
 #include "shell/ControlActions.h"
 #include "shell/Form.h"
-#include "shell/FormRegistry.h"
 #include "shell/MessageBox.h"
 #include "shell/Twips.h"
+#include "speech/HelpVoice.h"
 #include "speech/SpeechHandOff.h"
 #include "speech/VoiceMarkup.h"
 #include "speech/VoicePattern.h"
-#include "windows/hilfe1/hilfe1.h"
 #include "windows/vodozaduda1/WordLookup.h"
 
 #include <QCheckBox>
@@ -21,8 +21,9 @@
 #include <QPointer>
 #include <QTimer>
 
-LetterWorkspace::LetterWorkspace(Form &window, const LetterControls &controls, WordLookup &lookup, QObject *parent)
-    : QObject(parent), m_window(window), m_c(controls), m_lookup(lookup)
+LetterWorkspace::LetterWorkspace(Form &window, const LetterControls &controls, WordLookup &lookup, ProgramState &state,
+                                 QObject *parent)
+    : QObject(parent), m_window(window), m_c(controls), m_lookup(lookup), m_state(state)
 {
     connect(m_c.check2, &QCheckBox::clicked, this, &LetterWorkspace::Check2_Click);
     connect(m_c.check3, &QCheckBox::clicked, this, &LetterWorkspace::Check3_Click);
@@ -112,7 +113,7 @@ void LetterWorkspace::Command33_Click()
 void LetterWorkspace::speakField(Field field)
 {
     m_c.list5->clear();
-    if (const auto fields = EntryText::parsing(m_c.text4->text()))
+    if (const auto fields = EntryText::parsing(m_lookup.entry()))
         m_c.list5->addItems(*fields);
     else
         MessageBox::show(QStringLiteral("Zu viele Worte!"));
@@ -208,8 +209,7 @@ void LetterWorkspace::Label4_DblClick()
     }
     Twips::setBackColor(m_c.text3, Twips::color(VbColor::kWhite));
     // A help text, in the language of the interface.
-    const hilfe1 *help = form<hilfe1>();
-    SpeechHandOff::click(QStringLiteral("Hilfe"), help ? help->speechLanguage() : QString());
+    SpeechHandOff::click(QStringLiteral("Hilfe"), HelpVoice::language(m_state.language()));
 }
 
 void LetterWorkspace::reloadVoices(const QStringList &entries)
@@ -228,6 +228,11 @@ void LetterWorkspace::reloadVoices(const QStringList &entries)
 void LetterWorkspace::Command42_Click()
 {
     reloadVoices(VoicePattern::read(ProgramDirectory::file(VoicePattern::fileName())).value_or(QStringList()));
+}
+
+void LetterWorkspace::takeOverVoices(const QStringList &pattern)
+{
+    reloadVoices(pattern);
 }
 
 void LetterWorkspace::Check3_Click()

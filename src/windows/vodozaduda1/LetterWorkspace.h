@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 
 class Form;
+class ProgramState;
 class ListBrowsing;
 class QCheckBox;
 class QLabel;
@@ -18,9 +20,7 @@ struct LetterControls
     QPlainTextEdit *text6 = nullptr; // the letter
     QCheckBox *check2 = nullptr;     // "schreiben": collect translations, wide window
     QCheckBox *check3 = nullptr;     // "Stimme": voice list from the pattern file
-    QCheckBox *check4 = nullptr;     // "Ton": sound off
     QLineEdit *text3 = nullptr;
-    QLineEdit *text4 = nullptr;
     QLineEdit *text5 = nullptr;
     QListWidget *list5 = nullptr;
     QListWidget *list6 = nullptr;
@@ -41,7 +41,8 @@ public:
     static constexpr int kFrameWidth = 120;
     static inline const QString kWriteProtected = QStringLiteral("Achtung : Schreibschutz entfernen [hilfe.txt]!");
 
-    LetterWorkspace(Form &window, const LetterControls &controls, WordLookup &lookup, QObject *parent = nullptr);
+    LetterWorkspace(Form &window, const LetterControls &controls, WordLookup &lookup, ProgramState &state,
+                    QObject *parent = nullptr);
 
     void Check2_Click();
     void Check3_Click();
@@ -56,7 +57,10 @@ public:
     void Command27_Click();
     void Command23_Click();
     void Label4_DblClick();
+    // The voice list from the pattern file.
     void Command42_Click();
+    // The voice list from a pattern handed over.
+    void takeOverVoices(const QStringList &pattern);
     void Command21_Click();
     void Command25_Click();
     // F7: the letter read aloud, then the focus into the letter.
@@ -76,4 +80,5 @@ private:
     Form &m_window;
     LetterControls m_c;
     WordLookup &m_lookup;
+    ProgramState &m_state;
 };

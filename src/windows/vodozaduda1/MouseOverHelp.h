@@ -1,17 +1,17 @@
 #pragma once
 
+#include "windows/vodozaduda1/MainWindowControls.h"
+
 #include <QColor>
 #include <QObject>
 #include <QString>
 
-#include <array>
 #include <functional>
-#include <utility>
-#include <vector>
+#include <initializer_list>
 
-class Form;
+class LetterOutput;
 class ListBrowsing;
-class QLabel;
+class ProgramState;
 class QWidget;
 
 // The main window explains the control under the mouse: the control lights up in its signal
@@ -28,8 +28,16 @@ public:
         "also [hello] übersetzt und ausgesprochen! Gleichzeitig wird eine Liste angezeigt mit folgenden "
         "Einträgen: [hallo;hello;Gruss].");
 
-    // The controls are found in the window by their design names, as the hover table names them.
-    MouseOverHelp(Form &window, ListBrowsing &browsing, QObject *parent = nullptr);
+    // The behaviour a hover shows or runs besides the controls.
+    struct Concerns
+    {
+        ListBrowsing &browsing;     // "X" hides the part lists
+        const LetterOutput &output; // the save path
+    };
+
+    // window is the form whose empty area restores the colours.
+    MouseOverHelp(QWidget &window, const MainWindowControls &controls, Concerns concerns, ProgramState &state,
+                  QObject *parent = nullptr);
 
     // "farbe": the reset set back to white.
     void Command34();
@@ -42,25 +50,26 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QWidget *control(const char *name) const;
-    void over(const char *name, std::function<void(QWidget *)> action);
+    // The rows of the hover table, by kind of control.
+    void watchColouredButtons();
+    void watchOtherButtons();
+    void watchFields();
+    void watchLabels();
+    void watchClicksAndAreas();
+
+    static void over(QWidget *w, std::function<void(QWidget *)> action);
     // Reset, the control in its colour, the text to both places.
     void standard(QWidget *w, quint32 colour, const QString &text);
     void toBoth(const QString &text);
-    static void toHelpLine(const QString &text);
+    void toHelpLine(const QString &text);
     void toDescription(const QString &text);
     static void paint(QWidget *w, quint32 colour);
+    static void paintAll(std::initializer_list<QWidget *> controls, quint32 colour);
     static void paintText(QWidget *w, const QColor &colour);
     QString fileName() const;
 
-    Form &m_window;
-    ListBrowsing &m_browsing;
-    QLabel *m_Label4 = nullptr;
-    QWidget *m_Frame1 = nullptr;
-    QWidget *m_Command44 = nullptr;
-    QWidget *m_Command46 = nullptr;
-    std::array<QWidget *, 16> m_resetSet{};
-    // The empty form area: back colours in their order, then the label texts.
-    std::vector<std::pair<QWidget *, quint32>> m_restoreColours;
-    std::vector<QWidget *> m_restoreTexts;
+    QWidget &m_window;
+    MainWindowControls m_c;
+    Concerns m_concerns;
+    ProgramState &m_state;
 };

@@ -1,6 +1,6 @@
 #include "windows/vodozaduda1/WordLookup.h"
 
-#include "dictionary/DictionaryLanguages.h"
+#include "core/ProgramState.h"
 #include "dictionary/EntryText.h"
 #include "dictionary/PartListModel.h"
 #include "shell/ControlActions.h"
@@ -16,12 +16,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-WordLookup::WordLookup(Form &window, const LookupControls &controls, QObject *parent)
-    : QObject(parent), m_window(window), m_c(controls)
+WordLookup::WordLookup(Form &window, const LookupControls &controls, ProgramState &state, QObject *parent)
+    : QObject(parent), m_window(window), m_c(controls), m_state(state)
 {
     connect(m_c.text3, &QLineEdit::textChanged, this, &WordLookup::Text3_Change);
     connect(m_c.text1, &QLineEdit::textChanged, this, &WordLookup::Text1_Change);
-    connect(m_c.text4, &QLineEdit::textChanged, this, &WordLookup::Text4_Change);
     connect(m_c.text5, &QLineEdit::textChanged, this, &WordLookup::Text5_Change);
     connect(m_c.check1, &QCheckBox::clicked, this, &WordLookup::Check1_Click);
     for (int k = 0; k < int(m_c.lists.size()); ++k)
@@ -90,12 +89,15 @@ void WordLookup::List_Click(int part)
     PartList *list = m_c.lists[part];
     list->show();
     m_c.list5->clear();
-    m_c.text4->setText(list->text());
+    setEntry(list->text());
 }
 
-void WordLookup::Text4_Change()
+void WordLookup::setEntry(const QString &line)
 {
-    m_c.text5->setText(m_c.text4->text());
+    if (line == m_entry)
+        return;
+    m_entry = line;
+    m_c.text5->setText(line);
 }
 
 void WordLookup::Text5_Change()
@@ -141,7 +143,7 @@ void WordLookup::Command29_Click()
 
 void WordLookup::Command7_Click()
 {
-    if (const auto fields = EntryText::parsing(m_c.text4->text())) {
+    if (const auto fields = EntryText::parsing(m_entry)) {
         m_c.list5->addItems(*fields);
     } else {
         MessageBox::show(QStringLiteral("Zu viele Worte!"));
@@ -173,21 +175,21 @@ void WordLookup::Command11_Click()
 
 QString WordLookup::sourceLanguage() const
 {
-    return DictionaryLanguages::of(m_c.text2->text()).source;
+    return m_state.sourceLanguage();
 }
 
 QString WordLookup::targetLanguage() const
 {
-    return DictionaryLanguages::of(m_c.text2->text()).target;
+    return m_state.targetLanguage();
 }
 
 void WordLookup::Command39_Click(const QString &language)
 {
-    if (m_c.check4->isChecked())
+    if (m_state.isMuted())
         return;
     if (!SpeechHandOff::click(QStringLiteral("Hilfex"), language)) {
         MessageBox::show(speechRuntimeMessage());
-        m_c.check4->setChecked(true);
+        m_state.setMuted(true);
     }
 }
 

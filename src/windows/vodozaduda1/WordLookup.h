@@ -6,6 +6,7 @@
 #include <functional>
 
 class Form;
+class ProgramState;
 class PartList;
 class QCheckBox;
 class QLabel;
@@ -15,17 +16,14 @@ class QListWidget;
 // The controls of the main window that the lookup works on.
 struct LookupControls
 {
-    QLineEdit *text2 = nullptr; // name of the loaded dictionary
     QLineEdit *text3 = nullptr; // input field, "Textfeld 1"
     QLineEdit *text1 = nullptr; // search field, "Textfeld 2"
-    QLineEdit *text4 = nullptr; // current entry, raw line
     QLineEdit *text5 = nullptr; // current entry as displayed
     std::array<PartList *, 4> lists{};
     QListWidget *list5 = nullptr; // fields of the current entry
     QListWidget *list6 = nullptr; // voice prefixes
     QCheckBox *check1 = nullptr;  // focus target after Enter
     QCheckBox *check2 = nullptr;  // collect translations into the letter
-    QCheckBox *check4 = nullptr;  // sound off
     QLabel *label10 = nullptr;
     QLabel *label11 = nullptr;
 };
@@ -36,7 +34,7 @@ class WordLookup : public QObject
 {
     Q_OBJECT
 public:
-    WordLookup(Form &window, const LookupControls &controls, QObject *parent = nullptr);
+    WordLookup(Form &window, const LookupControls &controls, ProgramState &state, QObject *parent = nullptr);
 
     static QString speechRuntimeMessage();
 
@@ -46,7 +44,9 @@ public:
     void Text3_Change();
     void Text1_Change();
     void List_Click(int part);
-    void Text4_Change();
+    // The current entry as its dictionary line holds it (Text4); shown in Text5 when it changes.
+    QString entry() const { return m_entry; }
+    void setEntry(const QString &line);
     void Text5_Change();
     void Check1_Click();
 
@@ -78,5 +78,7 @@ private:
 
     Form &m_window;
     LookupControls m_c;
+    QString m_entry;
+    ProgramState &m_state;
     std::function<void()> m_collect;
 };
