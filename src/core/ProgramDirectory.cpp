@@ -1,11 +1,11 @@
 #include "core/ProgramDirectory.h"
 
+#include "core/ProgramCopy.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 QString &overridePath()
@@ -36,33 +36,6 @@ void ProgramDirectory::setPath(const QString &path)
     overridePath() = path;
 }
 
-namespace {
-// Left in a complete copy; a copy without it was interrupted and is made again.
-const QString kCopyMark = QStringLiteral(".copied-from");
-
-bool copyTree(const QString &from, const QString &to)
-{
-    const QDir source(from);
-    const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    QDirIterator it(from, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString relative = source.relativeFilePath(file);
-        if (relative == executable || relative == ProgramDirectory::kReadOnlyMark)
-            continue;
-        const QString target = QDir(to).filePath(relative);
-        if (!QDir().mkpath(QFileInfo(target).path()))
-            return false;
-        QFile::remove(target);
-        if (!QFile::copy(file, target))
-            return false;
-        // Installed files are read-only; the copy is the user's to write.
-        QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-    }
-    return true;
-}
-}
-
 QString ProgramDirectory::writableOne(const QString &installed, const QString &userCopy,
                                       const WritableCheck &isWritable)
 {
@@ -71,12 +44,13 @@ QString ProgramDirectory::writableOne(const QString &installed, const QString &u
                    : QFileInfo(installed).isWritable() && !QFileInfo::exists(QDir(installed).filePath(kReadOnlyMark));
     if (writable || userCopy.isEmpty())
         return installed;
-    if (QFileInfo::exists(QDir(userCopy).filePath(kCopyMark)))
+    const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    ProgramCopy copy(installed, userCopy, {executable, kReadOnlyMark});
+    if (copy.exists()) {
+        // An updated program brings its new dictionaries and pages to the user's copy too.
+        copy.update();
         return userCopy;
-    if (!copyTree(installed, userCopy))
-        return installed;
-    QSaveFile mark(QDir(userCopy).filePath(kCopyMark));
-    if (!mark.open(QIODevice::WriteOnly) || mark.write(QFile::encodeName(installed)) < 0 || !mark.commit())
-        return installed;
-    return userCopy;
+    }
+    // An interrupted copy has no mark and is made again.
+    return copy.make() ? userCopy : installed;
 }

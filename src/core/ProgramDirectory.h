@@ -19,8 +19,9 @@ public:
 
     // The program writes below its directory. An installed one the user cannot write is copied
     // once to userCopy (the user's data folder), and the program runs from that copy from then
-    // on; later starts keep the copy and what the user changed in it. Returns the directory to
-    // run from: the installed one when it is writable or the copy cannot be made.
+    // on; later starts keep what the user changed in it and take what an update changed
+    // (ProgramCopy). Returns the directory to run from: the installed one when it is writable
+    // or the copy cannot be made.
     // An install marks its directory with kReadOnlyMark: shared by all users and owned by the
     // package manager, it is never written, not even by root.
     static inline const QString kReadOnlyMark = QStringLiteral(".read-only");

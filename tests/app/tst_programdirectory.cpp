@@ -27,6 +27,8 @@ private slots:
     void writableInstallRunsInPlaceUnlessMarked_data();
     void writableInstallRunsInPlaceUnlessMarked();
     void readOnlyInstallIsCopiedOnce();
+    void anUpdateReachesTheCopy_data();
+    void anUpdateReachesTheCopy();
 };
 
 void TestProgramDirectory::writableInstallRunsInPlaceUnlessMarked_data()
@@ -71,6 +73,58 @@ void TestProgramDirectory::readOnlyInstallIsCopiedOnce()
     QVERIFY(write(QDir(copy).filePath(QStringLiteral("TranslateDeGb/DeEn.txt")), "haus;home;\r\n"));
     QCOMPARE(ProgramDirectory::writableOne(installed.path(), copy, readOnly), copy);
     QCOMPARE(read(QDir(copy).filePath(QStringLiteral("TranslateDeGb/DeEn.txt"))), QByteArray("haus;home;\r\n"));
+}
+
+void TestProgramDirectory::anUpdateReachesTheCopy_data()
+{
+    QTest::addColumn<QString>("user");      // what the user did to the file in the copy
+    QTest::addColumn<QByteArray>("update"); // what the update put into the install
+    QTest::addColumn<QByteArray>("after");  // in the copy at the next start; "-" for no file
+    QTest::newRow("unchanged by the user: updated")
+        << "" << QByteArray("haus;house;\r\nkind;child;\r\n") << QByteArray("haus;house;\r\nkind;child;\r\n");
+    QTest::newRow("changed by the user: kept")
+        << "haus;home;\r\n"
+        << QByteArray("haus;house;\r\nkind;child;\r\n") << QByteArray("haus;home;\r\n");
+    QTest::newRow("removed by the user: stays removed")
+        << "-" << QByteArray("haus;house;\r\nkind;child;\r\n") << QByteArray("-");
+    QTest::newRow("no update") << "" << QByteArray() << QByteArray("haus;house;\r\n");
+}
+
+void TestProgramDirectory::anUpdateReachesTheCopy()
+{
+    QFETCH(QString, user);
+    QFETCH(QByteArray, update);
+    QFETCH(QByteArray, after);
+    QTemporaryDir installed;
+    QTemporaryDir home;
+    const QString dictionary = QDir(installed.path()).filePath(QStringLiteral("TranslateDeGb/DeEn.txt"));
+    QVERIFY(write(dictionary, "haus;house;\r\n"));
+    const QString copy = QDir(home.path()).filePath(QStringLiteral("HX-Tolkarin"));
+    const QString copied = QDir(copy).filePath(QStringLiteral("TranslateDeGb/DeEn.txt"));
+    const auto readOnly = [](const QString &) { return false; };
+    QCOMPARE(ProgramDirectory::writableOne(installed.path(), copy, readOnly), copy);
+
+    if (user == QLatin1String("-"))
+        QVERIFY(QFile::remove(copied));
+    else if (!user.isEmpty())
+        QVERIFY(write(copied, user.toUtf8()));
+    if (!update.isEmpty()) {
+        QVERIFY(write(dictionary, update));
+        // A package's files carry the time they were built, which an update changes.
+        QFile(dictionary).setFileTime(QDateTime::currentDateTime().addDays(1), QFileDevice::FileModificationTime);
+        // New in the update: taken whatever the user did to the rest.
+        QVERIFY(write(QDir(installed.path()).filePath(QStringLiteral("TranslateDeGb/DeEn.formen")), "kinder;kind\n"));
+    }
+    QCOMPARE(ProgramDirectory::writableOne(installed.path(), copy, readOnly), copy);
+    QCOMPARE(QFileInfo::exists(copied) ? read(copied) : QByteArray("-"), after);
+    QCOMPARE(read(QDir(copy).filePath(QStringLiteral("TranslateDeGb/DeEn.formen"))),
+             update.isEmpty() ? QByteArray() : QByteArray("kinder;kind\n"));
+    // A second start after the update changes nothing the user did since.
+    if (QFileInfo::exists(copied))
+        QVERIFY(write(copied, "mein;mine;\r\n"));
+    QCOMPARE(ProgramDirectory::writableOne(installed.path(), copy, readOnly), copy);
+    if (QFileInfo::exists(copied))
+        QCOMPARE(read(copied), QByteArray("mein;mine;\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestProgramDirectory)
