@@ -39,6 +39,22 @@ LineKind kindOf(QStringView line)
     return LineKind::Text;
 }
 
+// " see: {gehen}, {laufen}" -> gehen, laufen
+void appendLinks(QStringView line, QStringList &links)
+{
+    qsizetype from = 0;
+    while (true) {
+        const qsizetype open = line.indexOf(u'{', from);
+        if (open < 0)
+            return;
+        const qsizetype close = line.indexOf(u'}', open + 1);
+        if (close < 0)
+            return;
+        links.append(line.mid(open + 1, close - open - 1).trimmed().toString());
+        from = close + 1;
+    }
+}
+
 // "      \"ein Haus bauen\"  - build a house" -> ein Haus bauen
 QString exampleSource(QStringView line)
 {
@@ -97,8 +113,11 @@ ParsedArticle ArticleParser::parse(const QString &article)
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QStringView line = lines[i];
         switch (kindOf(line)) {
-        case LineKind::Empty:
         case LineKind::Link:
+            if (line.trimmed().startsWith(u"see:"))
+                appendLinks(line, parsed.links);
+            break;
+        case LineKind::Empty:
         case LineKind::Note:
         case LineKind::SubsenseMarker:
             break;

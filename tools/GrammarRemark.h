@@ -13,6 +13,7 @@ public:
 
     [[nodiscard]] QString text() const;
     [[nodiscard]] bool hasWordClass() const { return !m_classes.isEmpty(); }
+    [[nodiscard]] const QStringList &wordClasses() const { return m_classes; }
     // Marked plural without a word class: FreeDict's way of writing the plural of a noun.
     [[nodiscard]] bool isPluralForm() const { return m_plural && m_classes.isEmpty(); }
 

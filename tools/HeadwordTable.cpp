@@ -76,6 +76,7 @@ void HeadwordTable::add(const ParsedArticle &article)
         sense.pronunciations = form.pronunciations;
         sense.marked = article.marked;
         sense.examples = article.examples;
+        sense.links = article.links;
         ++m_senses;
         if (!form.grammar.isEmpty())
             ++m_sensesWithGrammar;
@@ -185,5 +186,13 @@ ImportEntry HeadwordTable::merged(const Headword &headword) const
         entry.tier = EntryTier::InflectedForm;
     else
         entry.tier = EntryTier::Phrase;
+    entry.wordClasses = remark.wordClasses();
+    if (entry.tier == EntryTier::InflectedForm) {
+        entry.pluralForm = remark.isPluralForm();
+        for (const Sense *sense : senses) {
+            if (!sense->links.isEmpty())
+                entry.links.push_back(sense->links);
+        }
+    }
     return entry;
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 // How useful a headword is when not all of them fit; lower keeps first.
 enum class EntryTier { BaseForm = 0, Phrase = 1, InflectedForm = 2, Sentence = 3 };
 inline constexpr int EntryTierCount = 4;
@@ -16,5 +18,10 @@ struct ImportEntry
     EntryTier tier = EntryTier::BaseForm;
     int usefulness = 0; // how often the headword's rarest word occurs in the source's own text
     int senses = 0;
-    bool bareVerb = false; // filed under the verb of headwords such as "sich erinnern"
+    bool bareVerb = false;   // filed under the verb of headwords such as "sich erinnern"
+    QStringList wordClasses; // "n", "v", "adj", ... as the source marks them
+    // An inflected form ("Häuser", "ging"): whether the source marks it plural, and per article
+    // the headwords its "see:" line points to (its base among them).
+    bool pluralForm = false;
+    std::vector<QStringList> links;
 };

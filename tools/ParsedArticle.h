@@ -13,4 +13,5 @@ struct ParsedArticle
     bool marked = false; // colloquial, dated, rare, regional ...: not the first sense to give
     int examples = 0;
     QStringList exampleTexts; // the source-language side of the examples
+    QStringList links;        // the headwords its "see:" lines point to, "ging ... see: {gehen}"
 };
