@@ -123,7 +123,9 @@ DictionaryLoad DictionaryLoader::load(const QString &path, const Progress &progr
         result.line = line;
         return result;
     }
-    return parse(TextFile::decode(file.bytes), progress);
+    DictionaryLoad load = parse(TextFile::decode(file.bytes), progress);
+    load.forms = FormTable::load(FormTable::pathBeside(path));
+    return load;
 }
 
 DictionaryLoad DictionaryLoader::parse(QString text, const Progress &progress)
