@@ -251,15 +251,20 @@ std::vector<FormLinks::Line> FormLinks::lines(const std::vector<ImportEntry> &wr
         given.insert(key);
     }
 
+    // "Hallo!" and "¡Ojo!" are typed as "hallo" and "ojo".
     for (const ImportEntry &entry : written) {
-        const QString &source = entry.source;
-        if (source.size() < 2 || source.contains(u' ') || !(source.endsWith(u'!') || source.endsWith(u'?')))
+        QStringView bare = entry.source;
+        while (!bare.isEmpty() && (bare.front() == u'¡' || bare.front() == u'¿'))
+            bare = bare.sliced(1);
+        while (!bare.isEmpty() && (bare.back() == u'!' || bare.back() == u'?'))
+            bare.chop(1);
+        if (bare.isEmpty() || bare.size() == entry.source.size()
+            || !std::all_of(bare.begin(), bare.end(), [](QChar c) { return c.isLetter(); }))
             continue;
-        const QString bare = source.chopped(1);
-        const QString key = bare.toCaseFolded();
-        if (!bare.back().isLetter() || entries.contains(key) || given.contains(key))
+        const QString key = bare.toString().toCaseFolded();
+        if (entries.contains(key) || given.contains(key))
             continue;
-        lines.push_back({bare, {source}});
+        lines.push_back({bare.toString(), {entry.source}});
         given.insert(key);
     }
 

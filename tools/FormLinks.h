@@ -35,8 +35,9 @@ public:
     [[nodiscard]] int size() const { return int(m_forms.size()); }
 
     // One line per form that is no entry itself (letter case ignored) and has a written base,
-    // sorted like the dictionary. Headwords written with a closing "!" or "?" are also given
-    // as forms of themselves without it ("hallo" for "Hallo!"), unless that is an entry.
+    // sorted like the dictionary. A one-word headword written with "!" or "?" is also given as a
+    // form of itself without them ("hallo" for "Hallo!", "ojo" for "¡Ojo!"), unless that is an
+    // entry.
     [[nodiscard]] std::vector<Line> lines(const std::vector<ImportEntry> &written) const;
 
     // Letters compared when a form is matched with its base: case folded, umlauts and accents

@@ -40,6 +40,13 @@ QString PartListModel::item(int row) const
     return m_text->line(m_lines[row]);
 }
 
+QStringView PartListModel::view(int row) const
+{
+    if (row < 0 || row >= count() || !m_text)
+        return {};
+    return m_text->view(m_lines[row]);
+}
+
 int PartListModel::findFirstPrefix(QStringView text) const
 {
     if (text.isEmpty() || !m_text)

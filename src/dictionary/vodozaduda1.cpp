@@ -61,8 +61,10 @@ vodozaduda1::vodozaduda1(QWidget *parent) : Form(parent)
     c.check4 = m_Check4;
     c.label10 = m_Label10;
     c.label11 = m_Label11;
+    c.label4 = m_Label4;
     m_lookup = new WordLookup(*this, c, this);
     m_loading = new DictionaryLoading(m_Text2, m_Lists, m_ProgressBar1, this);
+    connect(m_loading, &DictionaryLoading::wordFormsLoaded, m_lookup, &WordLookup::setWordForms);
     m_browsing = new ListBrowsing(*this, *m_lookup, m_Text3, m_Lists, this);
 
     CatalogueControls cc;

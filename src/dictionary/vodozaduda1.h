@@ -45,7 +45,6 @@ public:
     void unloadStep() override;
     void programEnds() override;
 
-
     // What other windows press.
     // "< wörterbuch Start": loads the dictionary named in the name field.
     void Command5();

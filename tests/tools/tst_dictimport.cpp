@@ -683,6 +683,10 @@ void TestDictImport::formTable_data()
         << QStringList{QStringLiteral("Nüsse;Nuß;Nuss")};
     QTest::newRow("an interjection without its exclamation mark")
         << QStringList{QStringLiteral("Hallo! <int>\nHello!\n")} << QStringList{QStringLiteral("Hallo;Hallo!")};
+    QTest::newRow("Spanish: without the marks on both sides")
+        << QStringList{QStringLiteral("¡Ojo! <int>\nAchtung!\n"), QStringLiteral("¿qué? <pron>\nwas?\n"),
+                       QStringLiteral("qué <pron>\nwas\n")}
+        << QStringList{QStringLiteral("Ojo;¡Ojo!")};
 }
 
 void TestDictImport::formTable()
