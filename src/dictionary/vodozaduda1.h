@@ -45,6 +45,7 @@ public:
     void unloadStep() override;
     void programEnds() override;
 
+
     // What other windows press.
     // "< wörterbuch Start": loads the dictionary named in the name field.
     void Command5();
