@@ -128,8 +128,8 @@ void FormLinks::add(const ImportEntry &entry)
             const QString candidate = candidateOf(link);
             if (candidate.isEmpty() || candidates.contains(candidate))
                 continue;
-            const QString base = folded(candidate);
-            if (base != form && sameFirstLetter(form, base))
+            // "Mutter" is no form of "Mütter", though their letters compare equal.
+            if (candidate.toCaseFolded() != entry.source.toCaseFolded() && sameFirstLetter(form, folded(candidate)))
                 candidates.append(candidate);
         }
         if (!candidates.isEmpty())

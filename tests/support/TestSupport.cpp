@@ -8,10 +8,13 @@
 #include "app/ProgramDirectory.h"
 #include "app/Shell.h"
 #include "app/TextFile.h"
+#include "app/Twips.h"
 #include "dictionary/PartList.h"
+#include "dictionary/Stemmer.h"
 #include "dictionary/vodozaduda1.h"
 
 #include <QCheckBox>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -71,6 +74,16 @@ RecordingAudio::RecordingAudio() : m_previous(RecordingOutput::install(&m_latest
 RecordingAudio::~RecordingAudio()
 {
     AudioOutput::setFactory(m_previous);
+}
+
+HunspellFolder::HunspellFolder(const QString &folder) : m_previous(Stemmer::folder())
+{
+    Stemmer::setFolder(folder);
+}
+
+HunspellFolder::~HunspellFolder()
+{
+    Stemmer::setFolder(m_previous);
 }
 
 bool copyDirectory(const QString &from, const QString &to)
@@ -246,6 +259,20 @@ void hover(QWidget *widget)
     const QPointF inside(2, 2);
     QEnterEvent enter(inside, widget->mapTo(widget->window(), inside), widget->mapToGlobal(inside));
     QApplication::sendEvent(widget, &enter);
+}
+
+bool typeUntilFound(Form &window, const QString &word, int timeout)
+{
+    auto *input = ctl<QLineEdit>(window, "Text3");
+    QDeadlineTimer deadline(timeout);
+    do {
+        input->clear();
+        input->setText(word);
+        if (Twips::backColor(input) == Twips::color(VbColor::kYellow))
+            return true;
+        QTest::qWait(20);
+    } while (!deadline.hasExpired());
+    return false;
 }
 
 bool press(Qt::Key key)

@@ -650,8 +650,10 @@ void TestDictImport::formTable_data()
     QTest::newRow("a plural points to its base among other nouns")
         << QStringList{QStringLiteral("Kind <neut, n, sg>\nchild <n>\n"),
                        QStringLiteral("Kleinstkind <neut, n, sg>\ninfant <n>\n"),
-                       QStringLiteral("Kinder <pl>\nchildren\n see: {Kind}, {Kleinstkind}, {adoptiertes Kind}\n")}
-        << QStringList{QStringLiteral("Kinder;Kind")};
+                       QStringLiteral("Kinder <pl>\nchildren\n see: {Kind}, {Kleinstkind}, {adoptiertes Kind}\n"),
+                       QStringLiteral("Mutter <fem, n, sg>\nmother <n>\n"),
+                       QStringLiteral("Mütter <pl>\nmothers\n see: {Mutter}\n")}
+        << QStringList{QStringLiteral("Kinder;Kind"), QStringLiteral("Mütter;Mutter")};
     QTest::newRow("a strong verb: the one verb its link names most")
         << QStringList{QStringLiteral("gehen <v>\nwalk <v>\n"),
                        QStringLiteral("laufen <v>\nwalk <v>\n"),
