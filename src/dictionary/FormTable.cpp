@@ -57,6 +57,14 @@ Span formOf(const char *data, Span line)
 // UTF-8 bytes decoded (bad sequences as U+FFFD) and case folded as every search folds.
 void foldInto(const char *data, Span span, Units &out)
 {
+    const bool ascii =
+        std::all_of(data + span.begin, data + span.end, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) {
+        out.resize(span.end - span.begin);
+        for (qsizetype i = 0; i < out.size(); ++i)
+            out[i] = DictionaryText::fold(char16_t(data[span.begin + i]));
+        return;
+    }
     // A UTF-8 sequence never gives more UTF-16 units than it has bytes.
     out.resize(span.end - span.begin);
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -96,6 +104,12 @@ FormTable FormTable::parse(QByteArray bytes)
     table.m_bytes = std::move(bytes);
     const QByteArray &all = table.m_bytes;
     const char *data = all.constData();
+    const qsizetype lines = std::count(all.cbegin(), all.cend(), '\n') + 1;
+    size_t capacity = 16;
+    while (capacity * 3 < size_t(lines) * 5)
+        capacity *= 2;
+    table.m_slots.assign(capacity, 0);
+    const size_t mask = capacity - 1;
     Units folded;
     for (qsizetype offset = 0; offset < all.size();) {
         const Span line = lineAt(all, offset);
@@ -107,35 +121,40 @@ FormTable FormTable::parse(QByteArray bytes)
                 std::any_of(data + form.end, data + line.end, [](char c) { return c != ';' && !isBlank(c); });
             if (form.end > form.begin && anyBase) {
                 foldInto(data, form, folded);
-                table.m_index.push_back({hashOf(folded), std::uint32_t(line.begin)});
+                size_t slot = hashOf(folded) & mask;
+                while (table.m_slots[slot] != 0)
+                    slot = (slot + 1) & mask;
+                table.m_slots[slot] = std::uint32_t(line.begin) + 1;
+                ++table.m_count;
             }
         }
         offset = next;
     }
-    std::sort(table.m_index.begin(), table.m_index.end(),
-              [](const Line &a, const Line &b) { return a.hash != b.hash ? a.hash < b.hash : a.offset < b.offset; });
     return table;
 }
 
 QStringList FormTable::bases(QStringView form) const
 {
     QStringList result;
-    if (m_index.empty() || form.isEmpty() || form.size() > kMaxLineBytes)
+    if (m_count == 0 || form.isEmpty() || form.size() > kMaxLineBytes)
         return result;
     const QByteArray utf8 = form.toUtf8();
     Units wanted;
     foldInto(utf8.constData(), {0, utf8.size()}, wanted);
-    const std::uint32_t hash = hashOf(wanted);
-    auto it = std::lower_bound(m_index.begin(), m_index.end(), hash,
-                               [](const Line &line, std::uint32_t h) { return line.hash < h; });
+    const size_t mask = m_slots.size() - 1;
     const char *data = m_bytes.constData();
     Units candidate;
-    for (; it != m_index.end() && it->hash == hash; ++it) {
-        const Span line = lineAt(m_bytes, it->offset);
-        const Span formSpan = formOf(data, line);
-        foldInto(data, formSpan, candidate);
-        if (candidate != wanted)
-            continue;
+    QVarLengthArray<qsizetype, 4> found;
+    for (size_t slot = hashOf(wanted) & mask; m_slots[slot] != 0; slot = (slot + 1) & mask) {
+        const qsizetype offset = qsizetype(m_slots[slot]) - 1;
+        foldInto(data, formOf(data, lineAt(m_bytes, offset)), candidate);
+        if (candidate == wanted)
+            found.append(offset);
+    }
+    // A form on several lines: their bases in the order of the file.
+    std::sort(found.begin(), found.end());
+    for (const qsizetype offset : found) {
+        const Span line = lineAt(m_bytes, offset);
         qsizetype from =
             static_cast<const char *>(std::memchr(data + line.begin, ';', size_t(line.end - line.begin))) - data;
         while (from < line.end && result.size() < kMaxBases) {
