@@ -185,6 +185,11 @@ QVector<LineSpan> splitPiece(const QString &text, Piece piece, bool lastPiece, i
 }
 }
 
+QString DictionaryLoader::decode(const QByteArray &bytes)
+{
+    return decodeExactly(bytes);
+}
+
 QString DictionaryLoad::refusal() const
 {
     switch (status) {
@@ -219,7 +224,7 @@ DictionaryLoad DictionaryLoader::load(const QString &path, const Progress &progr
         result.line = line;
         return result;
     }
-    DictionaryLoad load = parse(decodeExactly(file.bytes), progress);
+    DictionaryLoad load = parse(decode(file.bytes), progress);
     load.forms = FormTable::load(FormTable::pathBeside(path));
     return load;
 }

@@ -50,6 +50,9 @@ public:
     // (bytes between line feeds, without the line end) before decoding. The form table beside
     // it (FormTable::pathBeside) is read with it.
     [[nodiscard]] static DictionaryLoad load(const QString &path, const Progress &progress = {});
+    // A dictionary's bytes decoded as every text file is (TextFile::decode), into exactly the
+    // memory the text needs rather than a unit for every byte.
+    [[nodiscard]] static QString decode(const QByteArray &bytes);
     // The same for text already in memory (the stages after reading).
     [[nodiscard]] static DictionaryLoad parse(QString text, const Progress &progress = {});
 

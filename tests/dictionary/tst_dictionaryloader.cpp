@@ -335,6 +335,22 @@ void TestDictionaryLoader::encodings_data()
                       "e;greetings;\r\n\xC3\x9C"
                       "bel;evil;\r\n")
         << QStringList{"süß;sweet;", "Tür;door;"} << QStringList{t, "Gr\uFFFD\uFFFDe;greetings;", "Übel;evil;"};
+    // The text is decoded into exactly the UTF-16 units it needs: two for a character of four bytes.
+    QTest::newRow("UTF-8 with characters of four bytes")
+        << QByteArray("Notenschl\xC3\xBCssel;\xF0\x9D\x84\x9E;\r\n") << QByteArray("x;\xF0\x9F\x98\x80;\r\n")
+        << QStringList{QStringLiteral("Notenschlüssel;\U0001D11E;")} << QStringList{t, QStringLiteral("x;\U0001F600;")};
+    QTest::newRow("UTF-8 with a byte-order mark")
+        << QByteArray("\xEF\xBB\xBFs\xC3\xBC\xC3\x9F;sweet;\r\n") << QByteArray("T\xC3\xBCr;door;\r\n")
+        << QStringList{"süß;sweet;"} << QStringList{t, "Tür;door;"};
+    // Decoded in pieces of whole lines: the last pieces of a text of many umlauts, and a bad byte far on.
+    QStringList many;
+    for (int i = 0; i < 20000; ++i)
+        many << QStringLiteral("äöü%1;x;").arg(i);
+    QTest::newRow("many lines of umlauts") << (many.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8()
+                                           << QByteArray("\xC3\x9C;y;\r\n") << many << QStringList{t, "Ü;y;"};
+    QTest::newRow("a bad byte after many good lines")
+        << (many.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8() << QByteArray("\xFC;y;\r\n") << many
+        << QStringList{t, "\uFFFD;y;"};
 }
 
 void TestDictionaryLoader::encodings()
