@@ -11,6 +11,7 @@
 #include "app/TextFile.h"
 #include "dictionary/DictionaryLoader.h"
 #include "dictionary/FormTable.h"
+#include "dictionary/NearMiss.h"
 #include "dictionary/PartList.h"
 #include "dictionary/PartListModel.h"
 #include "dictionary/Stemmer.h"
@@ -218,5 +219,24 @@ void BM_MemoryWithForms(benchmark::State &state)
     }
 }
 BENCHMARK(BM_MemoryWithForms)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The spellings offered once typing pauses on a word nothing finds: every entry is looked at.
+void BM_NearMiss(benchmark::State &state)
+{
+    FormsFixture &f = formsFixture();
+    const DictionaryLoad load = DictionaryLoader::load(f.dictionary);
+    std::array<PartListModel, 4> models;
+    QList<const PartListModel *> parts;
+    for (int k = 0; k < 4; ++k) {
+        models[k].setLines(load.text, load.parts[k]);
+        parts.append(&models[k]);
+    }
+    const QString word = f.real ? QStringLiteral("Wörterbuhc") : QStringLiteral("abbauhausx");
+    QStringList spellings;
+    for (auto _ : state)
+        spellings = NearMiss::spellings(word, parts);
+    state.counters["spellings"] = double(spellings.size());
+}
+BENCHMARK(BM_NearMiss)->Unit(benchmark::kMillisecond);
 
 } // namespace
