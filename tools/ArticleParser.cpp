@@ -1,6 +1,7 @@
 #include "ArticleParser.h"
 
 #include "DictdMarkup.h"
+#include "GrammarRemark.h"
 #include "HeadLineParser.h"
 #include "TranslationLine.h"
 
@@ -106,6 +107,10 @@ ParsedArticle ArticleParser::parse(const QString &article)
         return parsed;
     const HeadLine head = HeadLineParser::parse(lines.first());
     parsed.forms = head.forms;
+    // Only an inflected form, which has no word class, needs its links (to its base).
+    const bool anyWithoutClass = std::any_of(parsed.forms.begin(), parsed.forms.end(), [](const HeadForm &form) {
+        return !GrammarRemark::marksWordClass(form.grammar);
+    });
 
     QList<QStringView> translationLines;
     bool definitions = false;
@@ -114,7 +119,7 @@ ParsedArticle ArticleParser::parse(const QString &article)
         const QStringView line = lines[i];
         switch (kindOf(line)) {
         case LineKind::Link:
-            if (line.trimmed().startsWith(u"see:"))
+            if (anyWithoutClass && line.trimmed().startsWith(u"see:"))
                 appendLinks(line, parsed.links);
             break;
         case LineKind::Empty:

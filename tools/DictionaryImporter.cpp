@@ -200,7 +200,7 @@ ImportResult DictionaryImporter::run(const QString &indexPath, const QString &da
         entries = entriesWithTranslation(table, result.report);
     }
     FormLinks forms;
-    for (const ImportEntry &entry : entries) {
+    for (ImportEntry &entry : entries) {
         if (entry.tier == EntryTier::InflectedForm)
             forms.add(entry);
     }

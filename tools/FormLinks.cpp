@@ -61,19 +61,19 @@ int commonBeginning(const QString &a, const QString &b)
     return int(i);
 }
 
-// A linked headword as a base candidate: one word, or the bare verb of a phrase.
-QString candidateOf(const QString &link)
-{
-    if (link.isEmpty() || link.contains(u'…') || link.contains(QLatin1String("...")))
-        return {};
-    if (!link.contains(u' '))
-        return link;
-    return BareVerb::of(link).value_or(QString());
-}
+enum class WordClass { Noun, Verb, Adjective };
 
-bool hasClass(const ImportEntry &entry, const char *wordClass)
+bool hasClass(const ImportEntry &entry, WordClass wordClass)
 {
-    return entry.wordClasses.contains(QLatin1String(wordClass));
+    switch (wordClass) {
+    case WordClass::Noun:
+        return entry.noun;
+    case WordClass::Verb:
+        return entry.verb;
+    case WordClass::Adjective:
+        return entry.adjective;
+    }
+    return false;
 }
 
 // "kommen" rather than "kommend" for "kam": an infinitive ends in n.
@@ -84,14 +84,39 @@ bool looksLikeInfinitive(const ImportEntry &entry)
 
 } // namespace
 
+QString FormLinks::candidateOf(const QString &link)
+{
+    if (link.isEmpty() || link.contains(u'…') || link.contains(QLatin1String("...")))
+        return {};
+    if (!link.contains(u' '))
+        return link;
+    return BareVerb::of(link).value_or(QString());
+}
+
 QString FormLinks::folded(const QString &text)
 {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text.toCaseFolded()) {
-        if (c == u'ß') {
+        if (c.unicode() < 0x80) {
+            out += c;
+            continue;
+        }
+        switch (c.unicode()) {
+        case u'ä':
+            out += u'a';
+            continue;
+        case u'ö':
+            out += u'o';
+            continue;
+        case u'ü':
+            out += u'u';
+            continue;
+        case u'ß':
             out += QLatin1String("ss");
             continue;
+        default:
+            break;
         }
         const QString decomposition = c.decomposition();
         if (c.decompositionTag() == QChar::Canonical && !decomposition.isEmpty())
@@ -113,18 +138,20 @@ int FormLinks::stemLength(const QString &foldedForm, const QString &foldedBase)
     return length;
 }
 
-void FormLinks::add(const ImportEntry &entry)
+void FormLinks::add(ImportEntry &entry)
 {
+    const std::vector<QStringList> links = std::move(entry.links);
+    entry.links.clear();
     // A word as it stands in a text: letters, perhaps a hyphen or an apostrophe ("Auf!" is not).
     const bool word = std::all_of(entry.source.begin(), entry.source.end(),
                                   [](QChar c) { return c.isLetter() || c == u'-' || c == u'\''; });
-    if (entry.links.empty() || !word)
+    if (links.empty() || !word)
         return;
     const QString form = folded(entry.source);
     Form taken{entry.source, entry.pluralForm, {}};
-    for (const QStringList &links : entry.links) {
+    for (const QStringList &article : links) {
         QStringList candidates;
-        for (const QString &link : links) {
+        for (const QString &link : article) {
             const QString candidate = candidateOf(link);
             if (candidate.isEmpty() || candidates.contains(candidate))
                 continue;
@@ -194,9 +221,10 @@ std::vector<FormLinks::Line> FormLinks::lines(const std::vector<ImportEntry> &wr
                         c.entry = entry;
                         c.stem = stemLength(form, base);
                         c.rawStem = stemLength(raw, entry->source.toCaseFolded());
-                        c.strong = c.stem >= std::max(2, int(base.size()) - changingEnd(base, hasClass(*entry, "adj")));
-                        c.weak = !c.strong && !plural && hasClass(*entry, "v") && form.size() <= kWeakFormLength
-                                 && commonBeginning(form, base) <= kWeakBeginning;
+                        c.strong = c.stem >= std::max(
+                                       2, int(base.size()) - changingEnd(base, hasClass(*entry, WordClass::Adjective)));
+                        c.weak = !c.strong && !plural && hasClass(*entry, WordClass::Verb)
+                                 && form.size() <= kWeakFormLength && commonBeginning(form, base) <= kWeakBeginning;
                         c.whole = form.startsWith(base);
                         candidates.push_back(c);
                         it = candidates.end() - 1;
@@ -208,9 +236,9 @@ std::vector<FormLinks::Line> FormLinks::lines(const std::vector<ImportEntry> &wr
         const bool anyStrong =
             std::any_of(candidates.begin(), candidates.end(), [](const Candidate &c) { return c.strong; });
         std::erase_if(candidates, [&](const Candidate &c) { return anyStrong ? !c.strong : !c.weak; });
-        const std::vector<const char *> preferred =
-            plural ? std::vector<const char *>{"n"} : std::vector<const char *>{"v", "adj"};
-        for (const char *wordClass : preferred) {
+        const std::vector<WordClass> preferred = plural ? std::vector<WordClass>{WordClass::Noun}
+                                                        : std::vector<WordClass>{WordClass::Verb, WordClass::Adjective};
+        for (const WordClass wordClass : preferred) {
             if (std::any_of(candidates.begin(), candidates.end(),
                             [&](const Candidate &c) { return hasClass(*c.entry, wordClass); })) {
                 std::erase_if(candidates, [&](const Candidate &c) { return !hasClass(*c.entry, wordClass); });

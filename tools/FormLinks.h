@@ -29,8 +29,8 @@ public:
         QStringList bases;
     };
 
-    // An entry of the inflected-form tier, with its links.
-    void add(const ImportEntry &form);
+    // An entry of the inflected-form tier; its links are taken over.
+    void add(ImportEntry &form);
     // Forms taken by add(): those with a linked headword like them.
     [[nodiscard]] int size() const { return int(m_forms.size()); }
 
@@ -40,6 +40,9 @@ public:
     // entry.
     [[nodiscard]] std::vector<Line> lines(const std::vector<ImportEntry> &written) const;
 
+    // A linked headword as a base: itself when it is one word, the bare verb of a phrase such as
+    // "jdn. an etw. erinnern"; empty for any other phrase and for a truncated headword ("Binde…").
+    [[nodiscard]] static QString candidateOf(const QString &link);
     // Letters compared when a form is matched with its base: case folded, umlauts and accents
     // on their base letter, ß as ss.
     [[nodiscard]] static QString folded(const QString &text);

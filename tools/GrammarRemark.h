@@ -12,6 +12,8 @@ public:
     void addPronunciation(const QString &pronunciation);
 
     [[nodiscard]] QString text() const;
+    // The same as hasWordClass() after adding each of grammar, without building the remark.
+    [[nodiscard]] static bool marksWordClass(const QStringList &grammar);
     [[nodiscard]] bool hasWordClass() const { return !m_classes.isEmpty(); }
     [[nodiscard]] const QStringList &wordClasses() const { return m_classes; }
     // Marked plural without a word class: FreeDict's way of writing the plural of a noun.

@@ -18,8 +18,11 @@ struct ImportEntry
     EntryTier tier = EntryTier::BaseForm;
     int usefulness = 0; // how often the headword's rarest word occurs in the source's own text
     int senses = 0;
-    bool bareVerb = false;   // filed under the verb of headwords such as "sich erinnern"
-    QStringList wordClasses; // "n", "v", "adj", ... as the source marks them
+    bool bareVerb = false; // filed under the verb of headwords such as "sich erinnern"
+    // The word classes the source marks that a base form may be: noun, verb, adjective.
+    bool noun = false;
+    bool verb = false;
+    bool adjective = false;
     // An inflected form ("Häuser", "ging"): whether the source marks it plural, and per article
     // the headwords its "see:" line points to (its base among them).
     bool pluralForm = false;
