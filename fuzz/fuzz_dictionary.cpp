@@ -1,4 +1,5 @@
-// Dictionary loader from bytes, then the prefix search of every part against a plain scan.
+// Dictionary loader from bytes (its decoding against the plain one), then the prefix search of
+// every part against a plain scan.
 #include "FuzzCheck.h"
 
 #include "core/TextFile.h"
@@ -44,7 +45,10 @@ QStringList needles(const PartListModel &model, const QString &tail)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const DictionaryLoad load = DictionaryLoader::parse(TextFile::decode(bytes));
+    const QString text = TextFile::decode(bytes);
+    // Decoded into exactly the memory it needs, the text is the same.
+    FUZZ_CHECK(DictionaryLoader::decode(bytes) == text, QString());
+    const DictionaryLoad load = DictionaryLoader::parse(text);
     FUZZ_CHECK(load.text != nullptr, QString());
     const qsizetype textSize = load.text->text().size();
     const qsizetype lastLf = bytes.lastIndexOf('\n');

@@ -15,7 +15,7 @@ seconds="${1:-60}"
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(fuzz_dictionary fuzz_entrytext fuzz_inifile fuzz_voicetags fuzz_speechpage fuzz_import)
+  targets=(fuzz_dictionary fuzz_formtable fuzz_entrytext fuzz_inifile fuzz_voicetags fuzz_speechpage fuzz_import)
 fi
 
 if [ -z "${FUZZ_NO_BUILD:-}" ]; then

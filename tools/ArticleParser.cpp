@@ -1,6 +1,7 @@
 #include "ArticleParser.h"
 
 #include "DictdMarkup.h"
+#include "GrammarRemark.h"
 #include "HeadLineParser.h"
 #include "TranslationLine.h"
 
@@ -37,6 +38,22 @@ LineKind kindOf(QStringView line)
     if (isSubsenseMarker(t))
         return LineKind::SubsenseMarker;
     return LineKind::Text;
+}
+
+// " see: {gehen}, {laufen}" -> gehen, laufen
+void appendLinks(QStringView line, QStringList &links)
+{
+    qsizetype from = 0;
+    while (true) {
+        const qsizetype open = line.indexOf(u'{', from);
+        if (open < 0)
+            return;
+        const qsizetype close = line.indexOf(u'}', open + 1);
+        if (close < 0)
+            return;
+        links.append(line.mid(open + 1, close - open - 1).trimmed().toString());
+        from = close + 1;
+    }
 }
 
 // "      \"ein Haus bauen\"  - build a house" -> ein Haus bauen
@@ -90,6 +107,10 @@ ParsedArticle ArticleParser::parse(const QString &article)
         return parsed;
     const HeadLine head = HeadLineParser::parse(lines.first());
     parsed.forms = head.forms;
+    // Only an inflected form, which has no word class, needs its links (to its base).
+    const bool anyWithoutClass = std::any_of(parsed.forms.begin(), parsed.forms.end(), [](const HeadForm &form) {
+        return !GrammarRemark::marksWordClass(form.grammar);
+    });
 
     QList<QStringView> translationLines;
     bool definitions = false;
@@ -97,8 +118,11 @@ ParsedArticle ArticleParser::parse(const QString &article)
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QStringView line = lines[i];
         switch (kindOf(line)) {
-        case LineKind::Empty:
         case LineKind::Link:
+            if (anyWithoutClass && line.trimmed().startsWith(u"see:"))
+                appendLinks(line, parsed.links);
+            break;
+        case LineKind::Empty:
         case LineKind::Note:
         case LineKind::SubsenseMarker:
             break;

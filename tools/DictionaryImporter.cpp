@@ -5,6 +5,7 @@
 #include "DictdData.h"
 #include "DictdIndex.h"
 #include "DictionaryWriter.h"
+#include "FormLinks.h"
 #include "HeadwordTable.h"
 
 #include <QSet>
@@ -198,7 +199,21 @@ ImportResult DictionaryImporter::run(const QString &indexPath, const QString &da
             return result;
         entries = entriesWithTranslation(table, result.report);
     }
+    FormLinks forms;
+    for (ImportEntry &entry : entries) {
+        if (entry.tier == EntryTier::InflectedForm)
+            forms.add(entry);
+    }
     const std::vector<ImportEntry> arranged = arrangeInParts(std::move(entries), m_splitter, result.report);
+    const std::vector<FormLinks::Line> formLines = forms.lines(arranged);
+    result.report.formsLinked = forms.size();
+    result.report.formsWritten = int(formLines.size());
+    for (size_t i = 0; i < formLines.size() && result.report.formSamples.size() < SampleCount;
+         i += formLines.size() / SampleCount + 1)
+        result.report.formSamples.append(formLines[i].form + QStringLiteral(" → ")
+                                         + formLines[i].bases.join(QStringLiteral("/")));
     result.error = DictionaryWriter::write(outputPath, arranged, result.report.parts);
+    if (!result.error)
+        result.error = DictionaryWriter::writeForms(DictionaryWriter::formsPath(outputPath), formLines);
     return result;
 }

@@ -43,3 +43,28 @@ std::optional<QString> DictionaryWriter::write(const QString &path, const std::v
         return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
     return std::nullopt;
 }
+
+QString DictionaryWriter::formsPath(const QString &dictionaryPath)
+{
+    const QString stem = dictionaryPath.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) ? dictionaryPath.chopped(4)
+                                                                                             : dictionaryPath;
+    return stem + QStringLiteral(".forms");
+}
+
+std::optional<QString> DictionaryWriter::writeForms(const QString &path, const std::vector<FormLinks::Line> &lines)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    QByteArray buffer;
+    for (const FormLinks::Line &line : lines) {
+        QString text = FieldText::clean(line.form);
+        for (const QString &base : line.bases)
+            text += u';' + FieldText::clean(base);
+        buffer += text.toUtf8();
+        buffer += "\r\n";
+    }
+    if (file.write(buffer) != buffer.size() || !file.commit())
+        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    return std::nullopt;
+}

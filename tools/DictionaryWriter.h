@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FormLinks.h"
 #include "ImportEntry.h"
 #include "PartSplitter.h"
 
@@ -21,5 +22,11 @@ public:
     [[nodiscard]] static std::optional<QString> write(const QString &path, const std::vector<ImportEntry> &entries,
                                                       const PartSplitter::Parts &parts);
     [[nodiscard]] static QByteArray line(const ImportEntry &entry);
+
+    // The table of word forms beside a dictionary: "DeEn.forms" beside "DeEn.txt", one line
+    // "form;base;base" per form, UTF-8, CR LF. It too appears whole or not at all.
+    [[nodiscard]] static QString formsPath(const QString &dictionaryPath);
+    [[nodiscard]] static std::optional<QString> writeForms(const QString &path,
+                                                           const std::vector<FormLinks::Line> &lines);
     [[nodiscard]] static QByteArray dividerLine(int number);
 };

@@ -2,6 +2,9 @@
 
 #include <QSet>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 QString gender(const QString &token)
@@ -77,6 +80,25 @@ void GrammarRemark::addGrammar(const QString &grammar)
             appendOnce(m_others, token);
         }
     }
+}
+
+bool GrammarRemark::marksWordClass(const QStringList &grammar)
+{
+    static const char *const kNoClass[] = {"sg",    "pl",   "masc", "m",    "fem", "f",       "neut",
+                                           "trans", "intr", "refl", "pers", "rel", "sg only", "pl only"};
+    for (const QString &g : grammar) {
+        for (QStringView token : QStringView(g).split(u',')) {
+            token = token.trimmed();
+            if (token.isEmpty())
+                continue;
+            // Anything else is a word class: one of the known ones, or the first unknown token.
+            const bool noClass = std::any_of(std::begin(kNoClass), std::end(kNoClass),
+                                             [&](const char *t) { return token == QLatin1String(t); });
+            if (!noClass)
+                return true;
+        }
+    }
+    return false;
 }
 
 void GrammarRemark::addPronunciation(const QString &pronunciation)

@@ -12,7 +12,10 @@ public:
     void addPronunciation(const QString &pronunciation);
 
     [[nodiscard]] QString text() const;
+    // The same as hasWordClass() after adding each of grammar, without building the remark.
+    [[nodiscard]] static bool marksWordClass(const QStringList &grammar);
     [[nodiscard]] bool hasWordClass() const { return !m_classes.isEmpty(); }
+    [[nodiscard]] const QStringList &wordClasses() const { return m_classes; }
     // Marked plural without a word class: FreeDict's way of writing the plural of a noun.
     [[nodiscard]] bool isPluralForm() const { return m_plural && m_classes.isEmpty(); }
 

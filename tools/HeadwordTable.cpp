@@ -2,6 +2,7 @@
 
 #include "BareVerb.h"
 #include "FieldText.h"
+#include "FormLinks.h"
 #include "GrammarRemark.h"
 
 #include <QSet>
@@ -76,6 +77,15 @@ void HeadwordTable::add(const ParsedArticle &article)
         sense.pronunciations = form.pronunciations;
         sense.marked = article.marked;
         sense.examples = article.examples;
+        // Only a sense without word class may be an inflected form; of its links only those that
+        // can be a base are kept (the import holds every article at once).
+        if (!GrammarRemark::marksWordClass(form.grammar)) {
+            for (const QString &link : article.links) {
+                const QString candidate = FormLinks::candidateOf(link);
+                if (!candidate.isEmpty() && !sense.links.contains(candidate))
+                    sense.links.append(candidate);
+            }
+        }
         ++m_senses;
         if (!form.grammar.isEmpty())
             ++m_sensesWithGrammar;
@@ -185,5 +195,16 @@ ImportEntry HeadwordTable::merged(const Headword &headword) const
         entry.tier = EntryTier::InflectedForm;
     else
         entry.tier = EntryTier::Phrase;
+    const QStringList &classes = remark.wordClasses();
+    entry.noun = classes.contains(QLatin1String("n"));
+    entry.verb = classes.contains(QLatin1String("v"));
+    entry.adjective = classes.contains(QLatin1String("adj"));
+    if (entry.tier == EntryTier::InflectedForm) {
+        entry.pluralForm = remark.isPluralForm();
+        for (const Sense *sense : senses) {
+            if (!sense->links.isEmpty())
+                entry.links.push_back(sense->links);
+        }
+    }
     return entry;
 }

@@ -34,6 +34,7 @@ private:
         bool marked = false;
         int examples = 0;
         QString form; // for a bare verb: the headword the sense is taken from, "sich erinnern"
+        QStringList links;
     };
     struct Headword
     {

@@ -24,6 +24,9 @@ struct ImportReport
     std::array<int, EntryTierCount> leftOut{}; // dropped to fit four parts, by tier
     std::array<QStringList, EntryTierCount> leftOutSamples{};
     PartSplitter::Parts parts{}; // entry lines per part, divider text not counted
+    int formsLinked = 0;         // inflected forms whose "see:" lines name a headword like them
+    int formsWritten = 0;        // lines of the form table: forms with a base in the dictionary
+    QStringList formSamples;
 
     [[nodiscard]] int written() const { return parts[0] + parts[1] + parts[2] + parts[3]; }
     [[nodiscard]] int leftOutTotal() const { return leftOut[0] + leftOut[1] + leftOut[2] + leftOut[3]; }

@@ -37,6 +37,11 @@ void printReport(QTextStream &out, const QString &outputPath, const ImportReport
         const int loaded = report.parts[part] + (part > 0 ? 1 : 0);
         out << "  part " << part + 1 << ": " << report.parts[part] << " entries, " << loaded << " lines as loaded\n";
     }
+    out << "  word forms: " << report.formsLinked << " inflected forms link to a headword like them, "
+        << report.formsWritten << " with a base in the dictionary written to the form table";
+    if (!report.formSamples.isEmpty())
+        out << " (e.g. " << report.formSamples.join(QStringLiteral(", ")) << ")";
+    out << "\n";
     out << "  written: " << report.written() << " lines in " << QString::number(milliseconds / 1000.0, 'f', 1)
         << " s\n";
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dictionary/DictionaryText.h"
+#include "dictionary/FormTable.h"
 
 #include <QVector>
 
@@ -21,6 +22,9 @@ struct DictionaryLoad
     std::array<QVector<LineSpan>, 4> parts;
     // LineTooLong: the number of that line in the file, from 1.
     int line = 0;
+    // The table of word forms beside the file; null when there is none (or none usable: the
+    // dictionary then works without it).
+    std::shared_ptr<const FormTable> forms;
 
     bool ok() const { return status == Status::Ok; }
     // The message for a refused file (FileTooLarge, LineTooLong); empty for every other status.
@@ -43,8 +47,12 @@ public:
     using Progress = std::function<void(int)>;
 
     // Only a regular file is opened. Its size is checked before reading, its line lengths
-    // (bytes between line feeds, without the line end) before decoding.
+    // (bytes between line feeds, without the line end) before decoding. The form table beside
+    // it (FormTable::pathBeside) is read with it.
     [[nodiscard]] static DictionaryLoad load(const QString &path, const Progress &progress = {});
+    // A dictionary's bytes decoded as every text file is (TextFile::decode), into exactly the
+    // memory the text needs rather than a unit for every byte.
+    [[nodiscard]] static QString decode(const QByteArray &bytes);
     // The same for text already in memory (the stages after reading).
     [[nodiscard]] static DictionaryLoad parse(QString text, const Progress &progress = {});
 

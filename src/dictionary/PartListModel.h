@@ -22,6 +22,8 @@ public:
 
     int count() const { return int(m_lines.size()); }
     QString item(int row) const;
+    // The same without a copy, valid while the model keeps its lines; empty for a row it has not.
+    QStringView view(int row) const;
 
     // The first row from the top whose beginning equals text, letter case ignored; -1 when
     // there is none or text is empty. Same result as a scan with a case-insensitive

@@ -76,6 +76,10 @@ private slots:
     void findFirstPrefixMatchesLinearScan();
     void findFirstPrefix_data();
     void findFirstPrefix();
+    void formTable_data();
+    void formTable();
+    void formTableBesideTheDictionary_data();
+    void formTableBesideTheDictionary();
 };
 
 void TestDictionaryLoader::parts_data()
@@ -331,6 +335,22 @@ void TestDictionaryLoader::encodings_data()
                       "e;greetings;\r\n\xC3\x9C"
                       "bel;evil;\r\n")
         << QStringList{"süß;sweet;", "Tür;door;"} << QStringList{t, "Gr\uFFFD\uFFFDe;greetings;", "Übel;evil;"};
+    // The text is decoded into exactly the UTF-16 units it needs: two for a character of four bytes.
+    QTest::newRow("UTF-8 with characters of four bytes")
+        << QByteArray("Notenschl\xC3\xBCssel;\xF0\x9D\x84\x9E;\r\n") << QByteArray("x;\xF0\x9F\x98\x80;\r\n")
+        << QStringList{QStringLiteral("Notenschlüssel;\U0001D11E;")} << QStringList{t, QStringLiteral("x;\U0001F600;")};
+    QTest::newRow("UTF-8 with a byte-order mark")
+        << QByteArray("\xEF\xBB\xBFs\xC3\xBC\xC3\x9F;sweet;\r\n") << QByteArray("T\xC3\xBCr;door;\r\n")
+        << QStringList{"süß;sweet;"} << QStringList{t, "Tür;door;"};
+    // Decoded in pieces of whole lines: the last pieces of a text of many umlauts, and a bad byte far on.
+    QStringList many;
+    for (int i = 0; i < 20000; ++i)
+        many << QStringLiteral("äöü%1;x;").arg(i);
+    QTest::newRow("many lines of umlauts") << (many.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8()
+                                           << QByteArray("\xC3\x9C;y;\r\n") << many << QStringList{t, "Ü;y;"};
+    QTest::newRow("a bad byte after many good lines")
+        << (many.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8() << QByteArray("\xFC;y;\r\n") << many
+        << QStringList{t, "\uFFFD;y;"};
 }
 
 void TestDictionaryLoader::encodings()
@@ -415,6 +435,82 @@ void TestDictionaryLoader::findFirstPrefix()
     PartListModel model;
     model.setLines(load.text, load.parts[0]);
     QCOMPARE(model.findFirstPrefix(needle), row);
+}
+
+void TestDictionaryLoader::formTable_data()
+{
+    QTest::addColumn<QByteArray>("table");
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QStringList>("bases");
+
+    QTest::newRow("a form and its base") << QByteArray("Häuser;Haus\r\nKinder;Kind\r\n") << "Kinder"
+                                         << QStringList{"Kind"};
+    QTest::newRow("letter case ignored, umlauts too")
+        << QByteArray("Häuser;Haus\r\n") << "HÄUSER" << QStringList{"Haus"};
+    QTest::newRow("several bases in their order")
+        << QByteArray("casas;casa;casar\n") << "casas" << QStringList{"casa", "casar"};
+    QTest::newRow("LF only, no line end at the end") << QByteArray("a;b\nging;gehen") << "ging" << QStringList{"gehen"};
+    QTest::newRow("blanks around the fields") << QByteArray(" ging ; gehen ;\r\n") << "ging" << QStringList{"gehen"};
+    QTest::newRow("a comment is no form") << QByteArray("#Kinder;Kind\n\nx;y\n") << "#Kinder" << QStringList{};
+    QTest::newRow("a form on two lines: the bases of both, each once")
+        << QByteArray("ist;sein\r\nIST;essen;sein\r\n") << "ist" << QStringList{"sein", "essen"};
+    QTest::newRow("a line without a base") << QByteArray("Kinder;\nKinder; ; ;\nKinder\n") << "Kinder" << QStringList{};
+    QTest::newRow("eight bases at most") << QByteArray("x;1;2;3;4;5;6;7;8;9;10\n") << "x"
+                                         << QStringList{"1", "2", "3", "4", "5", "6", "7", "8"};
+    QTest::newRow("a line over 1 KB is skipped")
+        << QByteArray(2000, 'a') + ";b\n" + QByteArray("a;c\n") << QString(2000, u'a') << QStringList{};
+    QTest::newRow("the line after a long one counts")
+        << QByteArray(2000, 'a') + ";b\n" + QByteArray("a;c\n") << "a" << QStringList{"c"};
+    QTest::newRow("bad UTF-8 harms no other line") << QByteArray("\xff\xfe;x\nKind;y\n") << "Kind" << QStringList{"y"};
+    QTest::newRow("a form the table does not hold") << QByteArray("Kinder;Kind\n") << "Kind" << QStringList{};
+    QTest::newRow("no table") << QByteArray() << "Kinder" << QStringList{};
+}
+
+void TestDictionaryLoader::formTable()
+{
+    QFETCH(QByteArray, table);
+    QFETCH(QString, form);
+    QFETCH(QStringList, bases);
+    QCOMPARE(FormTable::parse(table).bases(form), bases);
+}
+
+void TestDictionaryLoader::formTableBesideTheDictionary_data()
+{
+    QTest::addColumn<QString>("beside"); // what lies at d.forms: "file", "folder" or nothing
+    QTest::addColumn<qint64>("size");    // the table is extended with zero bytes to this size
+    QTest::addColumn<bool>("loaded");
+
+    QTest::newRow("a table beside the dictionary") << "file" << qint64(0) << true;
+    QTest::newRow("no table") << "" << qint64(0) << false;
+    QTest::newRow("a folder of that name") << "folder" << qint64(0) << false;
+    QTest::newRow("a table of 17 MB") << "file" << qint64(17 * 1024 * 1024) << false;
+}
+
+void TestDictionaryLoader::formTableBesideTheDictionary()
+{
+    QFETCH(QString, beside);
+    QFETCH(qint64, size);
+    QFETCH(bool, loaded);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("d.txt"));
+    QVERIFY(writeFile(
+        path, QStringLiteral("Kind;child;\r\n%1\r\n%2\r\n%3\r\n").arg(divider(1), divider(2), divider(3)).toUtf8()));
+    const QString tablePath = dir.filePath(QStringLiteral("d.forms"));
+    QCOMPARE(FormTable::pathBeside(path), tablePath);
+    if (beside == u"file")
+        QVERIFY(writeFile(tablePath, "Kinder;Kind\r\n"));
+    if (beside == u"folder")
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("d.forms")));
+    if (size > 0)
+        QVERIFY(QFile::resize(tablePath, size));
+
+    const DictionaryLoad load = DictionaryLoader::load(path);
+
+    QCOMPARE(load.status, DictionaryLoad::Status::Ok);
+    QCOMPARE(itemsOf(load, 0), QStringList{QStringLiteral("Kind;child;")});
+    QCOMPARE(bool(load.forms), loaded);
+    if (load.forms)
+        QCOMPARE(load.forms->bases(u"Kinder"), QStringList{QStringLiteral("Kind")});
 }
 
 QTEST_GUILESS_MAIN(TestDictionaryLoader)

@@ -1,4 +1,5 @@
 #include "dictionary/PartListModel.h"
+#include "dictionary/Stemmer.h"
 #include "shell/FormRegistry.h"
 #include "shell/Twips.h"
 #include "speech/SpeechEngine.h"
@@ -32,6 +33,12 @@ private slots:
     void matchIsTheTopRow();
     void enterSpeaksTheTranslation();
     void enterOnAMissRepeatsTheLastEntry();
+    void formsFindTheirEntry_data();
+    void formsFindTheirEntry();
+    void enterOnAFormSpeaksItsEntry();
+    void spellingsOfferedWhenTypingPauses();
+    void withoutHunspellAndFormTable_data();
+    void withoutHunspellAndFormTable();
     void muteWritesButDoesNotSpeak();
     void resetKeepsWordWithSecondFocus();
     void focusTargetColours();
@@ -161,6 +168,135 @@ void TestWordLookup::enterOnAMissRepeatsTheLastEntry()
     pressEnter();
     QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"car\"\r\n"));
     QCOMPARE(itemsOf(ctl<QListWidget>(w, "List5")), (QStringList{"auto", "car", "auto", "car"}));
+}
+
+void TestWordLookup::formsFindTheirEntry_data()
+{
+    QTest::addColumn<QList<QStringList>>("dictionary");
+    QTest::addColumn<QByteArray>("forms"); // the form table beside it
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<QString>("hint"); // empty: the description line keeps its text
+
+    QTest::newRow("a plural from the form table")
+        << QList<QStringList>{{"Kind;child;", "Tisch;table;"}} << QByteArray("Kinder;Kind\r\n") << "Kinder"
+        << "Kind;child;" << 1 << "Kinder → Kind";
+    QTest::newRow("a strong verb from our own irregular forms")
+        << QList<QStringList>{{"gehen;go;"}} << QByteArray() << "ging"
+        << "gehen;go;" << 1 << "ging → gehen";
+    QTest::newRow("letter case as typed") << QList<QStringList>{{"gehen;go;"}} << QByteArray() << "GING"
+                                          << "gehen;go;" << 1 << "GING → gehen";
+    QTest::newRow("an exact entry wins over a form")
+        << QList<QStringList>{{"Kind;child;", "Kinder;children;"}} << QByteArray("Kinder;Kind\r\n") << "Kinder"
+        << "Kinder;children;" << 1 << "";
+    QTest::newRow("several bases: the first entry, the others named")
+        << QList<QStringList>{{"Schloss;castle;", "Schloß;castle, old spelling;"}}
+        << QByteArray("Schlösser;Schloss;Schloß\r\n") << "Schlösser"
+        << "Schloss;castle;" << 1 << "Schlösser → Schloss (auch: Schloß)";
+    QTest::newRow("a base that is no entry is passed over")
+        << QList<QStringList>{{"Schloß;castle, old spelling;"}} << QByteArray("Schlösser;Schloss;Schloß\r\n")
+        << "Schlösser"
+        << "Schloß;castle, old spelling;" << 1 << "Schlösser → Schloß";
+    QTest::newRow("the entry in part three")
+        << QList<QStringList>{{"a;b;"}, {"x;y;"}, {"Zug;train;"}} << QByteArray("Züge;Zug\r\n") << "Züge"
+        << "Zug;train;" << 3 << "Züge → Zug";
+}
+
+void TestWordLookup::formsFindTheirEntry()
+{
+    QFETCH(QList<QStringList>, dictionary);
+    QFETCH(QByteArray, forms);
+    QFETCH(QString, typed);
+    QFETCH(QString, entry);
+    QFETCH(int, shown);
+    QFETCH(QString, hint);
+    m_fixture->dir().write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"), dictionaryFile(dictionary));
+    if (!forms.isEmpty())
+        m_fixture->dir().write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.forms"), forms);
+    vodozaduda1 &w = openWindow();
+    const QString before = ctl<QLabel>(w, "Label4")->text();
+
+    // At once: the umlauts could not be typed key by key.
+    ctl<QLineEdit>(w, "Text3")->setText(typed);
+
+    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(VbColor::kYellow));
+    QCOMPARE(shownLists(w), QList<int>{shown});
+    QCOMPARE(partList(w, shown - 1)->text(), entry);
+    QCOMPARE(currentEntry(w), entry);
+    QCOMPARE(ctl<QLabel>(w, "Label4")->text(), hint.isEmpty() ? before : hint);
+    // The list covers the description line: the help window says it too.
+    if (!hint.isEmpty())
+        QCOMPARE(ctl<QLabel>(*form<hilfe1>(), "HLabel1")->text(), hint);
+}
+
+void TestWordLookup::enterOnAFormSpeaksItsEntry()
+{
+    m_fixture->dir().write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.txt"),
+                           dictionaryFile({{"Kind;child;", "Kinder;Kinder;"}, {"Tisch;table;"}}));
+    m_fixture->dir().write(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.forms"), "Tische;Tisch\r\n");
+    vodozaduda1 &w = openWindow();
+    SpeechRecorder &clicks = m_fixture->speech();
+    clicks.clicks.clear();
+    type(QStringLiteral("Tische"));
+    pressEnter();
+    QCOMPARE(m_fixture->dir().read(QStringLiteral("hilfe.txt")), QByteArray("\"table\"\r\n"));
+    QCOMPARE(clicks.clicks.size(), 1);
+    QCOMPARE(ctl<QLineEdit>(w, "Text3")->text(), QString());
+    // With the list gone after Enter, the description line still says what was found.
+    QCOMPARE(ctl<QLabel>(w, "Label4")->text(), QStringLiteral("Tische → Tisch"));
+}
+
+void TestWordLookup::spellingsOfferedWhenTypingPauses()
+{
+    vodozaduda1 &w = openWindow();
+    auto *description = ctl<QLabel>(w, "Label4");
+    const QString before = description->text();
+    type(QStringLiteral("hallp"));
+    // Not on the keystroke: only once typing has paused.
+    QCOMPARE(description->text(), before);
+    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(VbColor::kWhite));
+    QTRY_COMPARE_WITH_TIMEOUT(description->text(), QStringLiteral("Meinten Sie: hallo?"), 3000);
+    // The next word that is found takes the hint away and gives the line its text back.
+    ctl<QLineEdit>(w, "Text3")->clear();
+    type(QStringLiteral("auto"));
+    QCOMPARE(description->text(), before);
+}
+
+void TestWordLookup::withoutHunspellAndFormTable_data()
+{
+    QTest::addColumn<bool>("hunspell");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("entry"); // empty: a miss
+    QTest::newRow("hunspell finds a regular plural") << true << "Tische"
+                                                     << "tisch;table;";
+    QTest::newRow("without hunspell the plural is a miss") << false << "Tische"
+                                                           << "";
+    QTest::newRow("without hunspell an entry is found as ever") << false << "hallo"
+                                                                << "hallo;hello;Gruss";
+}
+
+void TestWordLookup::withoutHunspellAndFormTable()
+{
+    QFETCH(bool, hunspell);
+    QFETCH(QString, typed);
+    QFETCH(QString, entry);
+    if (hunspell && Stemmer::dictionaryFor(QStringLiteral("de")).isEmpty())
+        QSKIP("hunspell-de-de is not installed (tolkarin.sh installs it)");
+    QTemporaryDir empty;
+    const HunspellFolder folder(hunspell ? QString() : empty.path());
+    vodozaduda1 &w = openWindow();
+    QVERIFY(!QFile::exists(m_fixture->dir().file(QStringLiteral("TranslateDeGb/Woerterbuch-Muster.forms"))));
+    if (hunspell) {
+        QVERIFY(typeUntilFound(w, typed));
+    } else {
+        type(typed);
+    }
+    QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")),
+             Twips::color(entry.isEmpty() ? VbColor::kWhite : VbColor::kYellow));
+    QCOMPARE(shownLists(w).size(), entry.isEmpty() ? 0 : 1);
+    if (!entry.isEmpty())
+        QCOMPARE(currentEntry(w), entry);
 }
 
 void TestWordLookup::muteWritesButDoesNotSpeak()

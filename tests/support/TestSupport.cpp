@@ -5,14 +5,17 @@
 #include "app/Program.h"
 #include "core/ProgramDirectory.h"
 #include "core/TextFile.h"
+#include "dictionary/Stemmer.h"
 #include "shell/FormRegistry.h"
 #include "shell/MessageBox.h"
 #include "shell/Shell.h"
+#include "shell/Twips.h"
 #include "windows/vodozaduda1/PartList.h"
 #include "windows/vodozaduda1/WordLookup.h"
 #include "windows/vodozaduda1/vodozaduda1.h"
 
 #include <QCheckBox>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -72,6 +75,16 @@ RecordingAudio::RecordingAudio() : m_previous(RecordingOutput::install(&m_latest
 RecordingAudio::~RecordingAudio()
 {
     AudioOutput::setFactory(m_previous);
+}
+
+HunspellFolder::HunspellFolder(const QString &folder) : m_previous(Stemmer::folder())
+{
+    Stemmer::setFolder(folder);
+}
+
+HunspellFolder::~HunspellFolder()
+{
+    Stemmer::setFolder(m_previous);
 }
 
 bool copyDirectory(const QString &from, const QString &to)
@@ -260,6 +273,20 @@ void hover(QWidget *widget)
     const QPointF inside(2, 2);
     QEnterEvent enter(inside, widget->mapTo(widget->window(), inside), widget->mapToGlobal(inside));
     QApplication::sendEvent(widget, &enter);
+}
+
+bool typeUntilFound(Form &window, const QString &word, int timeout)
+{
+    auto *input = ctl<QLineEdit>(window, "Text3");
+    QDeadlineTimer deadline(timeout);
+    do {
+        input->clear();
+        input->setText(word);
+        if (Twips::backColor(input) == Twips::color(VbColor::kYellow))
+            return true;
+        QTest::qWait(20);
+    } while (!deadline.hasExpired());
+    return false;
 }
 
 bool press(Qt::Key key)

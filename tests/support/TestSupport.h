@@ -82,6 +82,17 @@ private:
     std::function<std::unique_ptr<class AudioOutput>()> m_previous;
 };
 
+// Points hunspell at a folder of the test's own (an empty one: no stemmer at all) while it lives.
+class HunspellFolder
+{
+public:
+    explicit HunspellFolder(const QString &folder);
+    ~HunspellFolder();
+
+private:
+    QString m_previous;
+};
+
 // A program directory of the test's own, filled with a copy of data/.
 class TestProgramDirectory
 {
@@ -185,5 +196,8 @@ QColor paintedBackground(QWidget *widget);
 [[nodiscard]] bool similar(const QColor &a, const QColor &b, int tolerance = 24);
 // The mouse entering a widget, as moving over it gives.
 void hover(QWidget *widget);
+// Types a word into the input field (all at once) until it turns yellow, at most timeout
+// milliseconds: hunspell, read in the background, may answer only a little after the start.
+[[nodiscard]] bool typeUntilFound(Form &window, const QString &word, int timeout = 10000);
 // A key pressed where the focus is; false when no widget has the focus.
 [[nodiscard]] bool press(Qt::Key key);

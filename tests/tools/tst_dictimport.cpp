@@ -1,11 +1,14 @@
 // Dictionary import from FreeDict dictd files: small dictd pairs are written here, imported,
 // and the result is read back the way the program's loader reads it.
 
+#include "ArticleParser.h"
 #include "BareVerb.h"
 #include "CollationKey.h"
 #include "DictdIndex.h"
 #include "DictionaryImporter.h"
 #include "FieldText.h"
+#include "FormLinks.h"
+#include "HeadwordTable.h"
 #include "PartSplitter.h"
 
 #include "dictionary/DictionaryLoader.h"
@@ -133,6 +136,8 @@ private slots:
     void articles();
     void hostileArticles_data();
     void hostileArticles();
+    void formTable_data();
+    void formTable();
     void entryWithoutTranslation();
     void eightBackslashesNeverSplitTheFile();
     void fourPartsAtLetterBoundaries();
@@ -637,6 +642,78 @@ void TestDictImport::moreEntriesThanFit()
     }
 }
 
+void TestDictImport::formTable_data()
+{
+    QTest::addColumn<QStringList>("articles");
+    QTest::addColumn<QStringList>("forms");
+
+    QTest::newRow("a plural points to its base among other nouns")
+        << QStringList{QStringLiteral("Kind <neut, n, sg>\nchild <n>\n"),
+                       QStringLiteral("Kleinstkind <neut, n, sg>\ninfant <n>\n"),
+                       QStringLiteral("Kinder <pl>\nchildren\n see: {Kind}, {Kleinstkind}, {adoptiertes Kind}\n"),
+                       QStringLiteral("Mutter <fem, n, sg>\nmother <n>\n"),
+                       QStringLiteral("Mütter <pl>\nmothers\n see: {Mutter}\n")}
+        << QStringList{QStringLiteral("Kinder;Kind"), QStringLiteral("Mütter;Mutter")};
+    QTest::newRow("a strong verb: the one verb its link names most")
+        << QStringList{QStringLiteral("gehen <v>\nwalk <v>\n"),
+                       QStringLiteral("laufen <v>\nwalk <v>\n"),
+                       QStringLiteral("gesellen <v>\njoin <v>\n"),
+                       QStringLiteral("gehend <adj>\nwalking\n"),
+                       QStringLiteral("gegangen\nwalked\n see: {gehen}, {laufen}, {gehend}\n"),
+                       QStringLiteral("gegangen\ngone\n see: {gehen}, {gesellen}\n"),
+                       QStringLiteral("ging\nwalked\n see: {gehen}, {laufen}, {gehend}\n")}
+        << QStringList{QStringLiteral("gegangen;gehen"), QStringLiteral("ging;gehen")};
+    QTest::newRow("a verb the source gives with its object")
+        << QStringList{QStringLiteral("jdn. an etw. erinnern <v, trans>\nremind <v>\n"),
+                       QStringLiteral("erinnernd <adj>\nreminding\n"),
+                       QStringLiteral("erinnerte\nreminded\n see: {jdn. an etw. erinnern}, {erinnernd}\n")}
+        << QStringList{QStringLiteral("erinnerte;erinnern")};
+    QTest::newRow("no line when the base is not in the dictionary")
+        << QStringList{QStringLiteral("Lichtdusche <fem, n, sg>\nlight shower <n>\n"),
+                       QStringLiteral("Lichttherapiegeräte <pl>\nlight therapy devices\n see: {Lichtdusche}\n"),
+                       QStringLiteral("entworfen\ndesigned\n see: {erstellen}, {erfinden}\n"),
+                       QStringLiteral("erstellen <v>\ncreate <v>\n"), QStringLiteral("erfinden <v>\ninvent <v>\n")}
+        << QStringList{};
+    QTest::newRow("no line for a form that is an entry itself")
+        << QStringList{QStringLiteral("Tag <masc, n, sg>\nday <n>\n"), QStringLiteral("Tage <pl, n>\nperiod <n>\n"),
+                       QStringLiteral("Tage <pl>\ndays\n see: {Tag}\n")}
+        << QStringList{};
+    QTest::newRow("several bases in the source's frequency order")
+        << QStringList{QStringLiteral("Nuss <fem, n, sg>\nnut <n>\n"),
+                       QStringLiteral("Nuß <fem, n, sg>\nnut <n>\n      \"eine Nuß, noch eine Nuß\"  - a nut\n"),
+                       QStringLiteral("Nüsse <pl>\nnuts\n see: {Nuss}, {Nuß}\n")}
+        << QStringList{QStringLiteral("Nüsse;Nuß;Nuss")};
+    QTest::newRow("an interjection without its exclamation mark")
+        << QStringList{QStringLiteral("Hallo! <int>\nHello!\n")} << QStringList{QStringLiteral("Hallo;Hallo!")};
+    QTest::newRow("Spanish: without the marks on both sides")
+        << QStringList{QStringLiteral("¡Ojo! <int>\nAchtung!\n"), QStringLiteral("¿qué? <pron>\nwas?\n"),
+                       QStringLiteral("qué <pron>\nwas\n")}
+        << QStringList{QStringLiteral("Ojo;¡Ojo!")};
+}
+
+void TestDictImport::formTable()
+{
+    QFETCH(QStringList, articles);
+    QFETCH(QStringList, forms);
+    HeadwordTable table;
+    for (const QString &article : articles)
+        table.add(ArticleParser::parse(article));
+    // Every base form is written, no inflected form: German-English has no room for them.
+    FormLinks links;
+    std::vector<ImportEntry> written;
+    for (ImportEntry &entry : table.entries()) {
+        if (entry.tier == EntryTier::InflectedForm)
+            links.add(entry);
+        else
+            written.push_back(std::move(entry));
+    }
+
+    QStringList lines;
+    for (const FormLinks::Line &line : links.lines(written))
+        lines << line.form + u';' + line.bases.join(u';');
+    QCOMPARE(lines, forms);
+}
+
 void TestDictImport::badInput_data()
 {
     QTest::addColumn<QByteArray>("index");
@@ -749,6 +826,7 @@ void TestDictImport::commandLine()
         const QString report = QString::fromUtf8(tool.readAllStandardOutput());
         QVERIFY2(report.contains(QStringLiteral("part 1: 1 entries")), qPrintable(report));
         QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("out.txt"))));
+        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("out.forms"))));
     } else {
         QVERIFY2(errors.contains(message), qPrintable(errors));
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("out.txt"))));

@@ -1,8 +1,10 @@
 #include "windows/vodozaduda1/DictionaryLoading.h"
 
 #include "core/ProgramDirectory.h"
+#include "dictionary/DictionaryLanguages.h"
 #include "dictionary/DictionaryLoader.h"
 #include "dictionary/PartListModel.h"
+#include "dictionary/WordForms.h"
 #include "shell/MessageBox.h"
 #include "windows/vodozaduda1/PartList.h"
 
@@ -77,6 +79,10 @@ void DictionaryLoading::WoerterbuchLaden()
     for (int k = 0; k < DictionaryLoader::kPartCount; ++k)
         if (!load.parts[k].isEmpty())
             m_lists[k]->items().setLines(load.text, load.parts[k]);
+    // A stemmer of the same language is kept: reading it again would cost a tenth of a second.
+    m_forms = WordForms::forDictionary(load.forms, DictionaryLanguages::of(m_text2->text()).source,
+                                       m_forms ? m_forms->stemmer() : nullptr);
+    emit wordFormsLoaded(m_forms);
     if (!load.refusal().isEmpty()) {
         MessageBox::show(load.refusal());
     } else if (!load.ok()) {

@@ -3,8 +3,10 @@
 #include <QObject>
 
 #include <array>
+#include <memory>
 
 class PartList;
+class WordForms;
 class QLineEdit;
 class QProgressBar;
 
@@ -22,12 +24,20 @@ public:
     static QString layoutMessage();
 
     static bool DateiVorhanden(const QString &path);
+    // The word forms of the dictionary loaded last; null before the first load.
+    const std::shared_ptr<const WordForms> &wordForms() const { return m_forms; }
     // Loads only when the default dictionary is present ("Fehler im Wörterbuch" otherwise).
     void Command5_Click();
     void WoerterbuchLaden();
+
+signals:
+    // A dictionary was loaded, with these word forms (its form table, the irregular forms and
+    // the stemmer of its source language).
+    void wordFormsLoaded(std::shared_ptr<const WordForms> forms);
 
 private:
     QLineEdit *m_text2 = nullptr;
     std::array<PartList *, 4> m_lists{};
     QProgressBar *m_progress = nullptr;
+    std::shared_ptr<const WordForms> m_forms;
 };

@@ -3,11 +3,13 @@
 #include "core/ProgramState.h"
 #include "dictionary/EntryText.h"
 #include "dictionary/PartListModel.h"
+#include "dictionary/WordForms.h"
 #include "shell/ControlActions.h"
 #include "shell/Form.h"
 #include "shell/MessageBox.h"
 #include "shell/Twips.h"
 #include "speech/SpeechHandOff.h"
+#include "windows/vodozaduda1/LookupHint.h"
 #include "windows/vodozaduda1/PartList.h"
 
 #include <QCheckBox>
@@ -27,6 +29,12 @@ WordLookup::WordLookup(Form &window, const LookupControls &controls, ProgramStat
         connect(m_c.lists[k], &PartList::selected, this, [this, k] { List_Click(k); });
     m_c.text3->installEventFilter(this);
     m_c.text1->installEventFilter(this);
+    m_hint = new LookupHint(m_c.label4, m_c.lists, this);
+}
+
+void WordLookup::setWordForms(std::shared_ptr<const WordForms> forms)
+{
+    m_forms = std::move(forms);
 }
 
 QString WordLookup::speechRuntimeMessage()
@@ -65,13 +73,19 @@ void WordLookup::Text3_Change()
     hideLists();
     m_c.text1->setText(m_c.text3->text() + QLatin1Char(';'));
     enableLists();
+    lookUpForm();
 }
 
 void WordLookup::Text1_Change()
 {
     hideLists();
     enableLists();
-    const QString wanted = m_c.text1->text();
+    m_found = selectInLists(m_c.text1->text());
+    Twips::setBackColor(m_c.text3, Twips::color(m_found ? VbColor::kYellow : VbColor::kWhite));
+}
+
+bool WordLookup::selectInLists(const QString &wanted)
+{
     bool anySelected = false;
     for (PartList *list : m_c.lists) {
         const int row = list->items().findFirstPrefix(wanted);
@@ -81,7 +95,36 @@ void WordLookup::Text1_Change()
         }
         list->setListIndex(row);
     }
-    Twips::setBackColor(m_c.text3, Twips::color(anySelected ? VbColor::kYellow : VbColor::kWhite));
+    return anySelected;
+}
+
+void WordLookup::lookUpForm()
+{
+    const QString word = m_c.text3->text();
+    if (word.trimmed().isEmpty()) {
+        m_hint->inputEmptied();
+        return;
+    }
+    if (m_found) {
+        m_hint->entryFound();
+        return;
+    }
+    const auto isEntry = [this](const QString &base) {
+        const QString wanted = base + QLatin1Char(';');
+        return std::any_of(m_c.lists.begin(), m_c.lists.end(),
+                           [&](const PartList *list) { return list->items().findFirstPrefix(wanted) >= 0; });
+    };
+    const std::optional<WordForms::Match> match = m_forms ? m_forms->match(word, isEntry) : std::nullopt;
+    if (!match) {
+        m_hint->missed(word);
+        return;
+    }
+    // Found as if the base had been typed; the entry's own spelling names it.
+    m_found = selectInLists(match->base + QLatin1Char(';'));
+    Twips::setBackColor(m_c.text3, Twips::color(VbColor::kYellow));
+    m_hint->formFound(word.trimmed(), m_entry.section(QLatin1Char(';'), 0, 0), match->others);
+    // The entry's list covers the description line: the help window shows the hint meanwhile.
+    m_state.showHelpText(m_hint->shown());
 }
 
 void WordLookup::List_Click(int part)

@@ -4,10 +4,13 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class Form;
+class LookupHint;
 class ProgramState;
 class PartList;
+class WordForms;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -26,10 +29,13 @@ struct LookupControls
     QCheckBox *check2 = nullptr;  // collect translations into the letter
     QLabel *label10 = nullptr;
     QLabel *label11 = nullptr;
+    QLabel *label4 = nullptr; // description line: under which entry a form was found
 };
 
 // Word lookup and translation: every keystroke searches the four part lists, Enter splits
-// the current entry, selects the translation and hands it to speech.
+// the current entry, selects the translation and hands it to speech. A word typed into the
+// input field that is no entry is found under its base form when one is ("Kinder" under Kind);
+// when none is, spellings that are entries are offered once typing pauses.
 class WordLookup : public QObject
 {
     Q_OBJECT
@@ -40,6 +46,9 @@ public:
 
     // Enter with "schreiben" ticked: the letter side appends the translation instead.
     void setCollector(std::function<void()> collect) { m_collect = std::move(collect); }
+    // The word forms of the loaded dictionary; without them only the exact entry is found.
+    void setWordForms(std::shared_ptr<const WordForms> forms);
+    LookupHint &hint() { return *m_hint; }
 
     void Text3_Change();
     void Text1_Change();
@@ -75,10 +84,18 @@ protected:
 private:
     void hideLists();
     void enableLists();
+    // Selects the first line beginning with wanted in each list, as the search does; true when
+    // any list has one.
+    bool selectInLists(const QString &wanted);
+    // After the exact lookup of the input field: a form's entry, or the hint of a miss.
+    void lookUpForm();
 
     Form &m_window;
     LookupControls m_c;
     QString m_entry;
     ProgramState &m_state;
     std::function<void()> m_collect;
+    std::shared_ptr<const WordForms> m_forms;
+    LookupHint *m_hint = nullptr;
+    bool m_found = false; // the last search selected an entry
 };

@@ -250,9 +250,11 @@ void vodozaduda1::wireDictionarySide()
                                .check1 = c.Check1,
                                .check2 = c.Check2,
                                .label10 = c.Label10,
-                               .label11 = c.Label11},
+                               .label11 = c.Label11,
+                               .label4 = c.Label4},
                               m_state, this);
     m_loading = new DictionaryLoading(c.Text2, c.Lists, c.ProgressBar1, this);
+    connect(m_loading, &DictionaryLoading::wordFormsLoaded, m_lookup, &WordLookup::setWordForms);
     m_browsing = new ListBrowsing(*this, *m_lookup, c.Text3, c.Lists, this);
     m_catalogue = new DictionaryCatalogue(*this,
                                           {.text2 = c.Text2,
