@@ -1,4 +1,5 @@
 #include "speech/AudioOutput.h"
+#include "speech/NullAudioOutput.h"
 #include "speech/SpeechEngine.h"
 #include "speech/VoiceCatalogue.h"
 
@@ -11,6 +12,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <atomic>
 
 namespace {
 const QString kWord = QStringLiteral("Hallo");
@@ -56,6 +60,7 @@ private slots:
     void unusableVoicesAreSaid();
     void outputFailingInItsOwnSignalIsReplaced();
     void twoEnginesSpeakSideBySide();
+    void aSecondEngineComesAndGoesWhileTheFirstIsPaused();
     void withoutSoundServerSpeechGoesOnSilently();
 
 private:
@@ -623,6 +628,48 @@ void TestSpeechEngine::twoEnginesSpeakSideBySide()
     QVERIFY(firstPitch > 70 && firstPitch < 160);
     QVERIFY(secondPitch > 1.4 * firstPitch);
     // The other engine has gone; this one still speaks.
+    QVERIFY(speak(kWord));
+    QVERIFY(SignalAnalysis::speechSpan(recorded(), rate()) > 0.2);
+}
+
+void TestSpeechEngine::aSecondEngineComesAndGoesWhileTheFirstIsPaused()
+{
+    // A long text paused at once: its synthesis runs 3 s ahead and then waits for room.
+    QString text;
+    while (text.size() < 3000)
+        text += kSentence + QLatin1Char(' ');
+    m_engine->speakText(text);
+    m_engine->pause();
+    const std::shared_ptr<const PcmBuffer> pcm = m_output->buffer();
+    qsizetype held = -1;
+    const bool waiting = QTest::qWaitFor(
+        [&] {
+            const qsizetype now = pcm->size();
+            return std::exchange(held, now) == now && now >= PcmBuffer::kDefaultAheadLimit;
+        },
+        5000);
+
+    // Another engine is made, speaks and goes, on a thread of its own so that a hang cannot
+    // hold this test.
+    const auto previous = AudioOutput::setFactory([] { return std::make_unique<NullAudioOutput>(QString()); });
+    std::atomic<bool> gone{false};
+    std::unique_ptr<QThread> other(QThread::create([&gone] {
+        {
+            SpeechEngine second(programDirectory());
+            second.speakText(kWord);
+            QThread::msleep(100);
+        }
+        gone = true;
+    }));
+    other->start();
+    const bool cameAndWent = QTest::qWaitFor([&gone] { return gone.load(); }, 5000);
+    // Lets a hung engine go on.
+    m_engine->stop();
+    other->wait();
+    AudioOutput::setFactory(previous);
+    QVERIFY(waiting);
+    QVERIFY(cameAndWent);
+    // The first one still speaks.
     QVERIFY(speak(kWord));
     QVERIFY(SignalAnalysis::speechSpan(recorded(), rate()) > 0.2);
 }
