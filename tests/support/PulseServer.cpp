@@ -45,6 +45,8 @@ QProcessEnvironment PulseServer::environment() const
     env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), m_dir.path());
     env.insert(QStringLiteral("PULSE_STATE_PATH"), m_dir.path());
     env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + m_socket);
+    // pactl's listings in English, as they are read.
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
     env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
     env.remove(QStringLiteral("DISPLAY"));
     return env;
