@@ -5,9 +5,19 @@
 #include <QRegularExpression>
 #include <QThread>
 
+#include <csignal>
+
+#include <sys/prctl.h>
+
 namespace {
 constexpr int kStartMilliseconds = 5000;
 constexpr int kWarmUpMilliseconds = 3000;
+
+// A test that crashes takes its server and recorders with it.
+void endWithTheTest(QProcess &process)
+{
+    process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
+}
 }
 
 PulseServer::PulseServer(QStringList sinks) : m_sinks(std::move(sinks))
@@ -76,6 +86,7 @@ bool PulseServer::start()
     // Anonymous: a root server and its clients need no cookie in a home folder.
     arguments << QStringLiteral("--load=module-native-protocol-unix socket=%1 auth-anonymous=1").arg(m_socket);
     m_server.setProcessEnvironment(environment());
+    endWithTheTest(m_server);
     m_server.setProcessChannelMode(QProcess::SeparateChannels);
     m_server.start(QStringLiteral("pulseaudio"), arguments);
     if (!m_server.waitForStarted()) {
@@ -112,6 +123,7 @@ void PulseServer::warmUp()
     for (const QString &sink : m_sinks) {
         auto keeper = std::make_unique<QProcess>();
         keeper->setProcessEnvironment(environment());
+        endWithTheTest(*keeper);
         keeper->setStandardOutputFile(QProcess::nullDevice());
         keeper->start(QStringLiteral("parec"), {QStringLiteral("-d"), sink + QStringLiteral(".monitor"),
                                                 QStringLiteral("--raw"), QStringLiteral("--latency-msec=10")});
@@ -190,6 +202,7 @@ std::unique_ptr<PulseServer::Recording> PulseServer::record(const QString &sink)
 PulseServer::Recording::Recording(const PulseServer &server, const QString &sink)
 {
     m_parec.setProcessEnvironment(server.environment());
+    endWithTheTest(m_parec);
     // A short latency, or the recording lags by hundreds of milliseconds.
     m_parec.start(QStringLiteral("parec"),
                   {QStringLiteral("-d"), sink + QStringLiteral(".monitor"), QStringLiteral("--format=s16le"),
