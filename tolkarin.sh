@@ -7,9 +7,9 @@ cd "$(dirname "$0")"
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
-  libespeak-ng-dev espeak-ng-data libgumbo-dev zlib1g-dev libbenchmark-dev
-  pulseaudio-utils fonts-dejavu-core qt6-translations-l10n
+  qt6-base-dev qt6-qpa-plugins
+  libespeak-ng-dev espeak-ng-data libgumbo-dev zlib1g-dev libbenchmark-dev libpulse-dev
+  pulseaudio pulseaudio-utils fonts-dejavu-core qt6-translations-l10n
   libhunspell-dev hunspell-de-de hunspell-es hunspell-it hunspell-el
   dict-freedict-deu-eng dict-freedict-deu-ell dict-freedict-deu-ita dict-freedict-spa-deu
 )

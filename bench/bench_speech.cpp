@@ -15,7 +15,7 @@
 #include <optional>
 
 namespace {
-using Clock = std::chrono::steady_clock;
+using Steady = std::chrono::steady_clock;
 
 // Plays like a device in real time and notes when the first sample of a playback arrives.
 class FirstSampleOutput : public PacedAudioOutput
@@ -23,7 +23,7 @@ class FirstSampleOutput : public PacedAudioOutput
 public:
     QString errorString() const override { return {}; }
 
-    std::optional<Clock::time_point> firstSample;
+    std::optional<Steady::time_point> firstSample;
     QEventLoop *waiting = nullptr;
 
 protected:
@@ -32,7 +32,7 @@ protected:
     {
         if (firstSample || count <= 0)
             return;
-        firstSample = Clock::now();
+        firstSample = Steady::now();
         if (waiting)
             waiting->quit();
     }
@@ -89,7 +89,7 @@ static void BM_ClickToFirstSample(benchmark::State &state)
     QEventLoop loop;
     f.output->waiting = &loop;
     for (auto _ : state) {
-        const Clock::time_point clicked = Clock::now();
+        const Steady::time_point clicked = Steady::now();
         if (!f.page->click(QStringLiteral("Hilfe"), QStringLiteral("de"))) {
             state.SkipWithError("the click failed");
             break;

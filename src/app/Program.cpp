@@ -171,9 +171,12 @@ int Program::run()
     ProgramDirectory::setPath(ProgramDirectory::writableOne(
         ProgramDirectory::path(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     SpeechService speech(ProgramDirectory::path());
-    // What keeps speech from being heard is said once, in a message.
-    QObject::connect(&speech.engine(), &SpeechEngine::failed, &speech,
-                     [](const QString &message) { MessageBox::show(message); });
+    // What keeps speech from being heard is said once, in a message; not once the program
+    // ends, when there is no window left to say it over.
+    QObject::connect(&speech.engine(), &SpeechEngine::failed, &speech, [](const QString &message) {
+        if (!FormRegistry::instance().programEnded())
+            MessageBox::show(message);
+    });
     Program program;
     FormRegistry &registry = FormRegistry::instance();
     registry.load(QLatin1String(kStartWindow));

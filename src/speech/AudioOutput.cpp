@@ -1,6 +1,6 @@
 #include "speech/AudioOutput.h"
 
-#include "speech/SinkAudioOutput.h"
+#include "speech/PulseAudioOutput.h"
 
 #include <utility>
 
@@ -33,7 +33,7 @@ AudioOutput::Factory AudioOutput::setFactory(Factory factory)
 
 std::unique_ptr<AudioOutput> AudioOutput::createDefault()
 {
-    return std::make_unique<SinkAudioOutput>();
+    return std::make_unique<PulseAudioOutput>();
 }
 
 bool AudioOutput::isAudible() const

@@ -25,8 +25,8 @@ public:
     static std::unique_ptr<AudioOutput> create();
     // Installs a factory (an empty one restores the default) and returns the previous one.
     static Factory setFactory(Factory factory);
-    // A QAudioSink on the desktop's default device that follows it when it changes, and
-    // plays silently while there is none.
+    // One stream on the desktop's sound server that follows its default device, and plays
+    // silently while there is no server.
     static std::unique_ptr<AudioOutput> createDefault();
 
     // Plays the buffer from position from on, replacing what was playing. False when the

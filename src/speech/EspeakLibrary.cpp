@@ -7,7 +7,8 @@
 #include <espeak-ng/speak_lib.h>
 
 namespace {
-// Library-wide bookkeeping, guarded by EspeakLibrary::lock().
+// Library-wide bookkeeping: users and data path guarded by EspeakLibrary::usageLock(), the
+// session and the voice by EspeakLibrary::lock().
 struct Usage
 {
     int users = 0;
@@ -34,12 +35,20 @@ QMutex &EspeakLibrary::lock()
     return mutex;
 }
 
+QMutex &EspeakLibrary::usageLock()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
 EspeakLibrary::Session EspeakLibrary::acquire()
 {
-    QMutexLocker locker(&lock());
+    QMutexLocker users(&usageLock());
     Usage &state = usage();
     ++state.users;
     if (!state.initialised) {
+        // The first user: nobody synthesises.
+        QMutexLocker speech(&lock());
         state.session = initialise();
         state.initialised = true;
     }
@@ -48,12 +57,14 @@ EspeakLibrary::Session EspeakLibrary::acquire()
 
 void EspeakLibrary::release()
 {
-    QMutexLocker locker(&lock());
+    QMutexLocker users(&usageLock());
     Usage &state = usage();
     if (state.users == 0 || --state.users > 0)
         return;
     if (state.terminatedOnce)
         return;
+    // The last user: nobody synthesises.
+    QMutexLocker speech(&lock());
     espeak_Terminate();
     state.terminatedOnce = true;
     state.initialised = false;
@@ -62,7 +73,7 @@ void EspeakLibrary::release()
 
 void EspeakLibrary::setDataPath(const QString &folder)
 {
-    QMutexLocker locker(&lock());
+    QMutexLocker locker(&usageLock());
     usage().dataPath = folder;
 }
 

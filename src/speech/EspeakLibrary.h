@@ -7,7 +7,9 @@
 // espeak_Initialize() has run a second time in a process. So every engine shares one
 // initialisation: the first user initialises, calls go through one lock, and the last user
 // terminates, but only the first time round; a later initialisation stays until the
-// process ends.
+// process ends. Users come and go under a lock of their own: a paused text holds the
+// synthesis lock while it waits for room, and must not keep another engine from opening or
+// closing.
 class EspeakLibrary
 {
 public:
@@ -33,5 +35,7 @@ public:
     [[nodiscard]] static bool setVoice(const QString &espeakName);
 
 private:
+    // Guards the count of users and the data path.
+    static QMutex &usageLock();
     static Session initialise();
 };

@@ -2,9 +2,11 @@
 
 #include "speech/AudioOutput.h"
 
-#include <QElapsedTimer>
+#include "speech/PlaybackCursor.h"
+
 #include <QTimer>
 
+#include <functional>
 #include <vector>
 
 // An output without a device that takes samples at the rate a device would, measured on a
@@ -15,6 +17,9 @@ class PacedAudioOutput : public AudioOutput
 {
     Q_OBJECT
 public:
+    // Nanoseconds on a clock that does not jump back.
+    using Clock = std::function<qint64()>;
+
     explicit PacedAudioOutput(QObject *parent = nullptr);
     ~PacedAudioOutput() override;
 
@@ -26,6 +31,9 @@ public:
     bool isSuspended() const override;
     // Samples taken from the current buffer so far, counted from its start.
     qsizetype position() const override;
+
+    // The time this output plays by; tests set their own. An empty clock is the monotonic one.
+    void setClock(Clock clock);
 
     // Length of the fade that ends a stopped playback.
     static constexpr int kFadeMilliseconds = 5;
@@ -43,15 +51,17 @@ private:
     // While synthesis has nothing yet, look often, so that the first sound is not late.
     void setStarved(bool starved);
 
-    std::shared_ptr<PcmBuffer> m_buffer;
+    // Restarts counting time at the current position.
+    void anchor();
+
+    PlaybackCursor m_cursor;
     int m_sampleRate = 0;
-    qsizetype m_position = 0;
-    // Position at which m_clock was last restarted; time counts from there.
+    Clock m_clock;
+    // Time counts from m_anchorTime, when playback stood at m_anchor.
     qsizetype m_anchor = 0;
-    QElapsedTimer m_clock;
+    qint64 m_anchorTime = 0;
     QTimer m_timer;
     std::vector<qint16> m_chunk;
-    qint16 m_lastSample = 0;
     bool m_active = false;
     bool m_suspended = false;
     bool m_starved = false;

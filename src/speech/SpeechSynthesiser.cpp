@@ -8,9 +8,14 @@
 
 #include <QMutexLocker>
 
+#include <chrono>
+#include <mutex>
+
 namespace {
 // Speaks when neither the voice asked for nor the start voice can be loaded.
 const QString kLastResortVoice = QStringLiteral("de");
+// How often a job waiting for espeak-ng looks whether it is still wanted.
+constexpr std::chrono::milliseconds kLockPoll{20};
 }
 
 SpeechSynthesiser::SpeechSynthesiser(QObject *parent) : QObject(parent) {}
@@ -104,8 +109,17 @@ void SpeechSynthesiser::run(const SynthesisJob &job)
             effects.configure(settings, context.processed);
             job.pcm->append(context.processed);
             stretcher.setFactor(settings.stretch());
+            // Another engine's paused text may hold espeak-ng for long: give up once this job
+            // is no longer wanted, so that closing this engine never waits for that one.
+            std::unique_lock<QMutex> locker(EspeakLibrary::lock(), std::defer_lock);
+            while (!locker.try_lock_for(kLockPoll)) {
+                if (isStale(job))
+                    break;
+            }
+            // Leaves the switch; the loop ends at its check for a stale job.
+            if (!locker.owns_lock())
+                break;
             // Another engine may have used espeak-ng in between: set everything again.
-            QMutexLocker locker(&EspeakLibrary::lock());
             espeak_SetSynthCallback(&SpeechSynthesiser::onSamples);
             voice = setVoice(voice, job);
             noteVoice(voice);

@@ -2,6 +2,8 @@
 #include "core/ProgramDirectory.h"
 #include "shell/Controls.h"
 #include "shell/FormRegistry.h"
+#include "shell/MessageBox.h"
+#include "speech/SpeechEngine.h"
 #include "speech/SpeechService.h"
 
 #include "RecordingOutput.h"
@@ -18,9 +20,10 @@
 #include <cstdio>
 
 namespace {
-// The child's modes: go on to the main window and end there; change the letter there and wait
-// to be killed; print the letter there and end.
+// The child's modes: go on to the main window and end there; the same while the sound goes
+// away; change the letter there and wait to be killed; print the letter there and end.
 const char *const kChild = "--run-program";
+const char *const kSilent = "--run-silent";
 const char *const kChangeLetter = "--change-letter";
 const char *const kShowLetter = "--show-letter";
 
@@ -36,6 +39,15 @@ void press(const char *window, const char *button)
         b->click();
 }
 
+// Plays like a device until the sound goes away.
+class FadingOutput : public RecordingOutput
+{
+public:
+    static inline bool s_soundGone = false;
+    bool isAudible() const override { return !s_soundGone; }
+    QString errorString() const override { return s_soundGone ? QStringLiteral("Kein Audiogerät") : QString(); }
+};
+
 QPlainTextEdit *letter()
 {
     return Controls::find<QPlainTextEdit>(QStringLiteral("vodozaduda1"), QStringLiteral("Text6"));
@@ -44,12 +56,20 @@ QPlainTextEdit *letter()
 // The program as main() runs it, in this process. Goes on from what the start shows, as a user
 // would ("Start >>" in the country window, "OK weiter >" in the first-run window), and ends
 // through the speaker window's end button once the main window stands. Reports what is left
-// of it afterwards.
+// of it afterwards. Silent: the sound goes away just as the end is asked for, so that speech
+// says so while the program ends.
 int runProgram(const QString &programDirectory, const char *mode = kChild, const QString &text = {})
 {
     ProgramDirectory::setPath(programDirectory);
     RecordingOutput *latest = nullptr;
     RecordingOutput::install(&latest);
+    if (qstrcmp(mode, kSilent) == 0)
+        AudioOutput::setFactory([] { return std::make_unique<FadingOutput>(); });
+    int messagesAfterTheEnd = 0;
+    MessageBox::setHandler([&messagesAfterTheEnd](const QString &) {
+        if (FormRegistry::instance().programEnded())
+            ++messagesAfterTheEnd;
+    });
     QList<QPointer<Form>> windows;
     QObject::connect(&FormRegistry::instance(), &FormRegistry::windowLoaded,
                      [&windows](Form *window) { windows << window; });
@@ -69,6 +89,14 @@ int runProgram(const QString &programDirectory, const char *mode = kChild, const
             }
             if (qstrcmp(mode, kShowLetter) == 0)
                 std::printf("letter: %s\n", qPrintable(letter()->toPlainText().replace(u'\n', u'|')));
+            if (qstrcmp(mode, kSilent) == 0) {
+                // The end is asked for (a key already queued), then speech finds no sound.
+                QMetaObject::invokeMethod(
+                    qApp, [] { press("Form1", "Command2"); }, Qt::QueuedConnection);
+                FadingOutput::s_soundGone = true;
+                SpeechService::current()->engine().speakText(QStringLiteral("Hallo"));
+                return;
+            }
             press("Form1", "Command2");
         } else if (!goneOn && shown("Form2")) {
             goneOn = true;
@@ -81,8 +109,9 @@ int runProgram(const QString &programDirectory, const char *mode = kChild, const
     user.start();
     const int code = Program::run();
     const qsizetype alive = std::count_if(windows.cbegin(), windows.cend(), [](const auto &w) { return !w.isNull(); });
-    std::printf("loaded %lld windows, %lld alive, speech service %s, main window %s\n", qlonglong(windows.size()),
-                qlonglong(alive), SpeechService::current() ? "alive" : "gone", mainReached ? "reached" : "never shown");
+    std::printf("loaded %lld windows, %lld alive, speech service %s, %d messages after the end, main window %s\n",
+                qlonglong(windows.size()), qlonglong(alive), SpeechService::current() ? "alive" : "gone",
+                messagesAfterTheEnd, mainReached ? "reached" : "never shown");
     std::fflush(stdout);
     return code;
 }
@@ -100,19 +129,22 @@ private slots:
 void TestProgramEnd::endsThroughTheSpeakerWindow_data()
 {
     QTest::addColumn<bool>("setUp");
-    QTest::newRow("later start, through the country window") << true;
-    QTest::newRow("first start, through the first-run window") << false;
+    QTest::addColumn<bool>("silent");
+    QTest::newRow("later start, through the country window") << true << false;
+    QTest::newRow("first start, through the first-run window") << false << false;
+    QTest::newRow("without sound, speaking at the end") << true << true;
 }
 
 void TestProgramEnd::endsThroughTheSpeakerWindow()
 {
     QFETCH(bool, setUp);
+    QFETCH(bool, silent);
     TestProgramDirectory dir;
     if (setUp)
         QVERIFY(dir.write(QStringLiteral("syso/optionen.chk"), "0\r\n"));
     QProcess program;
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(QCoreApplication::applicationFilePath(), {QLatin1String(kChild), dir.path()});
+    program.start(QCoreApplication::applicationFilePath(), {QLatin1String(silent ? kSilent : kChild), dir.path()});
     QVERIFY(program.waitForStarted());
     QVERIFY2(program.waitForFinished(20000), "the program did not end");
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
@@ -120,15 +152,18 @@ void TestProgramEnd::endsThroughTheSpeakerWindow()
     const QString report = QString::fromUtf8(program.readAllStandardOutput()).trimmed();
     const QRegularExpressionMatch m =
         QRegularExpression(
-            QStringLiteral("^loaded (\\d+) windows, (\\d+) alive, speech service (\\w+), main window ([\\w ]+)$"))
+            QStringLiteral("^loaded (\\d+) windows, (\\d+) alive, speech service (\\w+), (\\d+) messages after "
+                           "the end, main window ([\\w ]+)$"))
             .match(report);
     QVERIFY2(m.hasMatch(), qPrintable(report));
-    QCOMPARE(m.captured(4), QStringLiteral("reached"));
+    QCOMPARE(m.captured(5), QStringLiteral("reached"));
     // At least the first-run, tray, main and speaker windows and the country or the help window
     // stood; none is left, nor the speech service.
     QVERIFY2(m.captured(1).toInt() >= 5, qPrintable(report));
     QCOMPARE(m.captured(2), QStringLiteral("0"));
     QCOMPARE(m.captured(3), QStringLiteral("gone"));
+    // Nothing is said once the windows are going.
+    QCOMPARE(m.captured(4), QStringLiteral("0"));
     // The first start left its settings behind: the next start is a later one.
     if (!setUp)
         QVERIFY(QFile::exists(dir.file(QStringLiteral("syso/LetztesUpdate-Datum.chk"))));
@@ -162,8 +197,8 @@ void TestProgramEnd::aLetterOutlivesAKill()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc == 3 && qstrcmp(argv[1], kChild) == 0)
-        return runProgram(QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && (qstrcmp(argv[1], kChild) == 0 || qstrcmp(argv[1], kSilent) == 0))
+        return runProgram(QString::fromLocal8Bit(argv[2]), qstrcmp(argv[1], kSilent) == 0 ? kSilent : kChild);
     if (argc == 4 && qstrcmp(argv[1], kChangeLetter) == 0)
         return runProgram(QString::fromLocal8Bit(argv[2]), kChangeLetter, QString::fromLocal8Bit(argv[3]));
     if (argc == 3 && qstrcmp(argv[1], kShowLetter) == 0)
