@@ -288,33 +288,10 @@ QAccessible::UpdateHandler &nextHandler()
     return next;
 }
 
-// Nothing a control out of sight does reaches the bus: the program moves the focus through
-// its stores in the middle of a translation, and a screen reader must not say so.
 void reportUpdate(QAccessibleEvent *event)
 {
-    QObject *object = event->object();
-    if (OutOfSight::is(object))
+    if (!ControlAccessibility::passes(*event))
         return;
-    const QAccessible::Event type = event->type();
-    // A list of a window reports its current entry as the focus whenever the entry changes,
-    // even while the keyboard is elsewhere, as when typing in the input field selects the
-    // entry found. A screen reader would follow it away from where the keys go.
-    if (type == QAccessible::Focus) {
-        const auto *view = qobject_cast<QAbstractItemView *>(object);
-        if (view && !view->hasFocus() && qobject_cast<Form *>(view->window()))
-            return;
-    }
-    // A field that gets the focus moves its caret before Qt reports the focus; a screen reader
-    // then takes the caret move for the focus and says nothing of the field. The focus report
-    // says where the caret is.
-    static QPointer<QObject> reportedFocus;
-    if (type == QAccessible::Focus) {
-        reportedFocus = object;
-    } else if ((type == QAccessible::TextCaretMoved || type == QAccessible::TextSelectionChanged)
-               && object != reportedFocus && object && object->isWidgetType()
-               && static_cast<QWidget *>(object)->hasFocus()) {
-        return;
-    }
     if (QAccessible::UpdateHandler next = nextHandler()) {
         next(event);
         return;
@@ -343,6 +320,36 @@ void followSelection(QAbstractItemView *view)
                          view->selectionModel()->setCurrentIndex(chosen.first(), QItemSelectionModel::NoUpdate);
                      });
 }
+}
+
+bool ControlAccessibility::passes(const QAccessibleEvent &event)
+{
+    // Nothing a control out of sight does reaches the bus: the program moves the focus through
+    // its stores in the middle of a translation, and a screen reader must not say so.
+    QObject *object = event.object();
+    if (OutOfSight::is(object))
+        return false;
+    const QAccessible::Event type = event.type();
+    // A list of a window reports its current entry as the focus whenever the entry changes,
+    // even while the keyboard is elsewhere, as when typing in the input field selects the
+    // entry found. A screen reader would follow it away from where the keys go.
+    if (type == QAccessible::Focus) {
+        const auto *view = qobject_cast<QAbstractItemView *>(object);
+        if (view && !view->hasFocus() && qobject_cast<Form *>(view->window()))
+            return false;
+    }
+    // A field that gets the focus moves its caret before Qt reports the focus; a screen reader
+    // then takes the caret move for the focus and says nothing of the field. The focus report
+    // says where the caret is.
+    static QPointer<QObject> reportedFocus;
+    if (type == QAccessible::Focus) {
+        reportedFocus = object;
+    } else if ((type == QAccessible::TextCaretMoved || type == QAccessible::TextSelectionChanged)
+               && object != reportedFocus && object && object->isWidgetType()
+               && static_cast<QWidget *>(object)->hasFocus()) {
+        return false;
+    }
+    return true;
 }
 
 void ControlAccessibility::install()

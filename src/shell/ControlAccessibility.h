@@ -1,5 +1,6 @@
 #pragma once
 
+class QAccessibleEvent;
 class QWidget;
 
 // What assistive technology (a screen reader, through the accessibility bus) meets in the
@@ -14,6 +15,9 @@ public:
     static void install();
     // A window's controls, once the window is loaded.
     static void prepare(QWidget &window);
+
+    // Whether an event reaches the accessibility bus; the focus it lets through is noted.
+    [[nodiscard]] static bool passes(const QAccessibleEvent &event);
 
     // A control and what lies in it get their accessible interfaces made anew, after it came
     // into or went out of sight.
