@@ -355,6 +355,9 @@ void TestSpeechSettings::escapeStartsFresh()
     // button in sight, and never comes back to them.
     QVERIFY(press(Qt::Key_Backtab));
     QCOMPARE(QApplication::focusWidget(), ctl<QPushButton>(*w, "CloseButton"));
+    // Their access keys still run them.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_J, Qt::AltModifier);
+    QTRY_COMPARE(ctl<QLabel>(*w, "Sp1")->text(), QStringLiteral("#voice=name:lgx.de.johanna#"));
 }
 
 void TestSpeechSettings::takenOverSpeedSpeaksFaster()
