@@ -166,8 +166,11 @@ class ClickLabelAccessible : public QAccessibleWidget
 public:
     explicit ClickLabelAccessible(ClickLabel *l) : QAccessibleWidget(l, QAccessible::StaticText) {}
 
+    // One the Tab key reaches is a button to the keyboard, and is said to be one.
     QAccessible::Role role() const override
     {
+        if (label()->focusPolicy() & Qt::TabFocus)
+            return QAccessible::Button;
         return label()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
     }
     QString text(QAccessible::Text t) const override
@@ -308,8 +311,8 @@ void forgetInterface(QObject *object)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
 }
 
-// Bus and keys choose a list entry through the selection alone; a click and the arrow keys
-// also make it the current entry, which is what the windows follow.
+// The bus chooses a list entry through the selection alone; a click and the arrow keys also
+// make it the current entry, which is what the windows follow.
 void followSelection(QAbstractItemView *view)
 {
     QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, view,
