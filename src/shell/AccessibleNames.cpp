@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QVariant>
 #include <QWidget>
@@ -19,6 +20,11 @@ void AccessibleNames::give(QWidget &window)
         const bool ours = control->property(kFromHelpText).toBool();
         if (ours)
             control->setAccessibleName(QString());
+        // A label says its text, which changes as it shows values and help texts; one that
+        // shows nothing has nothing to say. Only a picture needs words.
+        const auto *label = qobject_cast<QLabel *>(control);
+        if (label && label->pixmap().isNull())
+            continue;
         const QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
         if (accessible && !accessible->text(QAccessible::Name).trimmed().isEmpty())
             continue;

@@ -45,8 +45,10 @@ void FileListBox::refresh()
 
 QString FileListBox::fileName() const
 {
-    const QListWidgetItem *item = currentItem();
-    return item && item->isSelected() ? item->text() : QString();
+    // The marked file, not the current row alone: a list that gets the focus makes its first
+    // row current without marking it.
+    const QList<QListWidgetItem *> marked = selectedItems();
+    return marked.isEmpty() ? QString() : marked.first()->text();
 }
 
 void FileListBox::keyPressEvent(QKeyEvent *event)

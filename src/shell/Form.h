@@ -32,6 +32,8 @@ public:
     virtual void programEnds() {}
     // Which of F1 (help), F2 (read the help text) and F3 (stop) the shell handles here.
     virtual SharedKeys sharedKeys() const { return AllSharedKeys; }
+    // A window that asks before the program goes on: screen readers read its texts when it opens.
+    virtual bool isDialog() const { return false; }
 
     bool isUnloaded() const { return m_unloaded; }
     // Waits as pause() does. False when this window was unloaded during the wait: the

@@ -2,6 +2,7 @@
 
 #include "core/Pause.h"
 #include "shell/AccessibleNames.h"
+#include "shell/ControlAccessibility.h"
 #include "shell/KeyPreview.h"
 #include "shell/PlainToolTips.h"
 
@@ -20,6 +21,7 @@ FormRegistry::FormRegistry(QObject *parent) : QObject(parent), m_quit([] { QCore
     if (auto *app = QCoreApplication::instance()) {
         app->installEventFilter(new KeyPreview(this));
         app->installEventFilter(new PlainToolTips(this));
+        ControlAccessibility::install();
     }
 }
 
@@ -63,6 +65,7 @@ Form *FormRegistry::load(const QString &name)
     m_loaded.emplace_back(name, window);
     window->load();
     AccessibleNames::give(*window);
+    ControlAccessibility::prepare(*window);
     emit windowLoaded(window);
     return window;
 }

@@ -98,6 +98,7 @@ void Logox4::buildControls()
     m_Label19->setCursor(Qt::PointingHandCursor);
 
     m_Text1 = F::field(this, "Text1", QStringLiteral("Test"), 120, 3960, 2655, 315);
+    m_Text1->setAccessibleName(QStringLiteral("Testsatz"));
     m_Command9 = whiteButton(this, "Command9", QStringLiteral("Stimm -  &Muster uebernehmen"), 2880, 3960, 3495);
     m_Command9->setToolTip(QStringLiteral("Muster übernehmen"));
     m_SpeechFontCombo = F::make<QComboBox>(this, "SpeechFontCombo", 120, 4320, 2655, 315);
@@ -178,6 +179,8 @@ void Logox4::buildRows()
         row.slider->setPageStep(10);
         Twips::useDesktopColors(row.slider);
         row.caption = F::label(m_Frame2, row.captionName, row.captionText, 4680, top, 1455, 255);
+        // Names the slider for screen readers, whatever caption a country file gives.
+        row.caption->setBuddy(row.slider);
         top += 480;
     }
 }

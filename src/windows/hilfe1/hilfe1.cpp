@@ -108,6 +108,7 @@ void hilfe1::buildKeys()
 {
     const QColor yellow = Twips::color(VbColor::kYellow);
     m_Picture1S = picture(this, "Picture1S", QStyle::SP_MediaPlay, QString(), 120, 1575);
+    m_Picture1S->setAccessibleName(QStringLiteral("Hilfetext vorlesen"));
     m_Image1 = picture(this, "Image1", QStyle::SP_MediaStop, QStringLiteral("Stop Sprache"), 600, 1560);
     m_Image3 = picture(this, "Image3", QStyle::SP_MediaPause, QStringLiteral("Pause Sprache"), 1200, 1560);
     m_Image4 = picture(this, "Image4", QStyle::SP_MediaSeekForward, QStringLiteral("Weiter sprechen"), 1920, 1560);

@@ -95,6 +95,8 @@ void starter::buildControls()
     m_Picture1 = picture(this, "Picture1", 120, 2100);
     m_Label3 = F::clickLabel(this, "Label3", QStringLiteral("Land ?"), 720, 2130, 2400, 375);
     m_Label3->setCursor(Qt::PointingHandCursor);
+    // The keyboard's way to the country choice once the button above is gone.
+    m_Label3->setFocusPolicy(Qt::StrongFocus);
 
     m_Command9 = F::button(this, "Command9", QStringLiteral("OK weiter >"), 120, 2760, 2820, 495);
     Twips::setBackColor(m_Command9, Twips::color(VbColor::kLightYellow));

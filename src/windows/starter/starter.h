@@ -28,6 +28,7 @@ public:
     void load() override;
     void keyDown(int key) override;
     void unloadStep() override;
+    bool isDialog() const override { return true; }
 
 private:
     void buildControls();

@@ -119,6 +119,7 @@ void vodozaduda1::buildDictionaryPanel()
     for (int k = 0; k < 4; ++k) {
         c.Lists[k] = F::make<PartList>(this, "", 120, 720, 4335, 2790);
         c.Lists[k]->setObjectName(QStringLiteral("List%1").arg(k + 1));
+        c.Lists[k]->setAccessibleName(QStringLiteral("Wörterbuch, Teil %1").arg(k + 1));
     }
     c.Frame1 = F::make<QGroupBox>(this, "Frame1", 120, 720, 4335, 2775);
     c.Frame1->setTitle(QStringLiteral("Wörterbuch - Länder Auswahl"));
@@ -127,6 +128,7 @@ void vodozaduda1::buildDictionaryPanel()
     c.Frame1->hide();
     c.File1 = F::make<FileListBox>(c.Frame1, "File1", 120, 240, 2535, 2250);
     c.File1->setPattern(QStringLiteral("*.txt"));
+    c.File1->setAccessibleName(QStringLiteral("Wörterbücher"));
     c.Label2 = F::label(
         c.Frame1, "Label2",
         QStringLiteral("Worterbuch markieren und  mit Doppelklick laden. Oder nach markieren übernehmen  klicken !"),
@@ -147,6 +149,7 @@ void vodozaduda1::buildButtons()
     c.Command2->setToolTip(QStringLiteral("[EXIT].. Fenster schließen"));
     c.Text5 = F::make<QLineEdit>(this, "Text5", 120, 4440, 4335, 375);
     c.Text5->setReadOnly(true);
+    c.Text5->setAccessibleName(QStringLiteral("Eintrag"));
     // An entry of any length, so that the whole of it is split and spoken.
     c.Text5->setMaxLength(std::numeric_limits<int>::max());
     c.Command43 = F::button(this, "Command43", QStringLiteral("verstecken"), 4560, 4440, 1215, 375);
@@ -172,6 +175,9 @@ void vodozaduda1::buildButtons()
     // Toggle buttons: "<" gives the chosen face to the input fields, "^" to the letter above.
     c.Check5 = F::button(this, "Check5", QStringLiteral("<"), 10425, 4440, 480, 375);
     c.Check6 = F::button(this, "Check6", QStringLiteral("^"), 10935, 4440, 480, 375);
+    // Their captions are arrows; a screen reader says what they point at.
+    c.Check5->setAccessibleName(QStringLiteral("Schrift der Eingabefelder"));
+    c.Check6->setAccessibleName(QStringLiteral("Schrift des Briefs"));
     for (QPushButton *target : {c.Check5, c.Check6}) {
         target->setCheckable(true);
         Twips::setBackColor(target, Twips::color(VbColor::kLightYellow));
@@ -185,6 +191,8 @@ void vodozaduda1::buildLetterSide()
     c.Text6 = F::make<QPlainTextEdit>(this, "Text6", 5880, 480, 5535, 3975);
     c.Text6->setAccessibleName(QStringLiteral("Brief"));
     c.Text6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab leaves the letter for the next control instead of writing a tab into it.
+    c.Text6->setTabChangesFocus(true);
     c.Text6->setFont(FontList::withFace(QFont(QString(), 12), FontChoice::kDesignFace));
     Twips::setBackColor(c.Text6, Twips::color(VbColor::kYellow));
     c.Command22 = F::button(this, "Command22", QStringLiteral("&1;"), 5880, 60, 495, 375);
