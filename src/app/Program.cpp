@@ -32,15 +32,18 @@ void add(FormRegistry &registry, ProgramState &state)
 
 bool sharedKey(Form &window, int key)
 {
-    Q_UNUSED(window);
     switch (key) {
     case Qt::Key_F1:
         if (hilfe1 *help = form<hilfe1>())
             help->showPlaced();
         return true;
     case Qt::Key_F2:
-        if (hilfe1 *help = form<hilfe1>())
-            help->playAndClear();
+        if (hilfe1 *help = form<hilfe1>()) {
+            if (window.readKeyEmptiesHelpText())
+                help->playAndClear();
+            else
+                help->pla();
+        }
         return true;
     case Qt::Key_F3:
         SpeechHandOff::click(QStringLiteral("stop"));
@@ -116,9 +119,9 @@ void Program::registerWindows()
 void Program::carryOutRequests()
 {
     ProgramState *s = &m_state;
-    QObject::connect(s, &ProgramState::helpTextRequested, s, [](const QString &text) {
+    QObject::connect(s, &ProgramState::helpTextRequested, s, [](const QString &text, const QString &language) {
         if (hilfe1 *help = form<hilfe1>())
-            help->setHelpText(text);
+            help->setHelpText(text, language);
     });
     QObject::connect(s, &ProgramState::helpWindowRequested, s, [] {
         if (hilfe1 *help = form<hilfe1>())
@@ -144,6 +147,14 @@ void Program::carryOutRequests()
     QObject::connect(s, &ProgramState::endRequested, s, &endAsAsked);
 }
 
+void Program::useDesignFont()
+{
+    // The windows are laid out in design measures made for a small 8-point face.
+    QFont font = QApplication::font();
+    font.setPointSize(kDesignPointSize);
+    QApplication::setFont(font);
+}
+
 bool Program::translateQtDialogs()
 {
     auto *translator = new QTranslator(QCoreApplication::instance());
@@ -160,10 +171,7 @@ int Program::run()
     QApplication::setApplicationName(QStringLiteral("HX-Tolkarin"));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ProgramIcon::icon());
-    // The windows are laid out in design measures made for a small 8-point face.
-    QFont font = QApplication::font();
-    font.setPointSize(8);
-    QApplication::setFont(font);
+    useDesignFont();
     // Without the translations the dialogs are English; everything else works the same.
     (void)translateQtDialogs();
 
@@ -171,10 +179,11 @@ int Program::run()
     ProgramDirectory::setPath(ProgramDirectory::writableOne(
         ProgramDirectory::path(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     SpeechService speech(ProgramDirectory::path());
-    // What keeps speech from being heard is said once, in a message.
-    QObject::connect(&speech.engine(), &SpeechEngine::failed, &speech,
-                     [](const QString &message) { MessageBox::show(message); });
     Program program;
+    // What keeps speech from being heard is said once, in a message, in the user's language.
+    QObject::connect(&speech.engine(), &SpeechEngine::failed, &program.state(), [&program](const QString &message) {
+        MessageBox::show(program.state().texts().localise(message).text);
+    });
     FormRegistry &registry = FormRegistry::instance();
     registry.load(QLatin1String(kStartWindow));
     // The program may have been ended while the start window loaded.

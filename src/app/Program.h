@@ -22,6 +22,10 @@ public:
 
     ProgramState &state() { return m_state; }
 
+    // The size of the application's font, which every window's measures were made for.
+    static constexpr int kDesignPointSize = 8;
+    // Needs the application object.
+    static void useDesignFont();
     // Qt's own dialogs (file, print, message buttons) in German, from Qt's translations.
     // False when they are not installed; the dialogs then stay in English.
     static bool translateQtDialogs();

@@ -32,6 +32,8 @@ public:
     virtual void programEnds() {}
     // Which of F1 (help), F2 (read the help text) and F3 (stop) the shell handles here.
     virtual SharedKeys sharedKeys() const { return AllSharedKeys; }
+    // Whether F2 empties the help text after reading it, or leaves it standing to be read again.
+    virtual bool readKeyEmptiesHelpText() const { return true; }
 
     bool isUnloaded() const { return m_unloaded; }
     // Waits as pause() does. False when this window was unloaded during the wait: the

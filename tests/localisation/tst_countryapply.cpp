@@ -76,11 +76,12 @@ QString rowName(const CountryKeys::Row &row)
     return QLatin1StringView(row.window) + u'.' + QLatin1StringView(row.control);
 }
 
-// Germany.txt with some keys changed: a null value drops the key. The section heading too.
-QByteArray germanyWith(const TestProgramDirectory &dir, const QList<std::pair<QString, QString>> &changes,
+// A shipped country file with some keys changed: a null value drops the key. The section heading too.
+QByteArray countryWith(const TestProgramDirectory &dir, const QString &base,
+                       const QList<std::pair<QString, QString>> &changes,
                        const QString &section = QStringLiteral("Section2"))
 {
-    QStringList lines = QString::fromUtf8(dir.read(QStringLiteral("land/Germany.txt"))).split(QStringLiteral("\r\n"));
+    QStringList lines = QString::fromUtf8(dir.read(QStringLiteral("land/") + base)).split(QStringLiteral("\r\n"));
     if (lines.size() == 1)
         lines = lines.first().split(u'\n');
     QStringList out;
@@ -97,6 +98,12 @@ QByteArray germanyWith(const TestProgramDirectory &dir, const QList<std::pair<QS
             out << key + u'=' + change->second;
     }
     return out.join(QStringLiteral("\r\n")).toUtf8();
+}
+
+QByteArray germanyWith(const TestProgramDirectory &dir, const QList<std::pair<QString, QString>> &changes,
+                       const QString &section = QStringLiteral("Section2"))
+{
+    return countryWith(dir, QStringLiteral("Germany.txt"), changes, section);
 }
 
 // Every row's property and every font target's face, for comparing two states.
@@ -132,8 +139,8 @@ private slots:
     void applyingTwiceEqualsOnce();
     void fontFaceOnTheFontList_data();
     void fontFaceOnTheFontList();
-    void helpTextsInTheInterfaceLanguage_data();
-    void helpTextsInTheInterfaceLanguage();
+    void helpTextsInTheirOwnLanguage_data();
+    void helpTextsInTheirOwnLanguage();
     void helpPageOnlyInsideTheProgram_data();
     void helpPageOnlyInsideTheProgram();
 
@@ -202,45 +209,77 @@ void TestCountryApply::everyRow()
         if (actual != expected)
             wrong << key + QStringLiteral(": \"") + actual + QStringLiteral("\" instead of \"") + expected + u'"';
     }
+    // The texts of our own keys after the table; where the file has none, the design text,
+    // which the German file gives as it is.
+    for (const CountryKeys::TextRow &row : CountryKeys::textRows()) {
+        const QString key = CountryTexts::key(row.text);
+        const QObject *control = Controls::find(QLatin1StringView(row.window), QLatin1StringView(row.control));
+        const QString expected = IniFile::readValue(land(wrongSection ? QStringLiteral("Germany.txt") : file),
+                                                    QStringLiteral("Section2"), key);
+        const QString actual = control ? shown(control, row.property) : QStringLiteral("(no control)");
+        if (actual != expected)
+            wrong << key + QStringLiteral(": \"") + actual + QStringLiteral("\" instead of \"") + expected + u'"';
+    }
     QCOMPARE(wrong, QStringList());
 }
 
 void TestCountryApply::oneRow_data()
 {
+    QTest::addColumn<QString>("base");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value"); // null: the key is missing from the file
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("without Key54") << "Key54" << QString() << "Form2"
+    QTest::newRow("without Key54") << "Germany.txt"
+                                   << "Key54" << QString() << "Form2"
                                    << "Command7"
                                    << "";
-    QTest::newRow("rows after it still run") << "Key54" << QString() << "Form2"
+    QTest::newRow("rows after it still run") << "Germany.txt"
+                                             << "Key54" << QString() << "Form2"
                                              << "Command22"
                                              << "Übernehmen ?";
-    QTest::newRow("150 characters") << "Key51" << QString(150, u'x') << "vodozaduda1"
+    QTest::newRow("150 characters") << "Germany.txt"
+                                    << "Key51" << QString(150, u'x') << "vodozaduda1"
                                     << "Label2" << QString(137, u'x');
-    QTest::newRow("markup") << "Key51"
+    QTest::newRow("markup") << "Germany.txt"
+                            << "Key51"
                             << "<img src=\"/dev/zero\">"
                             << "vodozaduda1"
                             << "Label2"
                             << "<img src=\"/dev/zero\">";
-    QTest::newRow("markup in a frame caption") << "Key58"
+    QTest::newRow("markup in a frame caption") << "Germany.txt"
+                                               << "Key58"
                                                << "<b>Land</b>"
                                                << "Form2"
                                                << "Frame2"
                                                << "<b>Land</b>";
+    // A text of our own that the file leaves out keeps its design text.
+    QTest::newRow("English without KeyHoch") << "England.txt"
+                                             << "KeyHoch" << QString() << "vodozaduda1"
+                                             << "Command19"
+                                             << "<< hoch";
+    QTest::newRow("Greek without KeyExit, in the tray menu") << "Greece.txt"
+                                                             << "KeyExit" << QString() << "halmorix"
+                                                             << "mnExit"
+                                                             << "Exit";
+    QTest::newRow("English, its own text") << "England.txt"
+                                           << "KeyPfad" << QString() << "vodozaduda1"
+                                           << "Command19"
+                                           << "<< up";
 }
 
 void TestCountryApply::oneRow()
 {
+    QFETCH(QString, base);
     QFETCH(QString, key);
     QFETCH(QString, value);
     QFETCH(QString, window);
     QFETCH(QString, control);
     QFETCH(QString, caption);
-    QVERIFY(m_fixture->dir().write(QStringLiteral("land/Test.txt"), germanyWith(m_fixture->dir(), {{key, value}})));
-    CountryApply::apply(land(QStringLiteral("Germany.txt")), QStringLiteral("Section2"), m_fixture->sandbox().state());
+    QVERIFY(
+        m_fixture->dir().write(QStringLiteral("land/Test.txt"), countryWith(m_fixture->dir(), base, {{key, value}})));
+    CountryApply::apply(land(base), QStringLiteral("Section2"), m_fixture->sandbox().state());
     CountryApply::apply(land(QStringLiteral("Test.txt")), QStringLiteral("Section2"), m_fixture->sandbox().state());
     const QObject *c = Controls::find(window, control);
     QVERIFY(c);
@@ -309,46 +348,86 @@ void TestCountryApply::fontFaceOnTheFontList()
     }
 }
 
-void TestCountryApply::helpTextsInTheInterfaceLanguage_data()
+void TestCountryApply::helpTextsInTheirOwnLanguage_data()
 {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("freshHelpWindow");
+    QTest::addColumn<QString>("file"); // empty: none applied; "-" before a key: that key left out
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("fresh"); // the window closed and opened again after applying
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("language");
-    QTest::newRow("England") << "England.txt" << false << "en";
-    QTest::newRow("Spain") << "Spain.txt" << false << "es";
-    QTest::newRow("Germany") << "Germany.txt" << false << "de";
-    QTest::newRow("no language key") << "Test.txt" << false << "de";
-    // The interface language is the program's, not the help window's: it outlives the window.
-    QTest::newRow("help window closed with Esc and opened again") << "England.txt" << true << "en";
+    QTest::newRow("a design text") << ""
+                                   << "vodozaduda1"
+                                   << "Command19" << false << "Auswahl hoch"
+                                   << "de";
+    QTest::newRow("England: a text of our own") << "England.txt"
+                                                << "vodozaduda1"
+                                                << "Command19" << false << "Selection up"
+                                                << "en";
+    QTest::newRow("England: a text of the key table") << "England.txt"
+                                                      << "vodozaduda1"
+                                                      << "Command2" << false << "[EXIT].. Close the window"
+                                                      << "en";
+    QTest::newRow("Spain: a text of the key table") << "Spain.txt"
+                                                    << "vodozaduda1"
+                                                    << "Command2" << false << "[SALIR].. Cerrar la ventana"
+                                                    << "es";
+    QTest::newRow("England without the key: the design text, in German") << "England.txt-KeyHochHilfe"
+                                                                         << "vodozaduda1"
+                                                                         << "Command19" << false << "Auswahl hoch"
+                                                                         << "de";
+    QTest::newRow("England, a window opened afresh shows its design texts, in German")
+        << "England.txt"
+        << "Logox4"
+        << "CloseButton" << true << "Abbrechen"
+        << "de";
+    QTest::newRow("England, the same window before") << "England.txt"
+                                                     << "Logox4"
+                                                     << "CloseButton" << false << "Cancel"
+                                                     << "en";
+    QTest::newRow("Germany") << "Germany.txt"
+                             << "vodozaduda1"
+                             << "Command2" << false << "[EXIT].. Fenster schließen"
+                             << "de";
 }
 
-void TestCountryApply::helpTextsInTheInterfaceLanguage()
+void TestCountryApply::helpTextsInTheirOwnLanguage()
 {
     QFETCH(QString, file);
-    QFETCH(bool, freshHelpWindow);
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(bool, fresh);
+    QFETCH(QString, text);
     QFETCH(QString, language);
-    QVERIFY(m_fixture->dir().write(QStringLiteral("land/Test.txt"),
-                                   germanyWith(m_fixture->dir(), {{QStringLiteral("KeySprache"), QString()}})));
-    CountryApply::apply(land(QStringLiteral("England.txt")), QStringLiteral("Section2"), m_fixture->sandbox().state());
-    CountryApply::apply(land(file), QStringLiteral("Section2"), m_fixture->sandbox().state());
-    if (freshHelpWindow) {
-        hilfe1 &before = *form<hilfe1>();
-        showAndActivate(before);
-        QVERIFY(press(Qt::Key_Escape));
-        QVERIFY(!isLoaded<hilfe1>());
+    m_fixture->open();
+    if (file.contains(u'-')) {
+        QVERIFY(m_fixture->dir().write(
+            QStringLiteral("land/Test.txt"),
+            countryWith(m_fixture->dir(), file.section(u'-', 0, 0), {{file.section(u'-', 1), QString()}})));
+        file = QStringLiteral("Test.txt");
     }
+    if (!file.isEmpty())
+        CountryApply::apply(land(file), QStringLiteral("Section2"), m_fixture->sandbox().state());
+    FormRegistry &registry = FormRegistry::instance();
+    QVERIFY(registry.load(window));
+    if (fresh) {
+        QVERIFY(registry.unload(window));
+        QTRY_VERIFY(!registry.find(window));
+        QVERIFY(registry.load(window));
+    }
+    hover(Controls::find<QWidget>(window, control));
     hilfe1 &help = *form<hilfe1>();
-    help.setHelpText(QStringLiteral("Hilfetext"));
+    QCOMPARE(help.helpText(), text);
     ctl<QAbstractButton>(help, "Picture1S")->click();
     const SpeechRecorder &speech = m_fixture->speech();
     QCOMPARE(speech.clicks.size(), 1);
     QCOMPARE(speech.clicks.first().element, QStringLiteral("Hilfe"));
     QCOMPARE(speech.clicks.first().language, language);
     QCOMPARE(speech.clicks.first().handOff,
-             QStringLiteral("#voice=name:lgx.%1.silkrvlg# #AFX =DL122=1:$123=26.0,$124=0.4,$125=0.0;# #BINT=43%#\r\n"
-                            "Hilfetext\r\n")
-                 .arg(language)
-                 .toUtf8());
+             QStringLiteral("#voice=name:lgx.%1.silkrvlg# #AFX =DL122=1:$123=26.0,$124=0.4,$125=0.0;# #BINT=43%#\r\n")
+                     .arg(language)
+                     .toUtf8()
+                 + (text + QStringLiteral("\r\n")).toUtf8());
 }
 
 void TestCountryApply::helpPageOnlyInsideTheProgram_data()

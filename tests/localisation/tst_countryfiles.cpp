@@ -84,6 +84,15 @@ void TestCountryFiles::completeFile()
             tooLong.append(it.key());
     }
     QCOMPARE(tooLong, QStringList());
+    // A message with a number or a name in it keeps the places they go.
+    QStringList placeholders;
+    for (int id = 0; id < CountryTexts::Count; ++id) {
+        const auto text = CountryTexts::Id(id);
+        for (const QString &mark : {QStringLiteral("%1"), QStringLiteral("%2")})
+            if (CountryTexts::designText(text).contains(mark) != values.value(CountryTexts::key(text)).contains(mark))
+                placeholders.append(CountryTexts::key(text) + u' ' + mark);
+    }
+    QCOMPARE(placeholders, QStringList());
 
     QCOMPARE(values.value(QStringLiteral("KeySprache")), language);
     QCOMPARE(values.value(QStringLiteral("KeyPfad")), QStringLiteral("\\hilfe-vq\\index.htm"));
@@ -173,6 +182,10 @@ void TestCountryFiles::englishHasNoGermanText()
         {QStringLiteral("Key40"), QStringLiteral("< 1&+2")},
         {QStringLiteral("Key42"), QStringLiteral("< Focus")},
         {QStringLiteral("Key54"), QStringLiteral("Start >>")},
+        {QStringLiteral("KeyFokus1"), QStringLiteral("Focus 1")},
+        {QStringLiteral("KeyFokus2"), QStringLiteral("Focus 2")},
+        {QStringLiteral("KeyExit"), QStringLiteral("Exit")},
+        {QStringLiteral("KeyHeimseiteAdresse"), QStringLiteral("\\hilfe-vq\\index.htm")},
     };
     const QHash<QString, QString> german = sectionValues(countryFile(QStringLiteral("Germany.txt")));
     const QHash<QString, QString> english = sectionValues(countryFile(QStringLiteral("England.txt")));

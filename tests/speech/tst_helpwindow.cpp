@@ -173,6 +173,8 @@ void TestHelpWindow::speechKeys()
 void TestHelpWindow::largePrint()
 {
     hilfe1 &h = openHelp();
+    for (const char *sign : {"Label3", "Label4"})
+        QCOMPARE(ctl<QLabel>(h, sign)->font().pointSize(), 18);
     const int frame = hilfe1::kFrameWidth;
     QCOMPARE(Twips::fromPixels(h.width()) + frame, hilfe1::kNormalWidth);
     QTest::mouseClick(ctl<QLabel>(h, "Label3"), Qt::LeftButton);
@@ -218,7 +220,9 @@ void TestHelpWindow::descriptionAndHomePage()
     QCOMPARE(shell.urls.size(), 2);
     QCOMPARE(shell.urls[0], QUrl::fromLocalFile(m_fixture->dir().file(QStringLiteral("hilfe-vq/index.htm"))));
     QVERIFY(QFile::exists(shell.urls[0].toLocalFile()));
-    QCOMPARE(shell.urls[1], QUrl(QStringLiteral("https://hx-tolkarin.de")));
+    // No address the program does not own: its own page, unless a country file names another.
+    QCOMPARE(ctl<QLabel>(h, "Label5")->text(), QStringLiteral("Über HX-Tolkarin"));
+    QCOMPARE(shell.urls[1], shell.urls[0]);
 }
 
 void TestHelpWindow::escapeUnloadsToAFreshWindow()

@@ -2,6 +2,7 @@
 
 #include "core/ProgramState.h"
 #include "shell/ControlFactory.h"
+#include "shell/ControlText.h"
 #include "shell/FormRegistry.h"
 #include "shell/MouseOver.h"
 #include "shell/PageView.h"
@@ -14,7 +15,7 @@
 
 Form1::Form1(ProgramState &state, QWidget *parent) : Form(parent), m_state(state)
 {
-    setWindowTitle(QStringLiteral("Sprecher"));
+    ControlText::set(this, ControlText::Property::WindowCaption, m_state.text(CountryTexts::SprecherTitel));
     buildControls();
 
     connect(m_Command1, &QPushButton::clicked, this, [] { SpeechHandOff::click(QStringLiteral("Hilfe")); });
@@ -26,18 +27,19 @@ Form1::Form1(ProgramState &state, QWidget *parent) : Form(parent), m_state(state
     MouseOver::watch(m_Command1, [this, white, highlight] {
         Twips::setBackColor(m_Command1, highlight);
         Twips::setBackColor(m_Command3, white);
-        m_state.showHelpText(m_Command1->toolTip());
+        m_state.showHelpText(ControlText::toolTip(m_Command1));
     });
     MouseOver::watch(m_Command3, [this, white, highlight] {
         Twips::setBackColor(m_Command1, white);
-        m_state.showHelpText(m_Command3->toolTip());
+        m_state.showHelpText(ControlText::toolTip(m_Command3));
         Twips::setBackColor(m_Command3, highlight);
     });
-    MouseOver::watch(m_Frame1, [this, white] {
+    // Leaving a button through its frame resets it, as the main window's frames do.
+    MouseOver::watchEmptyArea(m_Frame1, [this, white] {
         Twips::setBackColor(m_Command1, white);
         Twips::setBackColor(m_Command3, white);
     });
-    MouseOver::watch(m_Frame2, [this, white] { Twips::setBackColor(m_Command3, white); });
+    MouseOver::watchEmptyArea(m_Frame2, [this, white] { Twips::setBackColor(m_Command3, white); });
 }
 
 Form1::~Form1() = default;

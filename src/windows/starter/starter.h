@@ -28,6 +28,8 @@ public:
     void load() override;
     void keyDown(int key) override;
     void unloadStep() override;
+    // F2 reads the help text and leaves it standing.
+    bool readKeyEmptiesHelpText() const override { return false; }
 
 private:
     void buildControls();

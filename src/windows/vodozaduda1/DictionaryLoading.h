@@ -4,7 +4,9 @@
 
 #include <array>
 
+class CountryTexts;
 class PartList;
+class ProgramState;
 class QLineEdit;
 class QProgressBar;
 
@@ -14,12 +16,12 @@ class DictionaryLoading : public QObject
     Q_OBJECT
 public:
     DictionaryLoading(QLineEdit *text2, const std::array<PartList *, 4> &lists, QProgressBar *progress,
-                      QObject *parent = nullptr);
+                      const ProgramState &state, QObject *parent = nullptr);
 
     static QString defaultDictionaryPath();
     static QString dictionaryPath(const QString &name);
-    static QString faultyDictionaryMessage();
-    static QString layoutMessage();
+    static QString faultyDictionaryMessage(const CountryTexts &texts);
+    static QString layoutMessage(const CountryTexts &texts);
 
     static bool DateiVorhanden(const QString &path);
     // Loads only when the default dictionary is present ("Fehler im Wörterbuch" otherwise).
@@ -30,4 +32,5 @@ private:
     QLineEdit *m_text2 = nullptr;
     std::array<PartList *, 4> m_lists{};
     QProgressBar *m_progress = nullptr;
+    const ProgramState &m_state;
 };

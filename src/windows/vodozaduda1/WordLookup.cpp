@@ -4,6 +4,7 @@
 #include "dictionary/EntryText.h"
 #include "dictionary/PartListModel.h"
 #include "shell/ControlActions.h"
+#include "shell/ControlText.h"
 #include "shell/Form.h"
 #include "shell/MessageBox.h"
 #include "shell/Twips.h"
@@ -29,10 +30,10 @@ WordLookup::WordLookup(Form &window, const LookupControls &controls, ProgramStat
     m_c.text1->installEventFilter(this);
 }
 
-QString WordLookup::speechRuntimeMessage()
+QString WordLookup::speechRuntimeMessage(const CountryTexts &texts)
 {
-    return QStringLiteral("Achtung : Haben Sie webspeech installiert ? ")
-           + QStringLiteral("https://github.com/espeak-ng/espeak-ng/releases");
+    return texts.text(CountryTexts::Webspeech).text
+           + QStringLiteral(" https://github.com/espeak-ng/espeak-ng/releases");
 }
 
 bool WordLookup::eventFilter(QObject *watched, QEvent *event)
@@ -115,14 +116,14 @@ void WordLookup::Check1_Click()
         focusControl(m_c.text3);
         m_c.text3->deselect();
         Twips::setBackColor(m_c.text1, face);
-        m_c.check1->setText(QStringLiteral("Focus 1"));
+        ControlText::setCaption(m_c.check1, m_state.text(CountryTexts::Fokus1));
         Twips::setBackColor(m_c.label10, Twips::color(VbColor::kGreen));
         Twips::setBackColor(m_c.label11, face);
     } else {
         focusControl(m_c.text1);
         m_c.text1->deselect();
         Twips::setBackColor(m_c.text1, Twips::color(VbColor::kWhite));
-        m_c.check1->setText(QStringLiteral("Focus 2"));
+        ControlText::setCaption(m_c.check1, m_state.text(CountryTexts::Fokus2));
         Twips::setBackColor(m_c.label11, Twips::color(VbColor::kGreen));
         Twips::setBackColor(m_c.label10, face);
     }
@@ -146,7 +147,7 @@ void WordLookup::Command7_Click()
     if (const auto fields = EntryText::parsing(m_entry)) {
         m_c.list5->addItems(*fields);
     } else {
-        MessageBox::show(QStringLiteral("Zu viele Worte!"));
+        MessageBox::show(m_state.text(CountryTexts::ZuVieleWorte).text);
     }
     if (!m_window.pause(0.2))
         return;
@@ -165,7 +166,7 @@ void WordLookup::Command8_Click()
 void WordLookup::Command11_Click()
 {
     if (!SpeechHandOff::writeQuoted(voicePrefix(m_c.list6) + selectedText(m_c.list5))) {
-        MessageBox::show(QStringLiteral("Achtung : Schreibschutz entfernen [hilfe.txt]!"));
+        MessageBox::show(m_state.text(CountryTexts::Schreibschutz).text);
         focusControl(m_c.text3);
         return;
     }
@@ -188,7 +189,7 @@ void WordLookup::Command39_Click(const QString &language)
     if (m_state.isMuted())
         return;
     if (!SpeechHandOff::click(QStringLiteral("Hilfex"), language)) {
-        MessageBox::show(speechRuntimeMessage());
+        MessageBox::show(speechRuntimeMessage(m_state.texts()));
         m_state.setMuted(true);
     }
 }

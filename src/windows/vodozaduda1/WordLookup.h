@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 
+class CountryTexts;
 class Form;
 class ProgramState;
 class PartList;
@@ -36,7 +37,7 @@ class WordLookup : public QObject
 public:
     WordLookup(Form &window, const LookupControls &controls, ProgramState &state, QObject *parent = nullptr);
 
-    static QString speechRuntimeMessage();
+    static QString speechRuntimeMessage(const CountryTexts &texts);
 
     // Enter with "schreiben" ticked: the letter side appends the translation instead.
     void setCollector(std::function<void()> collect) { m_collect = std::move(collect); }
