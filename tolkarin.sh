@@ -9,7 +9,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
   libespeak-ng-dev espeak-ng-data libgumbo-dev zlib1g-dev libbenchmark-dev
-  pulseaudio-utils fonts-dejavu-core qt6-translations-l10n
+  pulseaudio-utils fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
   dict-freedict-deu-eng dict-freedict-deu-ell dict-freedict-deu-ita dict-freedict-spa-deu
 )
 # Making and checking the package: dpkg-shlibdeps, lintian, appstreamcli, desktop-file-validate.

@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "core/ProgramDirectory.h"
+#include "shell/FontList.h"
 #include "shell/FormRegistry.h"
 #include "shell/MessageBox.h"
 #include "shell/ProgramIcon.h"
@@ -150,7 +151,7 @@ void Program::carryOutRequests()
 void Program::useDesignFont()
 {
     // The windows are laid out in design measures made for a small 8-point face.
-    QFont font = QApplication::font();
+    QFont font = FontList::withFace(QApplication::font(), kDesignFace);
     font.setPointSize(kDesignPointSize);
     QApplication::setFont(font);
 }

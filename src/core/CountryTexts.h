@@ -72,8 +72,16 @@ public:
         ZeileZuLang,
         Drucker,
         KeinDrucker,
-        // The speaker window.
+        // The speaker window and its speech page, whose own captions stand where a country file
+        // gives none.
         SprecherTitel,
+        SeiteSprechen,
+        SeiteWort,
+        SeiteStop,
+        SeitePause,
+        SeiteWeiter,
+        SeiteNochmal,
+        SeiteFehlt,
         // The help window.
         HilfeTitel,
         HilfeStart,
@@ -133,6 +141,8 @@ public:
     void apply(const std::function<QString(QLatin1StringView key)> &read, const QString &language);
 
     LocalText text(Id id) const;
+    // Whether the applied country file gave the text.
+    bool given(Id id) const { return !m_texts[id].isEmpty(); }
     // The texts joined by blanks, in the language of the first: a text longer than one value
     // of a country file holds.
     LocalText joined(std::initializer_list<Id> ids) const;

@@ -199,7 +199,7 @@ void TestCountryWindow::startUsesTheStoredCountry_data()
     QTest::addColumn<QByteArray>("storedFile");
     QTest::addColumn<QString>("mainCaption");
     QTest::addColumn<QString>("helpLanguage");
-    QTest::newRow("Italy") << QByteArray("Italy.txt\r\n") << "Impostazione paese"
+    QTest::newRow("Italy") << QByteArray("Italy.txt\r\n") << "Scelta paese"
                            << "it";
     QTest::newRow("Germany") << QByteArray("Germany.txt\r\n") << "Land-Einstellung"
                              << "de";

@@ -10,6 +10,7 @@
 #include "speech/SpeechHandOff.h"
 
 #include <QGroupBox>
+#include <QHash>
 #include <QPushButton>
 #include <QScreen>
 
@@ -51,6 +52,21 @@ void Form1::buildControls()
 
     m_Browser = new PageView(SpeechHandOff::Page::Speaker, this);
     m_Browser->setObjectName(QStringLiteral("Browser"));
+    // The page's buttons in the interface language, where the country file names them.
+    m_Browser->setCaptions([this](const QString &element, const QString &caption) {
+        using T = CountryTexts;
+        static const QHash<QString, T::Id> kTexts{{QString(), T::SeiteFehlt},
+                                                  {QStringLiteral("Hilfe"), T::SeiteSprechen},
+                                                  {QStringLiteral("Hilfex"), T::SeiteWort},
+                                                  {QStringLiteral("stop"), T::SeiteStop},
+                                                  {QStringLiteral("pause"), T::SeitePause},
+                                                  {QStringLiteral("Weiter"), T::SeiteWeiter},
+                                                  {QStringLiteral("Nochmal"), T::SeiteNochmal}};
+        const auto id = kTexts.constFind(element);
+        return id != kTexts.cend() && m_state.texts().given(*id) ? m_state.text(*id).text : caption;
+    });
+    m_Browser->refresh();
+    connect(&m_state, &ProgramState::textsChanged, m_Browser, &PageView::refresh);
     Twips::place(m_Browser, 0, 0, kClientWidth, 1320);
     m_Browser->setProperty("holdsControls", true);
 

@@ -7,6 +7,7 @@
 #include "shell/ControlFactory.h"
 #include "shell/ControlText.h"
 #include "shell/FocusNotice.h"
+#include "shell/FontList.h"
 #include "shell/FormRegistry.h"
 #include "shell/MouseOver.h"
 #include "shell/Shell.h"
@@ -101,7 +102,7 @@ void hilfe1::buildControls()
     const QColor yellow = Twips::color(VbColor::kYellow);
 
     m_HLabel1 = ControlFactory::clickLabel(this, "HLabel1", QString(), 120, 120, 8265, 1335);
-    QFont normal(QStringLiteral("Tahoma"));
+    QFont normal = FontList::withFace(QFont(), QStringLiteral("Tahoma"));
     normal.setPointSizeF(11.25);
     normal.setBold(true);
     m_HLabel1->setFont(normal);
@@ -111,7 +112,7 @@ void hilfe1::buildControls()
     Twips::setForeColor(m_HLabel1, Twips::color(VbColor::kBlack));
 
     m_Label2 = ControlFactory::clickLabel(this, "Label2", QString(), 120, 120, 10200, 1335);
-    QFont large(QStringLiteral("Tahoma"));
+    QFont large = FontList::withFace(QFont(), QStringLiteral("Tahoma"));
     large.setPointSize(18);
     m_Label2->setFont(large);
     m_Label2->setWordWrap(true);
@@ -151,7 +152,7 @@ void hilfe1::buildKeys()
 
     m_Label3 = ControlFactory::clickLabel(this, "Label3", QStringLiteral("[+]"), 7920, 1440, 480, 435);
     m_Label4 = ControlFactory::clickLabel(this, "Label4", QStringLiteral("[-]"), 7920, 1440, 480, 435);
-    QFont sign(QStringLiteral("Tahoma"));
+    QFont sign = FontList::withFace(QFont(), QStringLiteral("Tahoma"));
     sign.setPointSize(kSignPointSize);
     for (ClickLabel *l : {m_Label3, m_Label4}) {
         l->setFont(sign);
