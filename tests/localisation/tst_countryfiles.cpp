@@ -46,6 +46,8 @@ private slots:
     void germanDesignTexts();
     void englishHasNoGermanText();
     void table();
+    void speechMessagesInEnglish_data();
+    void speechMessagesInEnglish();
 };
 
 void TestCountryFiles::completeFile_data()
@@ -223,6 +225,42 @@ void TestCountryFiles::table()
     QCOMPARE(keys.size(), int(CountryKeys::table().size()));
     QCOMPARE(int(CountryKeys::fontTargets().size()), 53);
     QCOMPARE(CountryKeys::readsPerApply(), 155);
+}
+
+void TestCountryFiles::speechMessagesInEnglish_data()
+{
+    // The speech output's messages arrive in German, made of design texts and what they name.
+    QTest::addColumn<QString>("german");
+    QTest::addColumn<QString>("english");
+    QTest::newRow("a reason inside") << "Die Sprachausgabe ist nicht zu hören: Kein Audiogerät vorhanden. Sie läuft stumm "
+                                        "weiter, bis ein Audiogerät bereitsteht."
+                                     << "The speech output cannot be heard: No sound device present. It goes on silently "
+                                        "until a sound device is ready.";
+    QTest::newRow("two arguments, one a word") << "Die Stimmenliste voices.txt enthält ungültige Einträge (Zeilen 3, 5); "
+                                                  "sie werden nicht verwendet."
+                                               << "The voice list voices.txt has invalid entries (lines 3, 5); they are "
+                                                  "not used.";
+    QTest::newRow("a name") << "Die Stimme „lgx.el.martin“ aus voices.txt lässt sich in espeak-ng nicht laden (el+m3); "
+                               "es spricht eine andere Stimme."
+                            << "The voice “lgx.el.martin” of voices.txt cannot be loaded in espeak-ng (el+m3); another "
+                               "voice speaks.";
+    QTest::newRow("a folder") << "Die Stimmenliste voices.txt fehlt im Programmordner (/opt/a (b)). Es spricht die "
+                                 "deutsche Standardstimme."
+                              << "The voice list voices.txt is missing from the program folder (/opt/a (b)). The standard "
+                                 "German voice speaks.";
+    QTest::newRow("no text of ours") << "Etwas anderes" << "Etwas anderes";
+}
+
+void TestCountryFiles::speechMessagesInEnglish()
+{
+    QFETCH(QString, german);
+    QFETCH(QString, english);
+    const QString file = countryFile(QStringLiteral("England.txt"));
+    CountryTexts texts;
+    texts.apply([&file](QLatin1StringView key) { return IniFile::readValue(file, CountryKeys::kSection, key); },
+                QStringLiteral("en"));
+    QCOMPARE(texts.localise(german).text, english);
+    QCOMPARE(CountryTexts().localise(german).text, german);
 }
 
 QTEST_GUILESS_MAIN(TestCountryFiles)
