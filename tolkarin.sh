@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
   libespeak-ng-dev espeak-ng-data libgumbo-dev zlib1g-dev libbenchmark-dev
   pulseaudio-utils fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
+  dbus-daemon xvfb
   dict-freedict-deu-eng dict-freedict-deu-ell dict-freedict-deu-ita dict-freedict-spa-deu
 )
 # Making and checking the package: dpkg-shlibdeps, lintian, appstreamcli, desktop-file-validate.
