@@ -6,6 +6,7 @@
 #include "shell/MessageBox.h"
 #include "shell/ProgramIcon.h"
 #include "shell/WindowHiding.h"
+#include "speech/HelpVoice.h"
 #include "speech/SpeechEngine.h"
 #include "speech/SpeechHandOff.h"
 #include "speech/SpeechService.h"
@@ -21,6 +22,7 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QTranslator>
 
@@ -146,6 +148,9 @@ void Program::carryOutRequests()
             main->Command42(pattern);
     });
     QObject::connect(s, &ProgramState::endRequested, s, &endAsAsked);
+    // Qt's own dialogs follow the interface language where Qt has it, else they speak English.
+    QObject::connect(s, &ProgramState::languageChanged, s,
+                     [](const QString &language) { (void)translateQtDialogs(HelpVoice::language(language)); });
 }
 
 void Program::useDesignFont()
@@ -156,14 +161,22 @@ void Program::useDesignFont()
     QApplication::setFont(font);
 }
 
-bool Program::translateQtDialogs()
+bool Program::translateQtDialogs(const QString &language)
 {
+    static QPointer<QTranslator> installed;
+    if (installed) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+    }
+    // Qt speaks English by itself.
+    if (language == u"en")
+        return true;
     auto *translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (!translator->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
         return false;
     }
+    installed = translator;
     return QCoreApplication::installTranslator(translator);
 }
 

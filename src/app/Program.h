@@ -27,9 +27,10 @@ public:
     static inline const QString kDesignFace = QStringLiteral("MS Sans Serif");
     // Needs the application object.
     static void useDesignFont();
-    // Qt's own dialogs (file, print, message buttons) in German, from Qt's translations.
-    // False when they are not installed; the dialogs then stay in English.
-    static bool translateQtDialogs();
+    // Qt's own dialogs (file, print, message buttons) in a language ("de", "en", ...), from
+    // Qt's translations, instead of the one before. False when Qt has none for it, or they are
+    // not installed; the dialogs then speak English.
+    static bool translateQtDialogs(const QString &language = QStringLiteral("de"));
     // Needs the application object. Makes the speech service and the program, loads the start
     // window (whose load shows what the start shows), runs the event loop, then destroys every
     // window and after them the speech service.
