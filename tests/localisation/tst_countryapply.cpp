@@ -308,6 +308,11 @@ QString overflow(QWidget *c)
             frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
         return frame->title().isEmpty() || title.right() < frame->width() ? QString() : tooWide(frame->title(), title);
     }
+    if (auto *combo = qobject_cast<QComboBox *>(c); combo && combo->lineEdit()) {
+        // The font list's prompt stands in its field, beside the arrow.
+        const QLineEdit *field = combo->lineEdit();
+        return tooWide(field->text(), field->contentsRect().adjusted(2, 0, -2, 0));
+    }
     if (auto *field = qobject_cast<QLineEdit *>(c)) {
         // A field the program fills: its text stands whole; what the user types may scroll.
         if (!field->isReadOnly() || field->text().isEmpty())

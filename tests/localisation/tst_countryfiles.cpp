@@ -157,8 +157,7 @@ void TestCountryFiles::germanDesignTexts_data()
                            << "Länderauswahl";
     QTest::newRow("Key58") << "Key58"
                            << "Ihr Land wählen";
-    QTest::newRow("KeySchriftW") << "KeySchriftW"
-                                 << "Schrift wählen >";
+    // Nor KeySchriftW: "Schrift wählen >" is wider than the font list's field.
     QTest::newRow("KeySchriftWM") << "KeySchriftWM"
                                   << "Schrift Type auswählen";
 }
@@ -232,23 +231,27 @@ void TestCountryFiles::speechMessagesInEnglish_data()
     // The speech output's messages arrive in German, made of design texts and what they name.
     QTest::addColumn<QString>("german");
     QTest::addColumn<QString>("english");
-    QTest::newRow("a reason inside") << "Die Sprachausgabe ist nicht zu hören: Kein Audiogerät vorhanden. Sie läuft stumm "
-                                        "weiter, bis ein Audiogerät bereitsteht."
-                                     << "The speech output cannot be heard: No sound device present. It goes on silently "
-                                        "until a sound device is ready.";
-    QTest::newRow("two arguments, one a word") << "Die Stimmenliste voices.txt enthält ungültige Einträge (Zeilen 3, 5); "
-                                                  "sie werden nicht verwendet."
-                                               << "The voice list voices.txt has invalid entries (lines 3, 5); they are "
-                                                  "not used.";
+    QTest::newRow("a reason inside")
+        << "Die Sprachausgabe ist nicht zu hören: Kein Audiogerät vorhanden. Sie läuft stumm "
+           "weiter, bis ein Audiogerät bereitsteht."
+        << "The speech output cannot be heard: No sound device present. It goes on silently "
+           "until a sound device is ready.";
+    QTest::newRow("two arguments, one a word")
+        << "Die Stimmenliste voices.txt enthält ungültige Einträge (Zeilen 3, 5); "
+           "sie werden nicht verwendet."
+        << "The voice list voices.txt has invalid entries (lines 3, 5); they are "
+           "not used.";
     QTest::newRow("a name") << "Die Stimme „lgx.el.martin“ aus voices.txt lässt sich in espeak-ng nicht laden (el+m3); "
                                "es spricht eine andere Stimme."
                             << "The voice “lgx.el.martin” of voices.txt cannot be loaded in espeak-ng (el+m3); another "
                                "voice speaks.";
-    QTest::newRow("a folder") << "Die Stimmenliste voices.txt fehlt im Programmordner (/opt/a (b)). Es spricht die "
-                                 "deutsche Standardstimme."
-                              << "The voice list voices.txt is missing from the program folder (/opt/a (b)). The standard "
-                                 "German voice speaks.";
-    QTest::newRow("no text of ours") << "Etwas anderes" << "Etwas anderes";
+    QTest::newRow("a folder")
+        << "Die Stimmenliste voices.txt fehlt im Programmordner (/opt/a (b)). Es spricht die "
+           "deutsche Standardstimme."
+        << "The voice list voices.txt is missing from the program folder (/opt/a (b)). The standard "
+           "German voice speaks.";
+    QTest::newRow("no text of ours") << "Etwas anderes"
+                                     << "Etwas anderes";
 }
 
 void TestCountryFiles::speechMessagesInEnglish()
