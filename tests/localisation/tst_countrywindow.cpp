@@ -232,6 +232,8 @@ void TestCountryWindow::startUsesTheStoredCountry()
     vodozaduda1 &main = *form<vodozaduda1>();
     QVERIFY(main.isVisible());
     QCOMPARE(caption(main, "Command45"), mainCaption);
+    // A help text of the main window now is read in the stored country's language.
+    hover(ctl<QPushButton>(main, "Command2"));
     QCOMPARE(form<hilfe1>()->speechLanguage(), helpLanguage);
     QCOMPARE(stored(), storedFile);
 }
