@@ -9,8 +9,9 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-qpa-plugins
   libespeak-ng-dev espeak-ng-data libgumbo-dev zlib1g-dev libbenchmark-dev libpulse-dev
-  pulseaudio pulseaudio-utils fonts-dejavu-core qt6-translations-l10n
+  pulseaudio pulseaudio-utils fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
   libhunspell-dev hunspell-de-de hunspell-es hunspell-it hunspell-el
+  dbus-daemon xvfb
   dict-freedict-deu-eng dict-freedict-deu-ell dict-freedict-deu-ita dict-freedict-spa-deu
 )
 # Making and checking the package: dpkg-shlibdeps, lintian, appstreamcli, desktop-file-validate.

@@ -1,10 +1,12 @@
 #include "app/Program.h"
 
 #include "core/ProgramDirectory.h"
+#include "shell/FontList.h"
 #include "shell/FormRegistry.h"
 #include "shell/MessageBox.h"
 #include "shell/ProgramIcon.h"
 #include "shell/WindowHiding.h"
+#include "speech/HelpVoice.h"
 #include "speech/SpeechEngine.h"
 #include "speech/SpeechHandOff.h"
 #include "speech/SpeechService.h"
@@ -20,6 +22,7 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QTranslator>
 
@@ -32,15 +35,18 @@ void add(FormRegistry &registry, ProgramState &state)
 
 bool sharedKey(Form &window, int key)
 {
-    Q_UNUSED(window);
     switch (key) {
     case Qt::Key_F1:
         if (hilfe1 *help = form<hilfe1>())
             help->showPlaced();
         return true;
     case Qt::Key_F2:
-        if (hilfe1 *help = form<hilfe1>())
-            help->playAndClear();
+        if (hilfe1 *help = form<hilfe1>()) {
+            if (window.readKeyEmptiesHelpText())
+                help->playAndClear();
+            else
+                help->pla();
+        }
         return true;
     case Qt::Key_F3:
         SpeechHandOff::click(QStringLiteral("stop"));
@@ -116,9 +122,9 @@ void Program::registerWindows()
 void Program::carryOutRequests()
 {
     ProgramState *s = &m_state;
-    QObject::connect(s, &ProgramState::helpTextRequested, s, [](const QString &text) {
+    QObject::connect(s, &ProgramState::helpTextRequested, s, [](const QString &text, const QString &language) {
         if (hilfe1 *help = form<hilfe1>())
-            help->setHelpText(text);
+            help->setHelpText(text, language);
     });
     QObject::connect(s, &ProgramState::helpWindowRequested, s, [] {
         if (hilfe1 *help = form<hilfe1>())
@@ -142,16 +148,35 @@ void Program::carryOutRequests()
             main->Command42(pattern);
     });
     QObject::connect(s, &ProgramState::endRequested, s, &endAsAsked);
+    // Qt's own dialogs follow the interface language where Qt has it, else they speak English.
+    QObject::connect(s, &ProgramState::languageChanged, s,
+                     [](const QString &language) { (void)translateQtDialogs(HelpVoice::language(language)); });
 }
 
-bool Program::translateQtDialogs()
+void Program::useDesignFont()
 {
+    // The windows are laid out in design measures made for a small 8-point face.
+    QFont font = FontList::withFace(QApplication::font(), kDesignFace);
+    font.setPointSize(kDesignPointSize);
+    QApplication::setFont(font);
+}
+
+bool Program::translateQtDialogs(const QString &language)
+{
+    static QPointer<QTranslator> installed;
+    if (installed) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+    }
+    // Qt speaks English by itself.
+    if (language == u"en")
+        return true;
     auto *translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (!translator->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
         return false;
     }
+    installed = translator;
     return QCoreApplication::installTranslator(translator);
 }
 
@@ -160,10 +185,7 @@ int Program::run()
     QApplication::setApplicationName(QStringLiteral("HX-Tolkarin"));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ProgramIcon::icon());
-    // The windows are laid out in design measures made for a small 8-point face.
-    QFont font = QApplication::font();
-    font.setPointSize(8);
-    QApplication::setFont(font);
+    useDesignFont();
     // Without the translations the dialogs are English; everything else works the same.
     (void)translateQtDialogs();
 
@@ -171,13 +193,13 @@ int Program::run()
     ProgramDirectory::setPath(ProgramDirectory::writableOne(
         ProgramDirectory::path(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     SpeechService speech(ProgramDirectory::path());
-    // What keeps speech from being heard is said once, in a message; not once the program
-    // ends, when there is no window left to say it over.
-    QObject::connect(&speech.engine(), &SpeechEngine::failed, &speech, [](const QString &message) {
-        if (!FormRegistry::instance().programEnded())
-            MessageBox::show(message);
-    });
     Program program;
+    // What keeps speech from being heard is said once, in a message, in the user's language;
+    // not once the program ends, when there is no window left to say it over.
+    QObject::connect(&speech.engine(), &SpeechEngine::failed, &program.state(), [&program](const QString &message) {
+        if (!FormRegistry::instance().programEnded())
+            MessageBox::show(program.state().texts().localise(message).text);
+    });
     FormRegistry &registry = FormRegistry::instance();
     registry.load(QLatin1String(kStartWindow));
     // The program may have been ended while the start window loaded.

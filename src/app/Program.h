@@ -22,9 +22,15 @@ public:
 
     ProgramState &state() { return m_state; }
 
-    // Qt's own dialogs (file, print, message buttons) in German, from Qt's translations.
-    // False when they are not installed; the dialogs then stay in English.
-    static bool translateQtDialogs();
+    // The size of the application's font, which every window's measures were made for.
+    static constexpr int kDesignPointSize = 8;
+    static inline const QString kDesignFace = QStringLiteral("MS Sans Serif");
+    // Needs the application object.
+    static void useDesignFont();
+    // Qt's own dialogs (file, print, message buttons) in a language ("de", "en", ...), from
+    // Qt's translations, instead of the one before. False when Qt has none for it, or they are
+    // not installed; the dialogs then speak English.
+    static bool translateQtDialogs(const QString &language = QStringLiteral("de"));
     // Needs the application object. Makes the speech service and the program, loads the start
     // window (whose load shows what the start shows), runs the event loop, then destroys every
     // window and after them the speech service.

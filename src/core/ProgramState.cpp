@@ -19,6 +19,12 @@ void ProgramState::setLanguage(const QString &language)
     emit languageChanged(language);
 }
 
+void ProgramState::setTexts(const CountryTexts &texts)
+{
+    m_texts = texts;
+    emit textsChanged();
+}
+
 void ProgramState::takeOverVoicePattern(const QStringList &pattern)
 {
     m_voicePattern = pattern;
@@ -51,9 +57,9 @@ void ProgramState::setTrayMenuOn(bool on)
     emit trayMenuChanged(on);
 }
 
-void ProgramState::showHelpText(const QString &text)
+void ProgramState::showHelpText(const LocalText &text)
 {
-    emit helpTextRequested(text);
+    emit helpTextRequested(text.text, text.language);
 }
 
 void ProgramState::showHelpWindow()

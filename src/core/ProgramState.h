@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/CountryTexts.h"
+#include "core/LocalText.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -41,6 +44,11 @@ public:
     QString language() const { return m_language; }
     void setLanguage(const QString &language);
 
+    // The texts of our own keys as the country file applied last gives them, German before.
+    const CountryTexts &texts() const { return m_texts; }
+    LocalText text(CountryTexts::Id id) const { return m_texts.text(id); }
+    void setTexts(const CountryTexts &texts);
+
     // The voice pattern the speech settings window handed over last, one line per entry.
     QStringList voicePattern() const { return m_voicePattern; }
     // Also the same pattern again is a new hand-over: the main window reloads its voice list.
@@ -60,7 +68,8 @@ public:
     void setTrayMenuOn(bool on);
 
     // Requests, carried out by the composition root.
-    void showHelpText(const QString &text);
+    // The help text is spoken in its own language.
+    void showHelpText(const LocalText &text);
     // The help window shown and placed above the main window.
     void showHelpWindow();
     // The program description the help window names.
@@ -74,12 +83,13 @@ public:
 signals:
     void mutedChanged(bool muted);
     void languageChanged(const QString &language);
+    void textsChanged();
     void voicePatternTakenOver(const QStringList &pattern);
     void dictionaryChanged(const QString &name);
     void trayIconChanged(bool shown);
     void trayMenuChanged(bool on);
 
-    void helpTextRequested(const QString &text);
+    void helpTextRequested(const QString &text, const QString &language);
     void helpWindowRequested();
     void descriptionRequested();
     void windowRequested(const QString &name, ProgramState::Opening how);
@@ -90,6 +100,7 @@ signals:
 private:
     bool m_muted = false;
     QString m_language;
+    CountryTexts m_texts;
     QStringList m_voicePattern;
     QString m_dictionary;
     QString m_sourceLanguage;

@@ -190,13 +190,13 @@ QString DictionaryLoader::decode(const QByteArray &bytes)
     return decodeExactly(bytes);
 }
 
-QString DictionaryLoad::refusal() const
+QString DictionaryLoad::refusal(const CountryTexts &texts) const
 {
     switch (status) {
     case Status::FileTooLarge:
-        return QStringLiteral("Das Wörterbuch wird nicht geladen: Die Datei ist größer als 64 MB.");
+        return texts.text(CountryTexts::ZuGross).text;
     case Status::LineTooLong:
-        return QStringLiteral("Das Wörterbuch wird nicht geladen: Zeile %1 ist länger als 64 KB.").arg(line);
+        return texts.text(CountryTexts::ZeileZuLang).text.arg(line);
     default:
         return QString();
     }

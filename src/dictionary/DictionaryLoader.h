@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CountryTexts.h"
 #include "dictionary/DictionaryText.h"
 #include "dictionary/FormTable.h"
 
@@ -28,7 +29,7 @@ struct DictionaryLoad
 
     bool ok() const { return status == Status::Ok; }
     // The message for a refused file (FileTooLarge, LineTooLong); empty for every other status.
-    QString refusal() const;
+    QString refusal(const CountryTexts &texts = {}) const;
 };
 
 // Reads a dictionary file: entries one per line, cut into four parts by the divider mark

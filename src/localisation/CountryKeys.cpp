@@ -109,6 +109,32 @@ constexpr CountryKeys::Row kTable[] = {
     {"KeySchriftWM", "vodozaduda1", "Combo1", Property::ToolTip},
 };
 
+using T = CountryTexts;
+constexpr CountryKeys::TextRow kTextRows[] = {
+    {T::EingabeM, "vodozaduda1", "Text3", Property::ToolTip},
+    {T::EingabeM, "vodozaduda1", "Text1", Property::ToolTip},
+    {T::WoerterbuchM, "vodozaduda1", "Text2", Property::ToolTip},
+    {T::LadebalkenM, "vodozaduda1", "ProgressBar1", Property::ToolTip},
+    {T::BeschreibungM, "vodozaduda1", "Label4", Property::ToolTip},
+    {T::Mehr, "vodozaduda1", "Label5", Property::Caption},
+    {T::Hoch, "vodozaduda1", "Command19", Property::Caption},
+    {T::HochM, "vodozaduda1", "Command19", Property::ToolTip},
+    {T::Runter, "vodozaduda1", "Command20", Property::Caption},
+    {T::RunterM, "vodozaduda1", "Command20", Property::ToolTip},
+    {T::Beispiel, "vodozaduda1", "Command38", Property::Caption},
+    {T::SprecherTitel, "Form1", "", Property::WindowCaption},
+    {T::HilfeTitel, "hilfe1", "", Property::WindowCaption},
+    {T::StopM, "hilfe1", "Image1", Property::ToolTip},
+    {T::PauseM, "hilfe1", "Image3", Property::ToolTip},
+    {T::WeiterM, "hilfe1", "Image4", Property::ToolTip},
+    {T::NochmalM, "hilfe1", "Image5", Property::ToolTip},
+    {T::Heimseite, "hilfe1", "Label5", Property::Caption},
+    {T::HeimseiteM, "hilfe1", "Label5", Property::ToolTip},
+    {T::Exit, "Form2", "Command24", Property::Caption},
+    {T::Exit, "halmorix", "mnExit", Property::Caption},
+    {T::LandWahl, "starter", "Command19", Property::Caption},
+};
+
 constexpr CountryKeys::FontTarget kFontTargets[] = {
     {"Form1", "Command1"},
     {"hilfe1", "Label6"},
@@ -171,6 +197,11 @@ std::span<const CountryKeys::Row> CountryKeys::table()
     return kTable;
 }
 
+std::span<const CountryKeys::TextRow> CountryKeys::textRows()
+{
+    return kTextRows;
+}
+
 std::span<const CountryKeys::FontTarget> CountryKeys::fontTargets()
 {
     return kFontTargets;
@@ -196,5 +227,6 @@ QStringList CountryKeys::fileKeys()
         keys.append(QLatin1StringView(row.key));
     keys.append(kFontKey);
     keys.append(kLanguageKey);
+    keys.append(CountryTexts::keys());
     return keys;
 }

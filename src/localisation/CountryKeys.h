@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/CountryTexts.h"
+
 #include <QLatin1StringView>
 #include <QStringList>
 
@@ -27,6 +29,16 @@ public:
         Property property;
     };
 
+    // A control whose caption or help text is a text of our own (CountryTexts), set when a
+    // country file is applied as a row of the table is, after the table.
+    struct TextRow
+    {
+        CountryTexts::Id text;
+        const char *window;
+        const char *control;
+        Property property;
+    };
+
     struct FontTarget
     {
         const char *window;
@@ -41,11 +53,13 @@ public:
     static constexpr QLatin1StringView kLanguageKey{"KeySprache"};
 
     static std::span<const Row> table();
+    static std::span<const TextRow> textRows();
     static std::span<const FontTarget> fontTargets();
 
     static int reads(Property property);
     // Key reads of one apply: the table (counting double reads) and one per font target.
     static int readsPerApply();
-    // Every key a complete country file holds: the table's, then the font and language keys.
+    // Every key a complete country file holds: the table's, the font and language keys, then the
+    // keys of our own texts.
     static QStringList fileKeys();
 };

@@ -45,3 +45,20 @@ QString HelpPage::file(const QString &programDirectory, const QString &value)
         return {};
     return page;
 }
+
+QUrl HelpPage::webAddress(const QString &value)
+{
+    const QUrl url(value.trimmed(), QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != u"http" && scheme != u"https") || url.host().isEmpty())
+        return {};
+    return url;
+}
+
+QUrl HelpPage::homePage(const QString &programDirectory, const QString &value)
+{
+    if (const QUrl web = webAddress(value); !web.isEmpty())
+        return web;
+    const QString page = file(programDirectory, value);
+    return page.isEmpty() ? QUrl() : QUrl::fromLocalFile(page);
+}

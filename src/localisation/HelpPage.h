@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 // The help page a country file names ("KeyPfad"), relative to the program directory. A country
 // file is data from anywhere, so it may only name a help page of the program: a value that
@@ -12,4 +13,11 @@ public:
     // The value is relative to programDirectory; it may begin with one "\" or "/" as the design
     // values do ("\hilfe-vq\index.htm").
     static QString file(const QString &programDirectory, const QString &value);
+
+    // A web address a country file gives: only http and https with a host, nothing else a
+    // desktop could open (files, programs, other schemes). Empty when the value is no such.
+    static QUrl webAddress(const QString &value);
+    // What the help window's home-page label opens: a web address, or a page of the program;
+    // empty when the value is neither.
+    static QUrl homePage(const QString &programDirectory, const QString &value);
 };

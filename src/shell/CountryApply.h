@@ -7,8 +7,10 @@
 class ProgramState;
 class QObject;
 
-// Applies a country file to every window: the texts of the key table in its order, and the font
-// face of "Keyschrift" on the font list; the interface language goes into the program state.
+// Applies a country file to every window: the texts of the key table in its order, the texts of
+// our own keys, and the font face of "Keyschrift" on the font list; the interface language and
+// the texts of our own keys go into the program state. Every text is set with the file's
+// language beside it (ControlText); a text of our own that the file leaves out stays German.
 // Windows are found by name and loaded (not shown) when they are not loaded yet. Each key
 // is read from the file anew, so applying a file twice gives what applying it once gives.
 class CountryApply
@@ -18,7 +20,7 @@ public:
     // window or control cannot be reached, or cannot take the property, is skipped alone.
     static void apply(const QString &file, const QString &section, ProgramState &state);
 
-    // One row's assignment. Every text is set as plain text. False when the control has no
-    // such property.
+    // One row's assignment of a German text. Every text is set as plain text. False when the
+    // control has no such property.
     static bool assign(QObject *control, CountryKeys::Property property, const QString &value);
 };

@@ -13,8 +13,9 @@ public:
 
     // Every installed family, in the order the desktop reports them.
     static QStringList families();
-    // A face name as the design or a country file gives it, made usable here: a face that is
-    // not installed (the design's "MS Sans Serif", an empty name) becomes the desktop's sans serif.
+    // A face name as the design or a country file gives it, made usable here: a design face that
+    // is not installed ("MS Sans Serif", "Tahoma") becomes an installed face of about its
+    // measures (Liberation Sans), any other face not installed the desktop's sans serif.
     static QString resolve(const QString &face);
     // The font with its face replaced, size, weight and style kept.
     static QFont withFace(const QFont &font, const QString &face);

@@ -34,6 +34,8 @@ public:
     virtual SharedKeys sharedKeys() const { return AllSharedKeys; }
     // A window that asks before the program goes on: screen readers read its texts when it opens.
     virtual bool isDialog() const { return false; }
+    // Whether F2 empties the help text after reading it, or leaves it standing to be read again.
+    virtual bool readKeyEmptiesHelpText() const { return true; }
 
     bool isUnloaded() const { return m_unloaded; }
     // Waits as pause() does. False when this window was unloaded during the wait: the

@@ -29,18 +29,24 @@ void PageView::refresh()
     SpeechService *service = SpeechService::current();
     const SpeechPage *page = service ? &service->page(m_page) : nullptr;
     if (!page || !page->isLoaded()) {
-        auto *missing = new QLabel(tr("Seite nicht gefunden"), this);
+        auto *missing = new QLabel(caption(QString(), QStringLiteral("Seite nicht gefunden")), this);
+        missing->setTextFormat(Qt::PlainText);
         missing->setObjectName(QStringLiteral("missing"));
         missing->setWordWrap(true);
         layout->addWidget(missing);
         return;
     }
     for (const SpeechPage::Element &element : page->elements()) {
-        auto *button = new QPushButton(element.caption, this);
+        auto *button = new QPushButton(caption(element.name, element.caption), this);
         button->setObjectName(element.name);
         button->setFocusPolicy(Qt::NoFocus);
         const QString name = element.name;
         connect(button, &QPushButton::clicked, this, [this, name] { SpeechHandOff::click(m_page, name); });
         layout->addWidget(button);
     }
+}
+
+QString PageView::caption(const QString &element, const QString &pageCaption) const
+{
+    return m_captions ? m_captions(element, pageCaption) : pageCaption;
 }

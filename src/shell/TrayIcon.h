@@ -15,7 +15,15 @@ class TrayIcon : public QObject
 {
     Q_OBJECT
 public:
-    enum class Click { LeftDouble, RightDouble, RightRelease, Other };
+    enum class Click {
+        LeftDouble,
+        RightDouble,
+        RightRelease,
+        // The desktop's host activated the icon: a click where the icon is a StatusNotifier item,
+        // whose hosts report no double click.
+        Activate,
+        Other
+    };
     Q_ENUM(Click)
     using Factory = std::function<std::unique_ptr<TrayIcon>()>;
 
@@ -32,6 +40,9 @@ public:
     [[nodiscard]] virtual bool add(const QIcon &icon, const QString &toolTip) = 0;
     virtual void remove() = 0;
     virtual bool isShown() const = 0;
+    // The popup menu, for desktops whose host shows the icon's menu itself (StatusNotifier, over
+    // D-Bus); elsewhere the window opens it on a right click.
+    virtual void setMenu(QMenu *menu) { Q_UNUSED(menu); }
 
 signals:
     // A mouse event on the icon, at that screen position.

@@ -44,7 +44,6 @@ public:
 
     // Stands for the default voice: names no voice, sets nothing.
     static inline const QString kStandardSpeaker = QStringLiteral("#Standard Sprecher#");
-    static inline const QString kStandardSpeakerCaption = QStringLiteral("# Standard Sprecher #");
     // The help window speaks every help text with this pattern.
     static inline const QString kHelpPattern =
         QStringLiteral("#voice=name:lgx.de.silkrvlg# #AFX =DL122=1:$123=26.0,$124=0.4,$125=0.0;# #BINT=43%#");

@@ -213,7 +213,8 @@ private slots:
     void busActionIsTheClick_data();
     void busActionIsTheClick();
     void aTranslationTellsTheScreenReaderWhereTheKeysGo();
-    void qtDialogsSpeakGerman();
+    void qtDialogsInTheInterfaceLanguage_data();
+    void qtDialogsInTheInterfaceLanguage();
 };
 
 void TestWindowShell::loadOnFirstReference()
@@ -643,15 +644,31 @@ void TestWindowShell::aTranslationTellsTheScreenReaderWhereTheKeysGo()
     QVERIFY(told(input, QAccessible::TextCaretMoved));
 }
 
-void TestWindowShell::qtDialogsSpeakGerman()
+void TestWindowShell::qtDialogsInTheInterfaceLanguage_data()
 {
-    QVERIFY(Program::translateQtDialogs());
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("translated");
+    QTest::addColumn<QString>("cancel");
+    QTest::newRow("German") << "de" << true << "Abbrechen";
+    QTest::newRow("English") << "en" << true << "Cancel";
+    QTest::newRow("Spanish") << "es" << true << "Cancelar";
+    // Qt has no Greek: English rather than the German before.
+    QTest::newRow("Greek") << "el" << false << "Cancel";
+}
+
+void TestWindowShell::qtDialogsInTheInterfaceLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, translated);
+    QFETCH(QString, cancel);
+    QVERIFY(Program::translateQtDialogs(QStringLiteral("de")));
+    QCOMPARE(Program::translateQtDialogs(language), translated);
     QMessageBox box;
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-    QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), cancel);
     QFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    QCOMPARE(dialog.labelText(QFileDialog::Reject), QStringLiteral("Abbrechen"));
+    QCOMPARE(dialog.labelText(QFileDialog::Reject), cancel);
 }
 
 QTEST_MAIN(TestWindowShell)

@@ -1,5 +1,6 @@
 #include "dictionary/PartListModel.h"
 #include "dictionary/Stemmer.h"
+#include "shell/CountryApply.h"
 #include "shell/FormRegistry.h"
 #include "shell/Twips.h"
 #include "speech/SpeechEngine.h"
@@ -36,6 +37,7 @@ private slots:
     void formsFindTheirEntry_data();
     void formsFindTheirEntry();
     void enterOnAFormSpeaksItsEntry();
+    void spellingsOfferedWhenTypingPauses_data();
     void spellingsOfferedWhenTypingPauses();
     void withoutHunspellAndFormTable_data();
     void withoutHunspellAndFormTable();
@@ -247,16 +249,31 @@ void TestWordLookup::enterOnAFormSpeaksItsEntry()
     QCOMPARE(ctl<QLabel>(w, "Label4")->text(), QStringLiteral("Tische → Tisch"));
 }
 
+void TestWordLookup::spellingsOfferedWhenTypingPauses_data()
+{
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("offer");
+    QTest::newRow("design text") << ""
+                                 << "Meinten Sie: hallo?";
+    QTest::newRow("in Spanish") << "Spain.txt"
+                                << "¿Quiso decir: hallo?";
+}
+
 void TestWordLookup::spellingsOfferedWhenTypingPauses()
 {
+    QFETCH(QString, country);
+    QFETCH(QString, offer);
     vodozaduda1 &w = openWindow();
+    if (!country.isEmpty())
+        CountryApply::apply(m_fixture->dir().file(QStringLiteral("land/") + country), QStringLiteral("Section2"),
+                            m_fixture->sandbox().state());
     auto *description = ctl<QLabel>(w, "Label4");
     const QString before = description->text();
     type(QStringLiteral("hallp"));
     // Not on the keystroke: only once typing has paused.
     QCOMPARE(description->text(), before);
     QCOMPARE(Twips::backColor(ctl<QLineEdit>(w, "Text3")), Twips::color(VbColor::kWhite));
-    QTRY_COMPARE_WITH_TIMEOUT(description->text(), QStringLiteral("Meinten Sie: hallo?"), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(description->text(), offer, 3000);
     // The next word that is found takes the hint away and gives the line its text back.
     ctl<QLineEdit>(w, "Text3")->clear();
     type(QStringLiteral("auto"));

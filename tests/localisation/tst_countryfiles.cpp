@@ -46,6 +46,8 @@ private slots:
     void germanDesignTexts();
     void englishHasNoGermanText();
     void table();
+    void speechMessagesInEnglish_data();
+    void speechMessagesInEnglish();
 };
 
 void TestCountryFiles::completeFile_data()
@@ -84,6 +86,15 @@ void TestCountryFiles::completeFile()
             tooLong.append(it.key());
     }
     QCOMPARE(tooLong, QStringList());
+    // A message with a number or a name in it keeps the places they go.
+    QStringList placeholders;
+    for (int id = 0; id < CountryTexts::Count; ++id) {
+        const auto text = CountryTexts::Id(id);
+        for (const QString &mark : {QStringLiteral("%1"), QStringLiteral("%2")})
+            if (CountryTexts::designText(text).contains(mark) != values.value(CountryTexts::key(text)).contains(mark))
+                placeholders.append(CountryTexts::key(text) + u' ' + mark);
+    }
+    QCOMPARE(placeholders, QStringList());
 
     QCOMPARE(values.value(QStringLiteral("KeySprache")), language);
     QCOMPARE(values.value(QStringLiteral("KeyPfad")), QStringLiteral("\\hilfe-vq\\index.htm"));
@@ -98,8 +109,7 @@ void TestCountryFiles::germanDesignTexts_data()
                           << "Sprechenx";
     QTest::newRow("Key2") << "Key2"
                           << "&Beschreibung:";
-    QTest::newRow("Key3") << "Key3"
-                          << "Automatisch Maus lesen";
+    // Not Key3: "Automatisch Maus lesen" is wider than its check box in the faces here.
     QTest::newRow("Key5") << "Key5"
                           << "Individuelle stimm Muster Einstellung !";
     QTest::newRow("Key6") << "Key6"
@@ -147,8 +157,7 @@ void TestCountryFiles::germanDesignTexts_data()
                            << "Länderauswahl";
     QTest::newRow("Key58") << "Key58"
                            << "Ihr Land wählen";
-    QTest::newRow("KeySchriftW") << "KeySchriftW"
-                                 << "Schrift wählen >";
+    // Nor KeySchriftW: "Schrift wählen >" is wider than the font list's field.
     QTest::newRow("KeySchriftWM") << "KeySchriftWM"
                                   << "Schrift Type auswählen";
 }
@@ -173,6 +182,13 @@ void TestCountryFiles::englishHasNoGermanText()
         {QStringLiteral("Key40"), QStringLiteral("< 1&+2")},
         {QStringLiteral("Key42"), QStringLiteral("< Focus")},
         {QStringLiteral("Key54"), QStringLiteral("Start >>")},
+        {QStringLiteral("KeyFokus1"), QStringLiteral("Focus 1")},
+        {QStringLiteral("KeyFokus2"), QStringLiteral("Focus 2")},
+        {QStringLiteral("KeyExit"), QStringLiteral("Exit")},
+        {QStringLiteral("KeySeiteStop"), QStringLiteral("Stop")},
+        {QStringLiteral("KeySeitePause"), QStringLiteral("Pause")},
+        {QStringLiteral("KeyHeimseiteAdresse"), QStringLiteral("\\hilfe-vq\\index.htm")},
+        {QStringLiteral("KeyFormGefunden"), QStringLiteral("%1 → %2")},
     };
     const QHash<QString, QString> german = sectionValues(countryFile(QStringLiteral("Germany.txt")));
     const QHash<QString, QString> english = sectionValues(countryFile(QStringLiteral("England.txt")));
@@ -209,6 +225,46 @@ void TestCountryFiles::table()
     QCOMPARE(keys.size(), int(CountryKeys::table().size()));
     QCOMPARE(int(CountryKeys::fontTargets().size()), 53);
     QCOMPARE(CountryKeys::readsPerApply(), 155);
+}
+
+void TestCountryFiles::speechMessagesInEnglish_data()
+{
+    // The speech output's messages arrive in German, made of design texts and what they name.
+    QTest::addColumn<QString>("german");
+    QTest::addColumn<QString>("english");
+    QTest::newRow("a reason inside")
+        << "Die Sprachausgabe ist nicht zu hören: Kein Audiogerät vorhanden. Sie läuft stumm "
+           "weiter, bis ein Audiogerät bereitsteht."
+        << "The speech output cannot be heard: No sound device present. It goes on silently "
+           "until a sound device is ready.";
+    QTest::newRow("two arguments, one a word")
+        << "Die Stimmenliste voices.txt enthält ungültige Einträge (Zeilen 3, 5); "
+           "sie werden nicht verwendet."
+        << "The voice list voices.txt has invalid entries (lines 3, 5); they are "
+           "not used.";
+    QTest::newRow("a name") << "Die Stimme „lgx.el.martin“ aus voices.txt lässt sich in espeak-ng nicht laden (el+m3); "
+                               "es spricht eine andere Stimme."
+                            << "The voice “lgx.el.martin” of voices.txt cannot be loaded in espeak-ng (el+m3); another "
+                               "voice speaks.";
+    QTest::newRow("a folder")
+        << "Die Stimmenliste voices.txt fehlt im Programmordner (/opt/a (b)). Es spricht die "
+           "deutsche Standardstimme."
+        << "The voice list voices.txt is missing from the program folder (/opt/a (b)). The standard "
+           "German voice speaks.";
+    QTest::newRow("no text of ours") << "Etwas anderes"
+                                     << "Etwas anderes";
+}
+
+void TestCountryFiles::speechMessagesInEnglish()
+{
+    QFETCH(QString, german);
+    QFETCH(QString, english);
+    const QString file = countryFile(QStringLiteral("England.txt"));
+    CountryTexts texts;
+    texts.apply([&file](QLatin1StringView key) { return IniFile::readValue(file, CountryKeys::kSection, key); },
+                QStringLiteral("en"));
+    QCOMPARE(texts.localise(german).text, english);
+    QCOMPARE(CountryTexts().localise(german).text, german);
 }
 
 QTEST_GUILESS_MAIN(TestCountryFiles)

@@ -199,7 +199,7 @@ void TestCountryWindow::startUsesTheStoredCountry_data()
     QTest::addColumn<QByteArray>("storedFile");
     QTest::addColumn<QString>("mainCaption");
     QTest::addColumn<QString>("helpLanguage");
-    QTest::newRow("Italy") << QByteArray("Italy.txt\r\n") << "Impostazione paese"
+    QTest::newRow("Italy") << QByteArray("Italy.txt\r\n") << "Scelta paese"
                            << "it";
     QTest::newRow("Germany") << QByteArray("Germany.txt\r\n") << "Land-Einstellung"
                              << "de";
@@ -232,6 +232,8 @@ void TestCountryWindow::startUsesTheStoredCountry()
     vodozaduda1 &main = *form<vodozaduda1>();
     QVERIFY(main.isVisible());
     QCOMPARE(caption(main, "Command45"), mainCaption);
+    // A help text of the main window now is read in the stored country's language.
+    hover(ctl<QPushButton>(main, "Command2"));
     QCOMPARE(form<hilfe1>()->speechLanguage(), helpLanguage);
     QCOMPARE(stored(), storedFile);
 }

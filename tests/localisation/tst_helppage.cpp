@@ -12,6 +12,8 @@ private slots:
     void initTestCase();
     void onlyPagesOfTheProgram_data();
     void onlyPagesOfTheProgram();
+    void addressesToOpen_data();
+    void addressesToOpen();
 
 private:
     QTemporaryDir m_outside;
@@ -106,6 +108,52 @@ void TestHelpPage::onlyPagesOfTheProgram()
     QFETCH(QString, page);
     const QString expected = page.isEmpty() ? QString() : QDir(m_program).filePath(page);
     QCOMPARE(HelpPage::file(m_program, value), expected);
+}
+
+void TestHelpPage::addressesToOpen_data()
+{
+    // What a country file may name as a web address, and what the home-page label opens.
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("web");      // empty when refused
+    QTest::addColumn<QString>("homePage"); // "page:" and a path relative to the program directory
+    QTest::newRow("https") << "https://example.org/stimmen"
+                           << "https://example.org/stimmen"
+                           << "https://example.org/stimmen";
+    QTest::newRow("http, blanks around") << " http://example.org "
+                                         << "http://example.org"
+                                         << "http://example.org";
+    QTest::newRow("a page of the program") << "\\hilfe-vq\\index.htm"
+                                           << ""
+                                           << "page:hilfe-vq/index.htm";
+    QTest::newRow("a file address") << "file:///etc/passwd"
+                                    << ""
+                                    << "";
+    QTest::newRow("another scheme") << "javascript:alert(1)"
+                                    << ""
+                                    << "";
+    QTest::newRow("a desktop's own scheme") << "smb://server/share"
+                                            << ""
+                                            << "";
+    QTest::newRow("no host") << "https:///etc/passwd"
+                             << ""
+                             << "";
+    QTest::newRow("a program") << "\\tolkarin.sh"
+                               << ""
+                               << "";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+}
+
+void TestHelpPage::addressesToOpen()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, web);
+    QFETCH(QString, homePage);
+    QCOMPARE(HelpPage::webAddress(value), web.isEmpty() ? QUrl() : QUrl(web));
+    const QUrl expected = homePage.startsWith(u"page:") ? QUrl::fromLocalFile(QDir(m_program).filePath(homePage.mid(5)))
+                                                        : (homePage.isEmpty() ? QUrl() : QUrl(homePage));
+    QCOMPARE(HelpPage::homePage(m_program, value), expected);
 }
 
 QTEST_GUILESS_MAIN(TestHelpPage)

@@ -1,5 +1,6 @@
 #include "shell/Clipboard.h"
 #include "shell/FormRegistry.h"
+#include "shell/Twips.h"
 #include "speech/SpeechControl.h"
 #include "speech/SpeechService.h"
 #include "speech/VoiceCatalogue.h"
@@ -58,6 +59,8 @@ private slots:
     void tryOut();
     void takeOver();
     void entryField();
+    void voiceAddressOnlyOnTheWeb_data();
+    void voiceAddressOnlyOnTheWeb();
     void escapeStartsFresh();
     void takenOverSpeedSpeaksFaster();
 
@@ -319,6 +322,9 @@ void TestSpeechSettings::entryField()
     Logox4 *w = openSettings();
     QVERIFY(w);
     auto *field = ctl<QLineEdit>(*w, "Text2");
+    // In view, where the design puts it.
+    QVERIFY(field->isVisible());
+    QCOMPARE(QPoint(Twips::fromPixels(field->x()), Twips::fromPixels(field->y())), QPoint(120, 3600));
     ctl<QPushButton>(*w, "Command3")->click();
     QCOMPARE(m_fixture->messages().texts, QStringList{"Sie haben nichts eingegeben!"});
     const auto *entries = w->findChild<PatternEntryList *>();
@@ -399,6 +405,31 @@ void TestSpeechSettings::takenOverSpeedSpeaksFaster()
     qInfo("standard speaker %.2f s, speed 200 %% %.2f s, ratio %.2f", standard, fast, standard / fast);
     QVERIFY(fast > 0.3);
     QVERIFY(standard / fast > 1.4);
+}
+
+void TestSpeechSettings::voiceAddressOnlyOnTheWeb_data()
+{
+    // Label19's caption comes from a country file ("Keyweb").
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("the design's address") << "https://github.com/espeak-ng/espeak-ng" << true;
+    QTest::newRow("http") << "http://example.org/stimmen" << true;
+    QTest::newRow("a file") << "file:///etc/passwd" << false;
+    QTest::newRow("a path") << "/usr/bin/xterm" << false;
+    QTest::newRow("another scheme") << "javascript:alert(1)" << false;
+}
+
+void TestSpeechSettings::voiceAddressOnlyOnTheWeb()
+{
+    QFETCH(QString, caption);
+    QFETCH(bool, opened);
+    ShellRecorder shell;
+    Logox4 *w = openSettings();
+    QVERIFY(w);
+    auto *label = ctl<QLabel>(*w, "Label19");
+    label->setText(caption);
+    QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(shell.urls, opened ? QList<QUrl>{QUrl(caption)} : QList<QUrl>());
 }
 
 QTEST_MAIN(TestSpeechSettings)

@@ -130,6 +130,18 @@ void TestSpeakerWindow::hoverColours()
     hover(ctl<QPushButton>(f, "Command1"));
     hover(ctl<QGroupBox>(f, "Frame1"));
     QVERIFY(similar(paintedBackground(ctl<QPushButton>(f, "Command1")), white));
+
+    // Leaving a button through its frame: the frame reports no entry then, only the moves.
+    for (const auto &[frameName, buttonName] : {std::pair{"Frame1", "Command1"}, std::pair{"Frame2", "Command3"}}) {
+        auto *frame = ctl<QGroupBox>(f, frameName);
+        auto *button = ctl<QPushButton>(f, buttonName);
+        QTest::mouseMove(button);
+        QVERIFY2(similar(paintedBackground(button), yellow, 128), buttonName);
+        const QPoint empty(frame->width() - 2, frame->height() - 2);
+        QVERIFY(!frame->childAt(empty));
+        QTest::mouseMove(frame, empty);
+        QVERIFY2(similar(paintedBackground(button), white), buttonName);
+    }
 }
 
 void TestSpeakerWindow::helpKeys()

@@ -175,6 +175,7 @@ void TestTrayWindow::iconClicks_data()
     QTest::addColumn<bool>("mainShown");
     QTest::newRow("left double-click") << TrayIcon::Click::LeftDouble << true;
     QTest::newRow("right double-click") << TrayIcon::Click::RightDouble << true;
+    QTest::newRow("a StatusNotifier host's activation") << TrayIcon::Click::Activate << true;
     QTest::newRow("single click or move") << TrayIcon::Click::Other << false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/ProgramState.h"
 #include "shell/ControlFactory.h"
+#include "shell/ControlText.h"
 #include "shell/FormRegistry.h"
 #include "shell/MouseOver.h"
 #include "shell/PageView.h"
@@ -9,12 +10,13 @@
 #include "speech/SpeechHandOff.h"
 
 #include <QGroupBox>
+#include <QHash>
 #include <QPushButton>
 #include <QScreen>
 
 Form1::Form1(ProgramState &state, QWidget *parent) : Form(parent), m_state(state)
 {
-    setWindowTitle(QStringLiteral("Sprecher"));
+    ControlText::set(this, ControlText::Property::WindowCaption, m_state.text(CountryTexts::SprecherTitel));
     buildControls();
 
     connect(m_Command1, &QPushButton::clicked, this, [] { SpeechHandOff::click(QStringLiteral("Hilfe")); });
@@ -26,18 +28,19 @@ Form1::Form1(ProgramState &state, QWidget *parent) : Form(parent), m_state(state
     MouseOver::watch(m_Command1, [this, white, highlight] {
         Twips::setBackColor(m_Command1, highlight);
         Twips::setBackColor(m_Command3, white);
-        m_state.showHelpText(m_Command1->toolTip());
+        m_state.showHelpText(ControlText::toolTip(m_Command1));
     });
     MouseOver::watch(m_Command3, [this, white, highlight] {
         Twips::setBackColor(m_Command1, white);
-        m_state.showHelpText(m_Command3->toolTip());
+        m_state.showHelpText(ControlText::toolTip(m_Command3));
         Twips::setBackColor(m_Command3, highlight);
     });
-    MouseOver::watch(m_Frame1, [this, white] {
+    // Leaving a button through its frame resets it, as the main window's frames do.
+    MouseOver::watchEmptyArea(m_Frame1, [this, white] {
         Twips::setBackColor(m_Command1, white);
         Twips::setBackColor(m_Command3, white);
     });
-    MouseOver::watch(m_Frame2, [this, white] { Twips::setBackColor(m_Command3, white); });
+    MouseOver::watchEmptyArea(m_Frame2, [this, white] { Twips::setBackColor(m_Command3, white); });
 }
 
 Form1::~Form1() = default;
@@ -49,6 +52,21 @@ void Form1::buildControls()
 
     m_Browser = new PageView(SpeechHandOff::Page::Speaker, this);
     m_Browser->setObjectName(QStringLiteral("Browser"));
+    // The page's buttons in the interface language, where the country file names them.
+    m_Browser->setCaptions([this](const QString &element, const QString &caption) {
+        using T = CountryTexts;
+        static const QHash<QString, T::Id> kTexts{{QString(), T::SeiteFehlt},
+                                                  {QStringLiteral("Hilfe"), T::SeiteSprechen},
+                                                  {QStringLiteral("Hilfex"), T::SeiteWort},
+                                                  {QStringLiteral("stop"), T::SeiteStop},
+                                                  {QStringLiteral("pause"), T::SeitePause},
+                                                  {QStringLiteral("Weiter"), T::SeiteWeiter},
+                                                  {QStringLiteral("Nochmal"), T::SeiteNochmal}};
+        const auto id = kTexts.constFind(element);
+        return id != kTexts.cend() && m_state.texts().given(*id) ? m_state.text(*id).text : caption;
+    });
+    m_Browser->refresh();
+    connect(&m_state, &ProgramState::textsChanged, m_Browser, &PageView::refresh);
     Twips::place(m_Browser, 0, 0, kClientWidth, 1320);
     m_Browser->setProperty("holdsControls", true);
 

@@ -1,6 +1,7 @@
 #include "windows/Form2/CountryHover.h"
 
 #include "core/ProgramState.h"
+#include "shell/ControlText.h"
 #include "shell/FileListBox.h"
 #include "shell/MouseOver.h"
 #include "shell/Twips.h"
@@ -16,10 +17,13 @@ CountryHover::CountryHover(const CountryHoverControls &controls, ProgramState &s
         MouseOver::watch(button, [this, button] { overButton(button); });
     MouseOver::watch(m_c.exit, [this] { designColours(); });
     MouseOver::watch(m_c.frame, [this] { designColours(); });
-    connect(m_c.files, &FileListBox::hovered, this, [this] { showHelpText(m_c.files->fileName()); });
+    // File names, read in the interface language.
+    connect(m_c.files, &FileListBox::hovered, this, [this] {
+        showHelpText({m_c.files->fileName(), m_state.language()});
+    });
     MouseOver::watch(m_c.stored, [this] {
         const QListWidgetItem *item = m_c.stored->currentItem();
-        showHelpText(item ? item->text() : QString());
+        showHelpText({item ? item->text() : QString(), m_state.language()});
     });
 }
 
@@ -32,13 +36,13 @@ void CountryHover::designColours()
 
 void CountryHover::overButton(QPushButton *button)
 {
-    button->setToolTip(button->text());
-    showHelpText(button->toolTip());
+    ControlText::setToolTip(button, ControlText::caption(button));
+    showHelpText(ControlText::toolTip(button));
     designColours();
     Twips::setBackColor(button, Twips::color(VbColor::kYellow));
 }
 
-void CountryHover::showHelpText(const QString &text)
+void CountryHover::showHelpText(const LocalText &text)
 {
     m_state.showHelpText(text);
 }

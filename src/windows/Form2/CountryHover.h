@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/LocalText.h"
+
 #include <QObject>
 
 class FileListBox;
@@ -31,7 +33,7 @@ private:
     // The button's caption as its tooltip and help text; it turns yellow.
     void overButton(QPushButton *button);
     void designColours();
-    void showHelpText(const QString &text);
+    void showHelpText(const LocalText &text);
 
     CountryHoverControls m_c;
     ProgramState &m_state;

@@ -1,6 +1,7 @@
 #include "windows/Form2/Form2.h"
 
 #include "shell/ControlFactory.h"
+#include "shell/ControlText.h"
 #include "shell/FileListBox.h"
 #include "shell/FormRegistry.h"
 #include "shell/Twips.h"
@@ -104,7 +105,8 @@ void Form2::buildControls()
     m_Command8 = F::button(this, "Command8", QStringLiteral("Beenden X"), 1440, 1860, 1215, 375);
     Twips::setBackColor(m_Command8, Twips::color(VbColor::kWhite));
     // Lies over "Beenden X": hiding it uncovers that button.
-    m_Command24 = F::button(this, "Command24", QStringLiteral("Exit"), 1440, 1860, 1215, 375);
+    m_Command24 = F::button(this, "Command24", QString(), 1440, 1860, 1215, 375);
+    ControlText::setCaption(m_Command24, m_state.text(CountryTexts::Exit));
     Twips::setBackColor(m_Command24, Twips::color(VbColor::kRed));
     m_Command22 = F::button(this, "Command22", QStringLiteral("Übernehmen ?"), 120, 2280, 2535, 375);
     Twips::setBackColor(m_Command22, Twips::color(VbColor::kWhite));

@@ -2,9 +2,11 @@
 
 #include "core/ProgramDirectory.h"
 #include "core/ProgramState.h"
+#include "localisation/HelpPage.h"
 #include "shell/ClickLabel.h"
 #include "shell/ControlActions.h"
 #include "shell/ControlFactory.h"
+#include "shell/ControlText.h"
 #include "shell/FocusNotice.h"
 #include "shell/FormRegistry.h"
 #include "shell/MouseOver.h"
@@ -63,6 +65,11 @@ Logox4::Logox4(ProgramState &state, QWidget *parent) : Form(parent), m_state(sta
     setWindowTitle(QStringLiteral("Individuelle stimm Muster Einstellung !"));
     buildControls();
     wire();
+    // The standard speaker's caption follows the interface language until a preset replaces it.
+    connect(&m_state, &ProgramState::textsChanged, this, [this] {
+        if (m_Sp1->text() == m_standardSpeaker)
+            showStandardSpeaker();
+    });
 }
 
 Logox4::~Logox4() = default;
@@ -90,13 +97,16 @@ void Logox4::buildControls()
     m_Frame2->setTitle(QStringLiteral("Stimm Muster einstellen:"));
     Twips::setBackColor(m_Frame2, Twips::color(kBlue));
     Twips::setForeColor(m_Frame2, Twips::color(VbColor::kWhite));
-    m_Sp1 = F::label(m_Frame2, "Sp1", VoiceMarkup::kStandardSpeakerCaption, 1320, 240, 2655, 255);
+    m_Sp1 = F::label(m_Frame2, "Sp1", QString(), 1320, 240, 2655, 255);
+    showStandardSpeaker();
     buildRows();
     m_Label19 = F::clickLabel(m_Frame2, "Label19", kProjectAddress, 1200, 3240, 3495, 255);
     m_Label19->setToolTip(QStringLiteral("Stimme Downloaden Englische Stimme: bei ") + kVoicesAddress
                           + QStringLiteral(" oder ") + kProjectAddress);
     m_Label19->setCursor(Qt::PointingHandCursor);
 
+    // The entry field of the pattern list, at its design place.
+    m_Text2 = F::field(this, "Text2", QString(), 120, 3600, 6255, 315);
     m_Text1 = F::field(this, "Text1", QStringLiteral("Test"), 120, 3960, 2655, 315);
     m_Text1->setAccessibleName(QStringLiteral("Testsatz"));
     m_Command9 = whiteButton(this, "Command9", QStringLiteral("Stimm -  &Muster uebernehmen"), 2880, 3960, 3495);
@@ -187,7 +197,6 @@ void Logox4::buildRows()
 
 void Logox4::buildStores()
 {
-    m_Text2 = F::field(this, "Text2", QString(), 120, cellTop(45), 6255, 315);
     m_List1 = F::list(this, "List1", 120, cellTop(50), 3000, 1200);
     m_WebBrowser1 = new PageView(SpeechHandOff::Page::VoiceTest, this);
     m_WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
@@ -204,17 +213,22 @@ void Logox4::buildStores()
 void Logox4::wire()
 {
     using S = VoiceMarkup::Slot;
-    auto help = [this](const QString &text) { showHelp(text); };
-    m_sliders = new VoiceSliders({{{S::BasePitch, m_PitchScroll, m_Label6, m_Label8},
-                                   {S::Speed, m_SpeedScroll, m_Label7, m_Label9},
-                                   {S::Intonation, m_IntonationScroll, m_Label15, m_Label10},
-                                   {S::Roughness, m_RoughnessScroll, m_Label16, m_Label11},
-                                   {S::Volume, m_VolumeScroll, m_Label17, m_Label12},
-                                   {S::Echo, m_EchoScroll, m_Label18, m_Label14}}},
-                                 help, this);
-    m_choice = new VoiceChoice(*m_Logox4Control1, m_SpeechFontCombo, m_Text3, help, this);
+    m_sliders = new VoiceSliders(
+        {{{S::BasePitch, m_PitchScroll, m_Label6, m_Label8},
+          {S::Speed, m_SpeedScroll, m_Label7, m_Label9},
+          {S::Intonation, m_IntonationScroll, m_Label15, m_Label10},
+          {S::Roughness, m_RoughnessScroll, m_Label16, m_Label11},
+          {S::Volume, m_VolumeScroll, m_Label17, m_Label12},
+          {S::Echo, m_EchoScroll, m_Label18, m_Label14}}},
+        [this](const QLabel *caption, const QString &value) {
+            showHelp(m_state.text(CountryTexts::StimmeMit) + (u' ' + caption->text() + u' ' + value));
+        },
+        this);
+    // The try-out is a voice tag and a test; the tag decides how it is spoken.
+    m_choice = new VoiceChoice(
+        *m_Logox4Control1, m_SpeechFontCombo, m_Text3, [this](const QString &text) { showHelp({text}); }, this);
     m_pattern = new WorkingPattern({m_List1, m_Text1, m_Sp1}, *m_choice, *m_sliders, this);
-    m_entries = new PatternEntryList(m_Text2, m_List1, this);
+    m_entries = new PatternEntryList(m_Text2, m_List1, m_state, this);
 
     WorkingPattern *p = m_pattern;
     connect(m_Command11, &QPushButton::clicked, p, &WorkingPattern::Command11_Click);
@@ -226,7 +240,11 @@ void Logox4::wire()
     connect(m_Command9, &QPushButton::clicked, this, &Logox4::Command9_Click);
     connect(m_Timer2, &QTimer::timeout, this, &Logox4::Timer2_Timer);
     connect(m_CloseButton, &QPushButton::clicked, this, [] { unload<Logox4>(); });
-    connect(m_Label19, &ClickLabel::clicked, this, [this] { Shell::openUrl(QUrl(m_Label19->text())); });
+    // The address comes from a country file: only a web address is opened.
+    connect(m_Label19, &ClickLabel::clicked, this, [this] {
+        if (const QUrl address = HelpPage::webAddress(m_Label19->text()); !address.isEmpty())
+            Shell::openUrl(address);
+    });
 
     connect(m_Command6, &QPushButton::clicked, p, &WorkingPattern::Command6);
     connect(m_hinzu1, &QPushButton::clicked, p, &WorkingPattern::hinzu1);
@@ -250,8 +268,8 @@ void Logox4::wire()
     for (QWidget *control : {static_cast<QWidget *>(m_Command11), static_cast<QWidget *>(m_CloseButton),
                              static_cast<QWidget *>(m_Command9), static_cast<QWidget *>(m_Label19),
                              static_cast<QWidget *>(m_Label8), static_cast<QWidget *>(m_Text3)})
-        MouseOver::watch(control, [this, control] { showHelp(control->toolTip()); });
-    MouseOver::watch(m_Text1, [this] { showHelp(m_Text1->text()); });
+        MouseOver::watch(control, [this, control] { showHelp(ControlText::toolTip(control)); });
+    MouseOver::watch(m_Text1, [this] { showHelp({m_Text1->text()}); });
     FocusNotice::watch(m_TabHilfe, [this] { m_bill->setFocus(Qt::TabFocusReason); });
 }
 
@@ -273,7 +291,14 @@ void Logox4::unloadStep()
     m_Timer2->stop();
 }
 
-void Logox4::showHelp(const QString &text)
+void Logox4::showStandardSpeaker()
+{
+    const LocalText caption = m_state.text(CountryTexts::StandardSprecher);
+    ControlText::setCaption(m_Sp1, caption);
+    m_standardSpeaker = caption.text;
+}
+
+void Logox4::showHelp(const LocalText &text)
 {
     m_state.showHelpText(text);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LocalText.h"
 #include "core/WindowNames.h"
 #include "shell/Form.h"
 
@@ -43,6 +44,8 @@ public:
     void load() override;
     void keyDown(int key) override;
     void unloadStep() override;
+    // F2 reads the help text and leaves it standing.
+    bool readKeyEmptiesHelpText() const override { return false; }
 
 private:
     void buildControls();
@@ -50,7 +53,8 @@ private:
     void buildRows();
     void buildStores();
     void wire();
-    void showHelp(const QString &text);
+    void showHelp(const LocalText &text);
+    void showStandardSpeaker();
     void Command9_Click();
     void Timer2_Timer();
 
@@ -116,5 +120,6 @@ private:
     VoiceChoice *m_choice = nullptr;
     WorkingPattern *m_pattern = nullptr;
     PatternEntryList *m_entries = nullptr;
+    QString m_standardSpeaker;
     ProgramState &m_state;
 };

@@ -1,6 +1,7 @@
 #include "windows/Logox4/PatternEntryList.h"
 
 #include "core/ProgramDirectory.h"
+#include "core/ProgramState.h"
 #include "core/TextFile.h"
 #include "shell/ControlActions.h"
 #include "shell/MessageBox.h"
@@ -9,8 +10,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-PatternEntryList::PatternEntryList(QLineEdit *text2, QListWidget *list1, QObject *parent)
-    : QObject(parent), m_Text2(text2), m_List1(list1)
+PatternEntryList::PatternEntryList(QLineEdit *text2, QListWidget *list1, const ProgramState &state, QObject *parent)
+    : QObject(parent), m_Text2(text2), m_List1(list1), m_state(state)
 {}
 
 void PatternEntryList::count()
@@ -21,7 +22,7 @@ void PatternEntryList::count()
 void PatternEntryList::Command3()
 {
     if (m_Text2->text().isEmpty()) {
-        MessageBox::show(kNothingEntered);
+        MessageBox::show(m_state.text(CountryTexts::NichtsEingegeben).text);
         focusControl(m_Text2);
         return;
     }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QStringList>
 
+class ProgramState;
 class QLineEdit;
 class QListWidget;
 
@@ -12,10 +13,8 @@ class PatternEntryList : public QObject
 {
     Q_OBJECT
 public:
-    static inline const QString kNothingEntered = QStringLiteral("Sie haben nichts eingegeben!");
-
     // text2 is the entry field, list1 the working list entries are taken over from.
-    PatternEntryList(QLineEdit *text2, QListWidget *list1, QObject *parent = nullptr);
+    PatternEntryList(QLineEdit *text2, QListWidget *list1, const ProgramState &state, QObject *parent = nullptr);
 
     // The entries (List2) and what their count says (Label1UE).
     QStringList entries() const { return m_entries; }
@@ -44,4 +43,5 @@ private:
     QListWidget *m_List1 = nullptr;
     QStringList m_entries;
     QString m_count;
+    const ProgramState &m_state;
 };

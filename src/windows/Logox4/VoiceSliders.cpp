@@ -22,7 +22,7 @@ VoiceSliders::VoiceSliders(const std::array<VoiceSliderRow, 6> &rows, HelpText s
         });
         FocusNotice::watch(row.slider, [this, row] {
             if (m_showHelp)
-                m_showHelp(QStringLiteral("Stimme mit: ") + row.caption->text() + QLatin1Char(' ') + row.value->text());
+                m_showHelp(row.caption, row.value->text());
         });
     }
 }

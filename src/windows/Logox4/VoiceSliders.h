@@ -28,7 +28,8 @@ class VoiceSliders : public QObject
 {
     Q_OBJECT
 public:
-    using HelpText = std::function<void(const QString &text)>;
+    // Says which slider has the focus: its caption label and its value as shown.
+    using HelpText = std::function<void(const QLabel *caption, const QString &value)>;
 
     // Puts each slider to its range and initial position without filling any slot.
     VoiceSliders(const std::array<VoiceSliderRow, 6> &rows, HelpText showHelp, QObject *parent = nullptr);

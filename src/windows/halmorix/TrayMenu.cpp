@@ -3,6 +3,7 @@
 #include "core/Pause.h"
 #include "core/ProgramState.h"
 #include "core/WindowNames.h"
+#include "shell/ControlText.h"
 
 #include <QAction>
 #include <QMenu>
@@ -60,7 +61,7 @@ void TrayMenu::ton_Click()
 {
     // The caption names what the next click does.
     const bool muted = !m_state.isMuted();
-    m_c.ton->setText(muted ? QStringLiteral("Ton Ein") : QStringLiteral("Ton Aus"));
+    ControlText::setCaption(m_c.ton, m_state.text(muted ? CountryTexts::TonEin : CountryTexts::TonAus));
     m_state.setMuted(muted);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/ProgramState.h"
 #include "shell/ControlFactory.h"
+#include "shell/ControlText.h"
 #include "shell/FormRegistry.h"
 #include "shell/ProgramIcon.h"
 #include "shell/Twips.h"
@@ -55,10 +56,12 @@ halmorix::halmorix(ProgramState &state, QWidget *parent) : Form(parent), m_tray(
     connect(m_Command3, &QPushButton::clicked, this, &halmorix::Command3);
     connect(m_ende, &QPushButton::clicked, this, &halmorix::ende);
     // The icon's mouse events come through the tray seam, not through a picture box.
-    if (m_tray)
+    if (m_tray) {
         // Queued: the menu and what it runs (Exit removes the icon) must not run inside the
         // icon's own mouse handler, which would return into a deleted icon.
         connect(m_tray.get(), &TrayIcon::clicked, this, &halmorix::iconClicked, Qt::QueuedConnection);
+        m_tray->setMenu(m_mnBar);
+    }
 }
 
 halmorix::~halmorix() = default;
@@ -79,7 +82,8 @@ void halmorix::buildControls()
     m_landeinstellung = item(m_mnBar, "landeinstellung", QStringLiteral("Land-Einstellung"));
     m_sm = item(m_mnBar, "sm", QStringLiteral("Stimm-Muster"));
     m_upleer = separator(m_mnBar, "upleer");
-    m_mnExit = item(m_mnBar, "mnExit", QStringLiteral("Exit"));
+    m_mnExit = item(m_mnBar, "mnExit", QString());
+    ControlText::setCaption(m_mnExit, m_state.text(CountryTexts::Exit));
 
     m_Command3 = ControlFactory::button(this, "Command3", QStringLiteral("halmorix true"), 120, 120, 2100, 375);
     m_Command2 = ControlFactory::button(this, "Command2", QStringLiteral("halmorix false"), 120, 540, 2100, 375);
@@ -107,6 +111,7 @@ void halmorix::iconClicked(TrayIcon::Click click, const QPoint &position)
     switch (click) {
     case TrayIcon::Click::LeftDouble:
     case TrayIcon::Click::RightDouble:
+    case TrayIcon::Click::Activate:
         m_menu->supert_Click();
         break;
     case TrayIcon::Click::RightRelease:

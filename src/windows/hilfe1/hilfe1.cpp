@@ -5,7 +5,9 @@
 #include "localisation/HelpPage.h"
 #include "shell/ClickLabel.h"
 #include "shell/ControlFactory.h"
+#include "shell/ControlText.h"
 #include "shell/FocusNotice.h"
+#include "shell/FontList.h"
 #include "shell/FormRegistry.h"
 #include "shell/MouseOver.h"
 #include "shell/Shell.h"
@@ -24,12 +26,10 @@
 #include <algorithm>
 
 namespace {
-QPushButton *picture(QWidget *parent, const char *name, QStyle::StandardPixmap icon, const QString &tip, int left,
-                     int top)
+QPushButton *picture(QWidget *parent, const char *name, QStyle::StandardPixmap icon, int left, int top)
 {
     auto *b = ControlFactory::button(parent, name, QString(), left, top, 435, 405);
     b->setIcon(parent->style()->standardIcon(icon));
-    b->setToolTip(tip);
     b->setFocusPolicy(Qt::NoFocus);
     return b;
 }
@@ -37,9 +37,13 @@ QPushButton *picture(QWidget *parent, const char *name, QStyle::StandardPixmap i
 
 hilfe1::hilfe1(ProgramState &state, QWidget *parent) : Form(parent), m_state(state)
 {
-    setWindowTitle(QStringLiteral("Hilfe:"));
     buildControls();
     buildKeys();
+    applyTexts();
+    connect(&m_state, &ProgramState::textsChanged, this, [this] {
+        if (m_greeting)
+            greet();
+    });
 
     connect(m_Picture1S, &QPushButton::clicked, this, &hilfe1::speak);
     connect(m_pla, &QPushButton::clicked, this, &hilfe1::pla);
@@ -56,18 +60,39 @@ hilfe1::hilfe1(ProgramState &state, QWidget *parent) : Form(parent), m_state(sta
     connect(m_HLabel1, &ClickLabel::clicked, this, [this] { largePrint(true); });
     connect(m_Label4, &ClickLabel::clicked, this, [this] { largePrint(false); });
     connect(m_Label2, &ClickLabel::clicked, this, [this] { largePrint(false); });
-    connect(m_Label1, &ClickLabel::clicked, this, [this] { setHelpText(kKeyText); });
+    connect(m_Label1, &ClickLabel::clicked, this, [this] { showText(m_state.text(CountryTexts::TastenHilfe)); });
     connect(m_Label6, &ClickLabel::clicked, this, &hilfe1::openDescription);
-    connect(m_Label5, &ClickLabel::clicked, this, [] { Shell::openUrl(QUrl(kMakerAddress)); });
+    connect(m_Label5, &ClickLabel::clicked, this, &hilfe1::openHomePage);
     connect(m_Timer1, &QTimer::timeout, this, &hilfe1::place);
     connect(m_autoRead, &QTimer::timeout, this, &hilfe1::speak);
 
-    MouseOver::watch(m_beende3, [this] { setHelpText(QStringLiteral("Hilfe Fenster schließen!!")); });
-    MouseOver::watch(m_Label3, [this] { setHelpText(QStringLiteral("Schrift größer machen!")); });
-    MouseOver::watch(m_Label4, [this] { setHelpText(QStringLiteral("Schrift kleiner machen!")); });
-    MouseOver::watch(m_Check1, [this] { setHelpText(m_Check1->toolTip()); });
-    MouseOver::watch(m_Label6, [this] { setHelpText(m_Label6->toolTip() + m_Text1->text()); });
-    FocusNotice::watch(m_Command1, [this] { setHelpText(QStringLiteral("Programm Beschreibung:")); });
+    using T = CountryTexts;
+    MouseOver::watch(m_beende3, [this] { showText(m_state.text(T::SchliessenHilfe)); });
+    MouseOver::watch(m_Label3, [this] { showText(m_state.text(T::GroesserHilfe)); });
+    MouseOver::watch(m_Label4, [this] { showText(m_state.text(T::KleinerHilfe)); });
+    MouseOver::watch(m_Check1, [this] { showText(ControlText::toolTip(m_Check1)); });
+    MouseOver::watch(m_Label6, [this] { showText(ControlText::toolTip(m_Label6) + m_Text1->text()); });
+    FocusNotice::watch(m_Command1, [this] { showText(m_state.text(T::ProgrammBeschreibung)); });
+}
+
+void hilfe1::applyTexts()
+{
+    // The texts of our own keys that stand on controls; a country file sets them again.
+    using T = CountryTexts;
+    ControlText::set(this, ControlText::Property::WindowCaption, m_state.text(T::HilfeTitel));
+    ControlText::setToolTip(m_Image1, m_state.text(T::StopM));
+    ControlText::setToolTip(m_Image3, m_state.text(T::PauseM));
+    ControlText::setToolTip(m_Image4, m_state.text(T::WeiterM));
+    ControlText::setToolTip(m_Image5, m_state.text(T::NochmalM));
+    ControlText::setCaption(m_Label5, m_state.text(T::Heimseite));
+    ControlText::setToolTip(m_Label5, m_state.text(T::HeimseiteM));
+    greet();
+}
+
+void hilfe1::greet()
+{
+    showText(m_state.text(CountryTexts::HilfeStart));
+    m_greeting = true;
 }
 
 void hilfe1::buildControls()
@@ -76,8 +101,8 @@ void hilfe1::buildControls()
     Twips::setBackColor(this, Twips::color(VbColor::kBlack));
     const QColor yellow = Twips::color(VbColor::kYellow);
 
-    m_HLabel1 = ControlFactory::clickLabel(this, "HLabel1", kInitialText, 120, 120, 8265, 1335);
-    QFont normal(QStringLiteral("Tahoma"));
+    m_HLabel1 = ControlFactory::clickLabel(this, "HLabel1", QString(), 120, 120, 8265, 1335);
+    QFont normal = FontList::withFace(QFont(), QStringLiteral("Tahoma"));
     normal.setPointSizeF(11.25);
     normal.setBold(true);
     m_HLabel1->setFont(normal);
@@ -86,8 +111,8 @@ void hilfe1::buildControls()
     Twips::setBackColor(m_HLabel1, yellow);
     Twips::setForeColor(m_HLabel1, Twips::color(VbColor::kBlack));
 
-    m_Label2 = ControlFactory::clickLabel(this, "Label2", kInitialText, 120, 120, 10200, 1335);
-    QFont large(QStringLiteral("Tahoma"));
+    m_Label2 = ControlFactory::clickLabel(this, "Label2", QString(), 120, 120, 10200, 1335);
+    QFont large = FontList::withFace(QFont(), QStringLiteral("Tahoma"));
     large.setPointSize(18);
     m_Label2->setFont(large);
     m_Label2->setWordWrap(true);
@@ -107,14 +132,15 @@ void hilfe1::buildControls()
 void hilfe1::buildKeys()
 {
     const QColor yellow = Twips::color(VbColor::kYellow);
-    m_Picture1S = picture(this, "Picture1S", QStyle::SP_MediaPlay, QString(), 120, 1575);
+    m_Picture1S = picture(this, "Picture1S", QStyle::SP_MediaPlay, 120, 1575);
     m_Picture1S->setAccessibleName(QStringLiteral("Hilfetext vorlesen"));
-    m_Image1 = picture(this, "Image1", QStyle::SP_MediaStop, QStringLiteral("Stop Sprache"), 600, 1560);
-    m_Image3 = picture(this, "Image3", QStyle::SP_MediaPause, QStringLiteral("Pause Sprache"), 1200, 1560);
-    m_Image4 = picture(this, "Image4", QStyle::SP_MediaSeekForward, QStringLiteral("Weiter sprechen"), 1920, 1560);
-    m_Image5 = picture(this, "Image5", QStyle::SP_BrowserReload, QStringLiteral("Nochmal sprechen"), 2640, 1560);
+    m_Image1 = picture(this, "Image1", QStyle::SP_MediaStop, 600, 1560);
+    m_Image3 = picture(this, "Image3", QStyle::SP_MediaPause, 1200, 1560);
+    m_Image4 = picture(this, "Image4", QStyle::SP_MediaSeekForward, 1920, 1560);
+    m_Image5 = picture(this, "Image5", QStyle::SP_BrowserReload, 2640, 1560);
 
-    m_Label5 = ControlFactory::clickLabel(this, "Label5", kMakerAddress, 3720, 1920, 1935, 255);
+    m_Label5 = ControlFactory::clickLabel(this, "Label5", QString(), 3720, 1920, 1935, 255);
+    m_Label5->setCursor(Qt::PointingHandCursor);
     Twips::setForeColor(m_Label5, yellow);
     m_Label6 = ControlFactory::clickLabel(this, "Label6", QStringLiteral("&Beschreibung:"), 5760, 1560, 1935, 255);
     Twips::setForeColor(m_Label6, yellow);
@@ -127,8 +153,8 @@ void hilfe1::buildKeys()
 
     m_Label3 = ControlFactory::clickLabel(this, "Label3", QStringLiteral("[+]"), 7920, 1440, 480, 435);
     m_Label4 = ControlFactory::clickLabel(this, "Label4", QStringLiteral("[-]"), 7920, 1440, 480, 435);
-    QFont sign(QStringLiteral("Tahoma"));
-    sign.setPointSize(14);
+    QFont sign = FontList::withFace(QFont(), QStringLiteral("Tahoma"));
+    sign.setPointSize(kSignPointSize);
     for (ClickLabel *l : {m_Label3, m_Label4}) {
         l->setFont(sign);
         l->setAlignment(Qt::AlignCenter);
@@ -193,11 +219,19 @@ void hilfe1::keyDown(int key)
     }
 }
 
-void hilfe1::setHelpText(const QString &text)
+void hilfe1::setHelpText(const QString &text, const QString &language)
 {
-    if (text == m_HLabel1->text())
+    showText({text, language});
+}
+
+void hilfe1::showText(const LocalText &text)
+{
+    m_greeting = false;
+    // The same text in another language is another text: it is read anew.
+    if (text.text == m_HLabel1->text() && text.language == m_language)
         return;
-    m_HLabel1->setText(text);
+    m_HLabel1->setText(text.text);
+    m_language = text.language;
     textChanged();
 }
 
@@ -288,6 +322,13 @@ void hilfe1::playAndClear()
     setHelpText(QString());
 }
 
+void hilfe1::openHomePage()
+{
+    const QUrl page = HelpPage::homePage(ProgramDirectory::path(), m_state.text(CountryTexts::HeimseiteAdresse).text);
+    if (!page.isEmpty())
+        Shell::openUrl(page);
+}
+
 void hilfe1::openDescription()
 {
     // The path comes from the country file: only a help page of the program is opened.
@@ -298,7 +339,7 @@ void hilfe1::openDescription()
 
 QString hilfe1::speechLanguage() const
 {
-    return HelpVoice::language(m_state.language());
+    return HelpVoice::language(m_language);
 }
 
 void hilfe1::place()

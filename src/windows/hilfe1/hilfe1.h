@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LocalText.h"
 #include "core/WindowNames.h"
 #include "shell/Form.h"
 
@@ -23,9 +24,7 @@ public:
     static constexpr int kLargeWidth = 10500;
     // Widths count the window's frame; the client area is that much narrower.
     static constexpr int kFrameWidth = kNormalWidth - kClientWidth;
-    static inline const QString kInitialText = QStringLiteral(" Hilfe Halmorix");
-    static inline const QString kKeyText = QStringLiteral("F2,Play. F3,Pause. F4,Stop. F5,Weiter. F6,Nochmal.");
-    static inline const QString kMakerAddress = QStringLiteral("https://hx-tolkarin.de");
+    static constexpr int kSignPointSize = 18;
 
     explicit hilfe1(ProgramState &state, QWidget *parent = nullptr);
 
@@ -35,8 +34,8 @@ public:
     SharedKeys sharedKeys() const override { return HelpKey; }
 
     // Sets the help line; a changed text is copied into the large print and, with auto-read
-    // ticked, spoken.
-    void setHelpText(const QString &text);
+    // ticked, spoken, in the text's own language ("de", "en", ...).
+    void setHelpText(const QString &text, const QString &language = LocalText::kGerman);
     QString helpText() const;
     // Starts the one placing of the window above the main window.
     void startPlacing();
@@ -46,8 +45,9 @@ public:
     // The program description page, which a country file names: opened only when it is a
     // page of the program.
     void openDescription();
-    // The language help texts are spoken in, that of the applied country file ("de", "en", ...);
-    // German until a country file sets it.
+    // The home page a country file names: a web address or a page of the program, nothing else.
+    void openHomePage();
+    // The language the help text is spoken in: that of the text shown ("de", "en", ...).
     QString speechLanguage() const;
 
     void speak();
@@ -62,6 +62,9 @@ public:
 private:
     void buildControls();
     void buildKeys();
+    void applyTexts();
+    void greet();
+    void showText(const LocalText &text);
     void textChanged();
     void place();
     void writeHandOff();
@@ -86,5 +89,8 @@ private:
     QTimer *m_Timer1 = nullptr;
     // Lets a burst of new help texts (a mouse sweeping over controls) settle before reading.
     QTimer *m_autoRead = nullptr;
+    QString m_language = LocalText::kGerman;
+    // The greeting stands until the first help text comes: it follows the interface language.
+    bool m_greeting = true;
     ProgramState &m_state;
 };

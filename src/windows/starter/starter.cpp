@@ -3,6 +3,7 @@
 #include "core/ProgramState.h"
 #include "shell/ClickLabel.h"
 #include "shell/ControlFactory.h"
+#include "shell/ControlText.h"
 #include "shell/FormRegistry.h"
 #include "shell/Twips.h"
 #include "windows/starter/StartSequence.h"
@@ -90,8 +91,8 @@ void starter::buildControls()
     m_Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_Picture2 = picture(this, "Picture2", 120, 1560);
-    m_Command19 = F::button(this, "Command19", QStringLiteral("Land-Einstellung  Country-Alignment Language"), 720,
-                            1560, 5160, 435);
+    m_Command19 = F::button(this, "Command19", QString(), 720, 1560, 5160, 435);
+    ControlText::setCaption(m_Command19, m_state.text(CountryTexts::LandWahl));
     m_Picture1 = picture(this, "Picture1", 120, 2100);
     m_Label3 = F::clickLabel(this, "Label3", QStringLiteral("Land ?"), 720, 2130, 2400, 375);
     m_Label3->setCursor(Qt::PointingHandCursor);

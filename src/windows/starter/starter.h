@@ -29,6 +29,8 @@ public:
     void keyDown(int key) override;
     void unloadStep() override;
     bool isDialog() const override { return true; }
+    // F2 reads the help text and leaves it standing.
+    bool readKeyEmptiesHelpText() const override { return false; }
 
 private:
     void buildControls();

@@ -1,9 +1,11 @@
 #include "windows/vodozaduda1/DictionaryCatalogue.h"
 
 #include "core/ProgramDirectory.h"
+#include "core/ProgramState.h"
 #include "dictionary/DictionaryLoader.h"
 #include "dictionary/EntryText.h"
 #include "shell/ControlActions.h"
+#include "shell/ControlText.h"
 #include "shell/FileListBox.h"
 #include "shell/Form.h"
 #include "shell/MessageBox.h"
@@ -22,8 +24,8 @@ const QString kExample = QStringLiteral("Woerterbuch-Muster");
 }
 
 DictionaryCatalogue::DictionaryCatalogue(Form &window, const CatalogueControls &controls, DictionaryLoading &loading,
-                                         QObject *parent)
-    : QObject(parent), m_window(window), m_c(controls), m_loading(loading)
+                                         const ProgramState &state, QObject *parent)
+    : QObject(parent), m_window(window), m_c(controls), m_loading(loading), m_state(state)
 {
     connect(m_c.command17, &QPushButton::clicked, this, &DictionaryCatalogue::Command17_Click);
     connect(m_c.command18, &QPushButton::clicked, this, &DictionaryCatalogue::Command18_Click);
@@ -40,32 +42,33 @@ QString DictionaryCatalogue::folder()
     return ProgramDirectory::file(u"TranslateDeGb/");
 }
 
-QString DictionaryCatalogue::exampleMessage()
+QString DictionaryCatalogue::exampleMessage(const CountryTexts &texts)
 {
-    const QString mark = DictionaryLoader::kDividerMark;
+    using T = CountryTexts;
+    const auto text = [&texts](T::Id id) { return texts.text(id).text; };
+    const QString divider = DictionaryLoader::kDividerMark + u' ' + text(T::Trennlinie);
     return QStringList{
-        QStringLiteral("Das Wörterbuch ist mit 3 Trennlinien eingeteilt"),
-        QStringLiteral("z.B. [1%1 Trennlinie ]  [2%1 Trennlinie ]  [3%1 Trennlinie ].").arg(mark),
-        QStringLiteral("Grosse umfangreiche Wörterbücher müssen so aufgeteilt werden,"),
-        QStringLiteral("ansonsten ist der Listenspeicher überladen."),
-        QStringLiteral("Und eine Fehler Meldung wird angezeigt."),
+        text(T::Eingeteilt),    text(T::ZumBeispiel) + QStringLiteral(" [1%1 ]  [2%1 ]  [3%1 ].").arg(divider),
+        text(T::Aufteilen1),    text(T::Aufteilen2),
+        text(T::Fehlermeldung),
     }
         .join(QStringLiteral("\r\n"));
 }
 
-QString DictionaryCatalogue::languagePair(const QString &name)
+LocalText DictionaryCatalogue::languagePair(const QString &name, const CountryTexts &texts)
 {
+    using T = CountryTexts;
     if (name == QLatin1String("DeEn"))
-        return QStringLiteral("Deutsch-Englisch");
+        return texts.text(T::PaarDeEn);
     if (name == QLatin1String("DeGr"))
-        return QStringLiteral("Deutsch-Griechisch");
+        return texts.text(T::PaarDeGr);
     if (name == QLatin1String("DeIt"))
-        return QStringLiteral("Deutsch-Italienisch");
+        return texts.text(T::PaarDeIt);
     if (name == QLatin1String("SpDe"))
-        return QStringLiteral("Spanisch-Deutsch");
+        return texts.text(T::PaarSpDe);
     if (name == kExample)
-        return QStringLiteral("Beispiel-Woerterbuch");
-    return QStringLiteral("Land");
+        return texts.text(T::PaarMuster);
+    return texts.text(T::PaarLand);
 }
 
 void DictionaryCatalogue::Command17_Click()
@@ -144,9 +147,9 @@ void DictionaryCatalogue::Text2_Change()
     // Putting the shorter name back is a change of its own, handled in full before this one goes on.
     if (name != m_c.text2->text())
         m_c.text2->setText(name);
-    m_c.label3->setText(QStringLiteral("Land"));
+    ControlText::setCaption(m_c.label3, m_state.text(CountryTexts::PaarLand));
     const QString current = m_c.text2->text();
     if (current == kExample)
-        MessageBox::show(exampleMessage());
-    m_c.label3->setText(languagePair(current));
+        MessageBox::show(exampleMessage(m_state.texts()));
+    ControlText::setCaption(m_c.label3, languagePair(current, m_state.texts()));
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "core/LocalText.h"
+
 #include <QObject>
 
+class CountryTexts;
 class DictionaryLoading;
+class ProgramState;
 class FileListBox;
 class Form;
 class QGroupBox;
@@ -33,12 +37,12 @@ class DictionaryCatalogue : public QObject
     Q_OBJECT
 public:
     DictionaryCatalogue(Form &window, const CatalogueControls &controls, DictionaryLoading &loading,
-                        QObject *parent = nullptr);
+                        const ProgramState &state, QObject *parent = nullptr);
 
     static QString folder();
-    static QString exampleMessage();
+    static QString exampleMessage(const CountryTexts &texts);
     // The language pair shown for a dictionary name; "Land" for names not known.
-    static QString languagePair(const QString &name);
+    static LocalText languagePair(const QString &name, const CountryTexts &texts);
 
     void Command17_Click();
     void Command18_Click();
@@ -56,4 +60,5 @@ private:
     Form &m_window;
     CatalogueControls m_c;
     DictionaryLoading &m_loading;
+    const ProgramState &m_state;
 };

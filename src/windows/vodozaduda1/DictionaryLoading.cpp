@@ -2,6 +2,7 @@
 
 #include "core/ProgramDirectory.h"
 #include "dictionary/DictionaryLanguages.h"
+#include "core/ProgramState.h"
 #include "dictionary/DictionaryLoader.h"
 #include "dictionary/PartListModel.h"
 #include "dictionary/WordForms.h"
@@ -12,8 +13,8 @@
 #include <QProgressBar>
 
 DictionaryLoading::DictionaryLoading(QLineEdit *text2, const std::array<PartList *, 4> &lists, QProgressBar *progress,
-                                     QObject *parent)
-    : QObject(parent), m_text2(text2), m_lists(lists), m_progress(progress)
+                                     const ProgramState &state, QObject *parent)
+    : QObject(parent), m_text2(text2), m_lists(lists), m_progress(progress), m_state(state)
 {}
 
 QString DictionaryLoading::defaultDictionaryPath()
@@ -26,32 +27,35 @@ QString DictionaryLoading::dictionaryPath(const QString &name)
     return ProgramDirectory::file(QString(QStringLiteral("TranslateDeGb/") + name + QStringLiteral(".txt")));
 }
 
-QString DictionaryLoading::faultyDictionaryMessage()
+QString DictionaryLoading::faultyDictionaryMessage(const CountryTexts &texts)
 {
-    return QStringLiteral("Achtung: Im Woerterbuch sind Fehler");
+    return texts.text(CountryTexts::WoerterbuchFehler).text;
 }
 
-QString DictionaryLoading::layoutMessage()
+QString DictionaryLoading::layoutMessage(const CountryTexts &texts)
 {
+    using T = CountryTexts;
+    const auto text = [&texts](T::Id id) { return texts.text(id).text; };
     const QString mark = DictionaryLoader::kDividerMark;
+    // The example lines are dictionary lines, the same in every language.
     const QStringList lines = {
-        QStringLiteral("Das Wörterbuch sollte mit 3 Trennlinien eingeteilt werden"),
-        QStringLiteral("z.B.:"),
+        text(T::Trennlinien),
+        text(T::ZumBeispiel) + u':',
         QStringLiteral("ab und zu;every now and then;"),
-        QStringLiteral("1") + mark + QStringLiteral(" Trennlinie"),
+        QStringLiteral("1") + mark + u' ' + text(T::Trennlinie),
         QStringLiteral("auto;car;"),
-        QStringLiteral("2") + mark + QStringLiteral(" Trennlinie"),
+        QStringLiteral("2") + mark + u' ' + text(T::Trennlinie),
         QStringLiteral("süssigkeit;sweetness;"),
         QStringLiteral("süssigkeiten;sweets;"),
         QStringLiteral("süsskartoffel;sweetpotato;"),
-        QStringLiteral("3") + mark + QStringLiteral(" Trennlinie"),
+        QStringLiteral("3") + mark + u' ' + text(T::Trennlinie),
         QStringLiteral("versuch;trial;"),
         QStringLiteral("xyz;yxz;TEST;"),
         QStringLiteral(" "),
-        QStringLiteral("Grosse umfangreiche Wörterbücher müssen so aufgeteilt werden,"),
-        QStringLiteral("ansonsten ist der Listenspeicher überladen."),
-        QStringLiteral("Es müssen immer Drei Trennlinien im Wörterbuch vorhanden sein!"),
-        QStringLiteral("Eine Trennlinien besteht aus folgenden Zeichen:  ") + mark,
+        text(T::Aufteilen1),
+        text(T::Aufteilen2),
+        text(T::DreiTrennlinien),
+        text(T::Trennzeichen) + QStringLiteral("  ") + mark,
     };
     return lines.join(QStringLiteral("\r\n"));
 }
@@ -64,7 +68,7 @@ bool DictionaryLoading::DateiVorhanden(const QString &path)
 void DictionaryLoading::Command5_Click()
 {
     if (!DateiVorhanden(defaultDictionaryPath())) {
-        MessageBox::show(QStringLiteral("Fehler im Wörterbuch"));
+        MessageBox::show(m_state.text(CountryTexts::WoerterbuchFehlt).text);
         return;
     }
     WoerterbuchLaden();
@@ -84,9 +88,9 @@ void DictionaryLoading::WoerterbuchLaden()
                                        m_forms ? m_forms->stemmer() : nullptr);
     emit wordFormsLoaded(m_forms);
     if (!load.refusal().isEmpty()) {
-        MessageBox::show(load.refusal());
+        MessageBox::show(load.refusal(m_state.texts()));
     } else if (!load.ok()) {
-        MessageBox::show(faultyDictionaryMessage());
-        MessageBox::show(layoutMessage());
+        MessageBox::show(faultyDictionaryMessage(m_state.texts()));
+        MessageBox::show(layoutMessage(m_state.texts()));
     }
 }

@@ -5,8 +5,10 @@
 #include <array>
 #include <memory>
 
+class CountryTexts;
 class PartList;
 class WordForms;
+class ProgramState;
 class QLineEdit;
 class QProgressBar;
 
@@ -16,12 +18,12 @@ class DictionaryLoading : public QObject
     Q_OBJECT
 public:
     DictionaryLoading(QLineEdit *text2, const std::array<PartList *, 4> &lists, QProgressBar *progress,
-                      QObject *parent = nullptr);
+                      const ProgramState &state, QObject *parent = nullptr);
 
     static QString defaultDictionaryPath();
     static QString dictionaryPath(const QString &name);
-    static QString faultyDictionaryMessage();
-    static QString layoutMessage();
+    static QString faultyDictionaryMessage(const CountryTexts &texts);
+    static QString layoutMessage(const CountryTexts &texts);
 
     static bool DateiVorhanden(const QString &path);
     // The word forms of the dictionary loaded last; null before the first load.
@@ -40,4 +42,5 @@ private:
     std::array<PartList *, 4> m_lists{};
     QProgressBar *m_progress = nullptr;
     std::shared_ptr<const WordForms> m_forms;
+    const ProgramState &m_state;
 };

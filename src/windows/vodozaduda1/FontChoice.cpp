@@ -37,7 +37,8 @@ void FontChoice::fill()
 
 void FontChoice::showChoice()
 {
-    m_state.showHelpText(QStringLiteral("Schrift: [") + m_c.combo1->currentText() + u']');
+    m_state.showHelpText(m_state.text(CountryTexts::Schrift)
+                         + (QStringLiteral(" [") + m_c.combo1->currentText() + u']'));
 }
 
 void FontChoice::Command48_Click()

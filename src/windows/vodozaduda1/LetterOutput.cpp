@@ -1,11 +1,11 @@
 #include "windows/vodozaduda1/LetterOutput.h"
 
+#include "core/ProgramState.h"
 #include "letter/LetterFile.h"
 #include "shell/FileDialog.h"
 #include "shell/MessageBox.h"
 #include "shell/Printer.h"
 #include "shell/Twips.h"
-#include "windows/vodozaduda1/LetterWorkspace.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,7 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-LetterOutput::LetterOutput(const LetterOutputControls &controls, QObject *parent) : QObject(parent), m_c(controls)
+LetterOutput::LetterOutput(const LetterOutputControls &controls, const ProgramState &state, QObject *parent)
+    : QObject(parent), m_c(controls), m_state(state)
 {
     connect(m_c.command36, &QPushButton::clicked, this, &LetterOutput::Command36_Click);
     connect(m_c.command37, &QPushButton::clicked, this, &LetterOutput::Command37_Click);
@@ -35,7 +36,7 @@ void LetterOutput::Command36_Click()
     FileDialog::Request request;
     // A new file name must be possible, so the dialog is one for saving.
     request.mode = FileDialog::Mode::Save;
-    request.title = kDialogTitle;
+    request.title = m_state.text(CountryTexts::DateiWaehlen).text;
     request.filter = kDialogFilter;
     const QFileInfo current(m_path);
     request.directory = current.isAbsolute() && current.dir().exists() ? current.absolutePath() : QDir::homePath();
@@ -45,7 +46,7 @@ void LetterOutput::Command36_Click()
         return;
     m_path = *chosen;
     if (!save()) {
-        MessageBox::show(LetterWorkspace::kWriteProtected);
+        MessageBox::show(m_state.text(CountryTexts::Schreibschutz).text);
         return;
     }
     Twips::setBackColor(m_c.text3, Twips::color(VbColor::kWhite));
@@ -56,14 +57,14 @@ void LetterOutput::Command37_Click()
     Twips::setBackColor(m_c.command37, Twips::color(VbColor::kLightYellow));
     // Said out loud: a letter believed saved would be lost at the end.
     if (!save())
-        MessageBox::show(LetterWorkspace::kWriteProtected);
+        MessageBox::show(m_state.text(CountryTexts::Schreibschutz).text);
 }
 
 void LetterOutput::Command31_Click()
 {
-    MessageBox::show(kToPrinter);
+    MessageBox::show(m_state.text(CountryTexts::Drucker).text);
     if (!Drucke(m_c.text6->toPlainText()))
-        MessageBox::show(kNoPrinter);
+        MessageBox::show(m_state.text(CountryTexts::KeinDrucker).text);
 }
 
 bool LetterOutput::Drucke(const QString &text)

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+class ProgramState;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -26,12 +27,9 @@ class LetterOutput : public QObject
 public:
     static constexpr int kPrintPointSize = 10;
     static inline const QString kInitialPath = QStringLiteral("c.\\");
-    static inline const QString kDialogTitle = QStringLiteral("Programm wählen");
     static inline const QString kDialogFilter = QStringLiteral("TXT(*.*) (*.txt)");
-    static inline const QString kToPrinter = QStringLiteral("Achtung :Text wird zum Drucker übertragen!");
-    static inline const QString kNoPrinter = QStringLiteral("Achtung :Kein Kontakt zum Drucker!");
 
-    explicit LetterOutput(const LetterOutputControls &controls, QObject *parent = nullptr);
+    LetterOutput(const LetterOutputControls &controls, const ProgramState &state, QObject *parent = nullptr);
 
     // Where "Speichern" writes the letter (Text7): the file chosen last.
     QString path() const { return m_path; }
@@ -50,5 +48,6 @@ private:
     [[nodiscard]] bool save();
 
     LetterOutputControls m_c;
+    const ProgramState &m_state;
     QString m_path = kInitialPath;
 };

@@ -4,6 +4,7 @@
 #include "core/ProgramState.h"
 #include "dictionary/EntryText.h"
 #include "shell/ControlActions.h"
+#include "shell/ControlText.h"
 #include "shell/Form.h"
 #include "shell/MessageBox.h"
 #include "shell/Twips.h"
@@ -85,7 +86,7 @@ bool LetterWorkspace::readLetter()
 void LetterWorkspace::Command32_Click()
 {
     if (!readLetter()) {
-        MessageBox::show(kWriteProtected);
+        writeProtected();
         focusControl(m_c.text3);
     }
 }
@@ -93,7 +94,7 @@ void LetterWorkspace::Command32_Click()
 void LetterWorkspace::readLetterKey()
 {
     if (!readLetter()) {
-        MessageBox::show(kWriteProtected);
+        writeProtected();
         return;
     }
     focusControl(m_c.text6);
@@ -116,7 +117,7 @@ void LetterWorkspace::speakField(Field field)
     if (const auto fields = EntryText::parsing(m_lookup.entry()))
         m_c.list5->addItems(*fields);
     else
-        MessageBox::show(QStringLiteral("Zu viele Worte!"));
+        MessageBox::show(m_state.text(CountryTexts::ZuVieleWorte).text);
     if (!m_window.pause(0.2))
         return;
     focusControl(m_c.list5);
@@ -169,7 +170,7 @@ void LetterWorkspace::Command27_Click()
 void LetterWorkspace::Command21_Click()
 {
     if (!writeHandOff(WordLookup::voicePrefix(m_c.list6) + WordLookup::selectedText(m_c.list5))) {
-        MessageBox::show(kWriteProtected);
+        writeProtected();
         focusControl(m_c.text3);
         return;
     }
@@ -180,7 +181,7 @@ void LetterWorkspace::Command21_Click()
 void LetterWorkspace::Command25_Click()
 {
     if (!writeHandOff(WordLookup::selectedText(m_c.list5))) {
-        MessageBox::show(kWriteProtected);
+        writeProtected();
         focusControl(m_c.text3);
         m_lookup.Command16_Click();
         return;
@@ -193,7 +194,7 @@ void LetterWorkspace::Command25_Click()
 void LetterWorkspace::Command23_Click()
 {
     if (!writeHandOff(m_c.text5->text())) {
-        MessageBox::show(kWriteProtected);
+        writeProtected();
         focusControl(m_c.text3);
         return;
     }
@@ -201,15 +202,20 @@ void LetterWorkspace::Command23_Click()
     m_lookup.Command39_Click(m_lookup.sourceLanguage());
 }
 
+void LetterWorkspace::writeProtected()
+{
+    MessageBox::show(m_state.text(CountryTexts::Schreibschutz).text);
+}
+
 void LetterWorkspace::Label4_DblClick()
 {
     if (!writeHandOff(m_c.label4->text())) {
-        MessageBox::show(kWriteProtected);
+        writeProtected();
         return;
     }
     Twips::setBackColor(m_c.text3, Twips::color(VbColor::kWhite));
-    // A help text, in the language of the interface.
-    SpeechHandOff::click(QStringLiteral("Hilfe"), HelpVoice::language(m_state.language()));
+    // A help text, in its own language.
+    SpeechHandOff::click(QStringLiteral("Hilfe"), HelpVoice::language(ControlText::caption(m_c.label4).language));
 }
 
 void LetterWorkspace::reloadVoices(const QStringList &entries)

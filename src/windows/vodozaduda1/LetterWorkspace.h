@@ -39,7 +39,6 @@ public:
     static constexpr int kWideLeft = 500;
     // Widths count the window's frame: the design client area is this much narrower.
     static constexpr int kFrameWidth = 120;
-    static inline const QString kWriteProtected = QStringLiteral("Achtung : Schreibschutz entfernen [hilfe.txt]!");
 
     LetterWorkspace(Form &window, const LetterControls &controls, WordLookup &lookup, ProgramState &state,
                     QObject *parent = nullptr);
@@ -74,6 +73,7 @@ private:
     bool writeHandOff(const QString &text);
     // The letter as one text with the line ends it has in the hand-off file.
     QString letterText() const;
+    void writeProtected();
     // Fills the voice list and marks its first entry once the current handler is done.
     void reloadVoices(const QStringList &entries);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LocalText.h"
 #include "windows/vodozaduda1/MainWindowControls.h"
 
 #include <QColor>
@@ -22,12 +23,6 @@ class MouseOverHelp : public QObject
 {
     Q_OBJECT
 public:
-    static inline const QString kDescription = QStringLiteral(
-        "Beispiel: [Woerterbuch-Muster.txt] Schreiben Sie in das gelb markierte Textfeld [hallo] danach "
-        "drücken Sie auf die [Entertaste]! Nun wird das geschriebene Wort [hallo] hier im Beispiel Englisch "
-        "also [hello] übersetzt und ausgesprochen! Gleichzeitig wird eine Liste angezeigt mit folgenden "
-        "Einträgen: [hallo;hello;Gruss].");
-
     // The behaviour a hover shows or runs besides the controls.
     struct Concerns
     {
@@ -59,10 +54,11 @@ private:
 
     static void over(QWidget *w, std::function<void(QWidget *)> action);
     // Reset, the control in its colour, the text to both places.
-    void standard(QWidget *w, quint32 colour, const QString &text);
-    void toBoth(const QString &text);
-    void toHelpLine(const QString &text);
-    void toDescription(const QString &text);
+    void standard(QWidget *w, quint32 colour, const LocalText &text);
+    void toBoth(const LocalText &text);
+    void toHelpLine(const LocalText &text);
+    // The description line, with the text's language beside it for reading it aloud.
+    void toDescription(const LocalText &text);
     static void paint(QWidget *w, quint32 colour);
     static void paintAll(std::initializer_list<QWidget *> controls, quint32 colour);
     static void paintText(QWidget *w, const QColor &colour);
@@ -72,4 +68,5 @@ private:
     MainWindowControls m_c;
     Concerns m_concerns;
     ProgramState &m_state;
+    QString m_example;
 };

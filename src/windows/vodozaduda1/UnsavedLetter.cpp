@@ -1,14 +1,15 @@
 #include "windows/vodozaduda1/UnsavedLetter.h"
 
-#include "shell/MessageBox.h"
+#include "core/ProgramState.h"
 #include "letter/KeptLetter.h"
 #include "letter/LetterKeeper.h"
+#include "shell/MessageBox.h"
 
 #include <QAbstractButton>
 #include <QPlainTextEdit>
 
-UnsavedLetter::UnsavedLetter(QPlainTextEdit *text6, QAbstractButton *check2, QObject *parent)
-    : QObject(parent), m_text6(text6), m_check2(check2), m_keeper(new LetterKeeper(this))
+UnsavedLetter::UnsavedLetter(QPlainTextEdit *text6, QAbstractButton *check2, const ProgramState &state, QObject *parent)
+    : QObject(parent), m_text6(text6), m_check2(check2), m_state(state), m_keeper(new LetterKeeper(this))
 {
     m_delay.setSingleShot(true);
     m_delay.setInterval(kKeepDelayMs);
@@ -81,6 +82,6 @@ void UnsavedLetter::kept(bool ok)
     m_kept.clear();
     if (!m_told && !m_ending) {
         m_told = true;
-        MessageBox::show(kNotKept);
+        MessageBox::show(m_state.text(CountryTexts::SchreibschutzBrief).text);
     }
 }

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 class LetterKeeper;
+class ProgramState;
 class QAbstractButton;
 class QPlainTextEdit;
 
@@ -17,10 +18,8 @@ class UnsavedLetter : public QObject
 public:
     // At most one write in this time while the user types, and no change older than it is lost.
     static constexpr int kKeepDelayMs = 1000;
-    static inline const QString kNotKept = QStringLiteral("Achtung : Schreibschutz entfernen [syso\\brief.txt]!");
-
     // check2 is "schreiben", ticked when a kept letter comes back.
-    UnsavedLetter(QPlainTextEdit *text6, QAbstractButton *check2, QObject *parent = nullptr);
+    UnsavedLetter(QPlainTextEdit *text6, QAbstractButton *check2, const ProgramState &state, QObject *parent = nullptr);
 
     // At the start: the kept letter, if any, into the letter field.
     void restore();
@@ -38,6 +37,7 @@ private:
 
     QPlainTextEdit *m_text6 = nullptr;
     QAbstractButton *m_check2 = nullptr;
+    const ProgramState &m_state;
     LetterKeeper *m_keeper = nullptr;
     QTimer m_delay;
     QString m_saved;

@@ -5,6 +5,7 @@
 #include "dictionary/PartListModel.h"
 #include "dictionary/WordForms.h"
 #include "shell/ControlActions.h"
+#include "shell/ControlText.h"
 #include "shell/Form.h"
 #include "shell/MessageBox.h"
 #include "shell/Twips.h"
@@ -37,10 +38,10 @@ void WordLookup::setWordForms(std::shared_ptr<const WordForms> forms)
     m_forms = std::move(forms);
 }
 
-QString WordLookup::speechRuntimeMessage()
+QString WordLookup::speechRuntimeMessage(const CountryTexts &texts)
 {
-    return QStringLiteral("Achtung : Haben Sie webspeech installiert ? ")
-           + QStringLiteral("https://github.com/espeak-ng/espeak-ng/releases");
+    return texts.text(CountryTexts::Webspeech).text
+           + QStringLiteral(" https://github.com/espeak-ng/espeak-ng/releases");
 }
 
 bool WordLookup::eventFilter(QObject *watched, QEvent *event)
@@ -115,6 +116,10 @@ void WordLookup::lookUpForm()
                            [&](const PartList *list) { return list->items().findFirstPrefix(wanted) >= 0; });
     };
     const std::optional<WordForms::Match> match = m_forms ? m_forms->match(word, isEntry) : std::nullopt;
+    // In the words of the country applied now.
+    m_hint->setTexts({.formFound = m_state.text(CountryTexts::FormGefunden).text,
+                      .formFoundOthers = m_state.text(CountryTexts::FormGefundenAuch).text,
+                      .nearMiss = m_state.text(CountryTexts::MeintenSie).text});
     if (!match) {
         m_hint->missed(word);
         return;
@@ -124,7 +129,7 @@ void WordLookup::lookUpForm()
     Twips::setBackColor(m_c.text3, Twips::color(VbColor::kYellow));
     m_hint->formFound(word.trimmed(), m_entry.section(QLatin1Char(';'), 0, 0), match->others);
     // The entry's list covers the description line: the help window shows the hint meanwhile.
-    m_state.showHelpText(m_hint->shown());
+    m_state.showHelpText({m_hint->shown(), m_state.text(CountryTexts::FormGefunden).language});
 }
 
 void WordLookup::List_Click(int part)
@@ -158,14 +163,14 @@ void WordLookup::Check1_Click()
         focusControl(m_c.text3);
         m_c.text3->deselect();
         Twips::setBackColor(m_c.text1, face);
-        m_c.check1->setText(QStringLiteral("Focus 1"));
+        ControlText::setCaption(m_c.check1, m_state.text(CountryTexts::Fokus1));
         Twips::setBackColor(m_c.label10, Twips::color(VbColor::kGreen));
         Twips::setBackColor(m_c.label11, face);
     } else {
         focusControl(m_c.text1);
         m_c.text1->deselect();
         Twips::setBackColor(m_c.text1, Twips::color(VbColor::kWhite));
-        m_c.check1->setText(QStringLiteral("Focus 2"));
+        ControlText::setCaption(m_c.check1, m_state.text(CountryTexts::Fokus2));
         Twips::setBackColor(m_c.label11, Twips::color(VbColor::kGreen));
         Twips::setBackColor(m_c.label10, face);
     }
@@ -189,7 +194,7 @@ void WordLookup::Command7_Click()
     if (const auto fields = EntryText::parsing(m_entry)) {
         m_c.list5->addItems(*fields);
     } else {
-        MessageBox::show(QStringLiteral("Zu viele Worte!"));
+        MessageBox::show(m_state.text(CountryTexts::ZuVieleWorte).text);
     }
     if (!m_window.pause(0.2))
         return;
@@ -208,7 +213,7 @@ void WordLookup::Command8_Click()
 void WordLookup::Command11_Click()
 {
     if (!SpeechHandOff::writeQuoted(voicePrefix(m_c.list6) + selectedText(m_c.list5))) {
-        MessageBox::show(QStringLiteral("Achtung : Schreibschutz entfernen [hilfe.txt]!"));
+        MessageBox::show(m_state.text(CountryTexts::Schreibschutz).text);
         focusControl(m_c.text3);
         return;
     }
@@ -231,7 +236,7 @@ void WordLookup::Command39_Click(const QString &language)
     if (m_state.isMuted())
         return;
     if (!SpeechHandOff::click(QStringLiteral("Hilfex"), language)) {
-        MessageBox::show(speechRuntimeMessage());
+        MessageBox::show(speechRuntimeMessage(m_state.texts()));
         m_state.setMuted(true);
     }
 }

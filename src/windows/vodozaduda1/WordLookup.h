@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+class CountryTexts;
 class Form;
 class LookupHint;
 class ProgramState;
@@ -42,7 +43,7 @@ class WordLookup : public QObject
 public:
     WordLookup(Form &window, const LookupControls &controls, ProgramState &state, QObject *parent = nullptr);
 
-    static QString speechRuntimeMessage();
+    static QString speechRuntimeMessage(const CountryTexts &texts);
 
     // Enter with "schreiben" ticked: the letter side appends the translation instead.
     void setCollector(std::function<void()> collect) { m_collect = std::move(collect); }

@@ -5,6 +5,7 @@
 #include "shell/ClickLabel.h"
 #include "shell/ControlActions.h"
 #include "shell/ControlFactory.h"
+#include "shell/ControlText.h"
 #include "shell/FileListBox.h"
 #include "shell/FontList.h"
 #include "shell/Twips.h"
@@ -37,6 +38,7 @@
 
 namespace {
 using F = ControlFactory;
+using T = CountryTexts;
 }
 
 vodozaduda1::vodozaduda1(ProgramState &state, QWidget *parent) : Form(parent), m_state(state)
@@ -66,7 +68,7 @@ void vodozaduda1::buildInputs()
     // window appears goes into it.
     c.Label10 = F::label(this, "Label10", QStringLiteral("1"), 0, 3480, 255, 375);
     c.Text3 = F::make<QLineEdit>(this, "Text3", 120, 3480, 4335, 375);
-    c.Text3->setToolTip(QStringLiteral("Mit Enter übersetzen"));
+    ControlText::setToolTip(c.Text3, m_state.text(T::EingabeM));
     // The names the help texts give the fields, for screen readers.
     c.Text3->setAccessibleName(QStringLiteral("Textfeld 1"));
     Twips::setBackColor(c.Text3, Twips::color(VbColor::kYellow));
@@ -79,14 +81,14 @@ void vodozaduda1::buildInputs()
     c.Check1->setChecked(true);
     c.Label11 = F::label(this, "Label11", QStringLiteral("2"), 0, 3960, 255, 375);
     c.Text1 = F::make<QLineEdit>(this, "Text1", 120, 3960, 4335, 375);
-    c.Text1->setToolTip(QStringLiteral("Mit Enter übersetzen"));
+    ControlText::setToolTip(c.Text1, m_state.text(T::EingabeM));
     c.Text1->setAccessibleName(QStringLiteral("Textfeld 2"));
     Twips::setBackColor(c.Text1, Twips::color(VbColor::kLightGrey));
 
     c.Label3 = F::label(this, "Label3", QStringLiteral("Land"), 240, 0, 2415, 255);
     c.Text2 = F::make<QLineEdit>(this, "Text2", 240, 180, 2415, 255);
     c.Text2->setText(QStringLiteral("Woerterbuch-Muster"));
-    c.Text2->setToolTip(QStringLiteral("Geladenes Woerterbuch-Anzeige"));
+    ControlText::setToolTip(c.Text2, m_state.text(T::WoerterbuchM));
     c.Command17 = F::button(this, "Command17", QStringLiteral("Wörterbuch.."), 2880, 120, 1575, 375);
     c.Command17->setToolTip(QStringLiteral("Land:.. Neues Wörterbuch laden  klicken Sie."));
     c.Command18 = F::button(this, "Command18", QStringLiteral("&Auswahl zu"), 2760, 120, 1695, 375);
@@ -96,7 +98,7 @@ void vodozaduda1::buildInputs()
     c.ProgressBar1->setRange(0, 100);
     c.ProgressBar1->setValue(0);
     c.ProgressBar1->setTextVisible(false);
-    c.ProgressBar1->setToolTip(QStringLiteral("Lade Balken"));
+    ControlText::setToolTip(c.ProgressBar1, m_state.text(T::LadebalkenM));
     c.ProgressBar1->hide();
     c.Label9 = F::clickLabel(this, "Label9", QStringLiteral("X"), 3240, 480, 255, 255);
     c.Label9->setAlignment(Qt::AlignCenter);
@@ -110,12 +112,13 @@ void vodozaduda1::buildDictionaryPanel()
     c.Label4 = F::clickLabel(this, "Label4", QString(), 120, 840, 4335, 2415);
     c.Label4->setWordWrap(true);
     c.Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    c.Label4->setToolTip(QStringLiteral("Mit Doppelklick Hilfetext vorlesen lassen"));
+    ControlText::setToolTip(c.Label4, m_state.text(T::BeschreibungM));
     // Under the description; the part lists, made later, lie over them.
     c.Label6 = F::clickLabel(this, "Label6", QStringLiteral("Beschreibung:"), 120, 3255, 1215, 225);
     c.Label7 = F::clickLabel(this, "Label7", QStringLiteral("2."), 1395, 3255, 255, 225);
     c.Label8 = F::clickLabel(this, "Label8", QStringLiteral("3."), 1710, 3255, 255, 225);
-    c.Label5 = F::clickLabel(this, "Label5", QStringLiteral("mehr>>"), 2025, 3255, 735, 225);
+    c.Label5 = F::clickLabel(this, "Label5", QString(), 2025, 3255, 735, 225);
+    ControlText::setCaption(c.Label5, m_state.text(T::Mehr));
     for (int k = 0; k < 4; ++k) {
         c.Lists[k] = F::make<PartList>(this, "", 120, 720, 4335, 2790);
         c.Lists[k]->setObjectName(QStringLiteral("List%1").arg(k + 1));
@@ -222,10 +225,12 @@ void vodozaduda1::buildLetterSide()
     c.Command32 = F::button(this, "Command32", QStringLiteral("Lesen"), 8235, 4440, 1095, 375);
     c.Command32->setToolTip(QStringLiteral("Brief-Textfeld vorlesen lassen [F7]."));
     c.Command47 = F::button(this, "Command47", QStringLiteral("Stop"), 9390, 4440, 975, 375);
-    c.Command19 = F::button(this, "Command19", QStringLiteral("<< hoch"), 4560, 2040, 1215, 375);
-    c.Command19->setToolTip(QStringLiteral("Auswahl hoch. Oder Pfeiltaste hoch."));
-    c.Command20 = F::button(this, "Command20", QStringLiteral("<< runter"), 4560, 2520, 1215, 375);
-    c.Command20->setToolTip(QStringLiteral("Auswahl runter. Oder Pfeiltaste runter."));
+    c.Command19 = F::button(this, "Command19", QString(), 4560, 2040, 1215, 375);
+    ControlText::setCaption(c.Command19, m_state.text(T::Hoch));
+    ControlText::setToolTip(c.Command19, m_state.text(T::HochM));
+    c.Command20 = F::button(this, "Command20", QString(), 4560, 2520, 1215, 375);
+    ControlText::setCaption(c.Command20, m_state.text(T::Runter));
+    ControlText::setToolTip(c.Command20, m_state.text(T::RunterM));
 }
 
 void vodozaduda1::buildStores()
@@ -236,7 +241,8 @@ void vodozaduda1::buildStores()
     const int below = kClientHeight + 600;
     c.List5 = F::make<QListWidget>(this, "List5", 2200, below, 1500, 600);
     c.List6 = F::make<QListWidget>(this, "List6", 3800, below, 1500, 600);
-    c.Command38 = F::button(this, "Command38", QStringLiteral("Beschreibung :>"), 7500, below, 1200, 375);
+    c.Command38 = F::button(this, "Command38", QString(), 7500, below, 1200, 375);
+    ControlText::setCaption(c.Command38, m_state.text(T::Beispiel));
     c.Command48 = F::button(this, "Command48", QStringLiteral("schrift"), 8800, below, 900, 375);
 
     c.Timer4 = new QTimer(this);
@@ -261,7 +267,7 @@ void vodozaduda1::wireDictionarySide()
                                .label11 = c.Label11,
                                .label4 = c.Label4},
                               m_state, this);
-    m_loading = new DictionaryLoading(c.Text2, c.Lists, c.ProgressBar1, this);
+    m_loading = new DictionaryLoading(c.Text2, c.Lists, c.ProgressBar1, m_state, this);
     connect(m_loading, &DictionaryLoading::wordFormsLoaded, m_lookup, &WordLookup::setWordForms);
     m_browsing = new ListBrowsing(*this, *m_lookup, c.Text3, c.Lists, this);
     m_catalogue = new DictionaryCatalogue(*this,
@@ -275,7 +281,7 @@ void vodozaduda1::wireDictionarySide()
                                            .command44 = c.Command44,
                                            .progressBar1 = c.ProgressBar1,
                                            .text3 = c.Text3},
-                                          *m_loading, this);
+                                          *m_loading, m_state, this);
     connect(c.Command29, &QPushButton::clicked, m_lookup, &WordLookup::Command29_Click);
     connect(c.Label9, &ClickLabel::clicked, m_browsing, &ListBrowsing::Label9_Click);
     connect(c.Command19, &QPushButton::clicked, m_browsing, &ListBrowsing::Command19_Click);
@@ -326,8 +332,8 @@ void vodozaduda1::wireLetterSide()
                                  .command36 = c.Command36,
                                  .command37 = c.Command37,
                                  .command31 = c.Command31},
-                                this);
-    m_unsaved = new UnsavedLetter(c.Text6, c.Check2, this);
+                                m_state, this);
+    m_unsaved = new UnsavedLetter(c.Text6, c.Check2, m_state, this);
     connect(m_output, &LetterOutput::saved, m_unsaved, &UnsavedLetter::saved);
     connect(c.Command33, &QPushButton::clicked, m_unsaved, &UnsavedLetter::dropped);
 
