@@ -179,8 +179,8 @@ void PulseAudioOutput::Connection::drop()
 
 void PulseAudioOutput::Connection::openStream()
 {
-    const pa_sample_spec spec{PA_SAMPLE_S16NE, uint32_t(sampleRate), 1};
-    stream = pa_stream_new(context, "Sprachausgabe", &spec, nullptr);
+    const pa_sample_spec sampleFormat{PA_SAMPLE_S16NE, uint32_t(sampleRate), 1};
+    stream = pa_stream_new(context, "Sprachausgabe", &sampleFormat, nullptr);
     if (!stream) {
         failed = true;
         const quint64 lost = serial;
