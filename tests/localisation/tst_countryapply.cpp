@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTextLayout>
 #include <QToolTip>
 #include <QtTest>
@@ -310,8 +311,13 @@ QString overflow(QWidget *c)
     }
     if (auto *combo = qobject_cast<QComboBox *>(c); combo && combo->lineEdit()) {
         // The font list's prompt stands in its field, beside the arrow.
-        const QLineEdit *field = combo->lineEdit();
-        return tooWide(field->text(), field->contentsRect().adjusted(2, 0, -2, 0));
+        // Measured on the combo box's own size: its field is only laid out once it is shown.
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = true;
+        const QRect field =
+            combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+        return tooWide(combo->lineEdit()->text(), field.adjusted(2, 0, -2, 0));
     }
     if (auto *field = qobject_cast<QLineEdit *>(c)) {
         // A field the program fills: its text stands whole; what the user types may scroll.
