@@ -115,6 +115,9 @@ QStringList NearMiss::spellings(QStringView word, const QList<const PartListMode
             if (separator <= 0)
                 continue;
             const QStringView field = line.first(separator);
+            // "Haus…" stands for words that begin with Haus: a part of a word, nothing to type.
+            if (field.contains(u'…'))
+                continue;
             // ß against ss may make one letter two; anything further off cannot be near.
             if (std::abs(int(field.size() - word.size())) > limit + 1)
                 continue;

@@ -192,6 +192,8 @@ void TestWordForms::nearMisses_data()
                                    << QStringList{"nino", "niño", "nido"};
     QTest::newRow("divider lines are no entries")
         << QStringList{" Trennlinie", "Trennung;separation;"} << "Trennlinie" << QStringList{};
+    QTest::newRow("a part of a word is nothing to type")
+        << QStringList{"Haus…;domestic;", "Hass;hate;", "Haus;house;"} << "Hauss" << QStringList{"Hass", "Haus"};
     QTest::newRow("an empty word") << german << "" << QStringList{};
 }
 
