@@ -124,6 +124,21 @@ constexpr Entry kEntries[] = {
     {"KeyFormGefunden", "%1 → %2"},
     {"KeyFormGefundenAuch", "%1 → %2 (auch: %3)"},
     {"KeyMeintenSie", "Meinten Sie: %1?"},
+    {"KeyNameTextfeld1", "Textfeld 1"},
+    {"KeyNameTextfeld2", "Textfeld 2"},
+    {"KeyNameTeil1", "Wörterbuch, Teil 1"},
+    {"KeyNameTeil2", "Wörterbuch, Teil 2"},
+    {"KeyNameTeil3", "Wörterbuch, Teil 3"},
+    {"KeyNameTeil4", "Wörterbuch, Teil 4"},
+    {"KeyNameWoerterbuecher", "Wörterbücher"},
+    {"KeyNameEintrag", "Eintrag"},
+    {"KeyNameSchriftEingabe", "Schrift der Eingabefelder"},
+    {"KeyNameSchriftBrief", "Schrift des Briefs"},
+    {"KeyNameBrief", "Brief"},
+    {"KeyNameLaender", "Länder"},
+    {"KeyNameGespeichertesLand", "Gespeichertes Land"},
+    {"KeyNameVorlesen", "Hilfetext vorlesen"},
+    {"KeyNameTestsatz", "Testsatz"},
 };
 static_assert(std::size(kEntries) == CountryTexts::Count, "one entry per id, in the order of the ids");
 

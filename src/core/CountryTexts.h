@@ -128,6 +128,22 @@ public:
         FormGefunden,
         FormGefundenAuch,
         MeintenSie,
+        // What a screen reader calls the controls that show no words of their own.
+        NameTextfeld1,
+        NameTextfeld2,
+        NameTeil1,
+        NameTeil2,
+        NameTeil3,
+        NameTeil4,
+        NameWoerterbuecher,
+        NameEintrag,
+        NameSchriftEingabe,
+        NameSchriftBrief,
+        NameBrief,
+        NameLaender,
+        NameGespeichertesLand,
+        NameVorlesen,
+        NameTestsatz,
 
         Count
     };

@@ -133,6 +133,21 @@ constexpr CountryKeys::TextRow kTextRows[] = {
     {T::Exit, "Form2", "Command24", Property::Caption},
     {T::Exit, "halmorix", "mnExit", Property::Caption},
     {T::LandWahl, "starter", "Command19", Property::Caption},
+    {T::NameTextfeld1, "vodozaduda1", "Text3", Property::AccessibleName},
+    {T::NameTextfeld2, "vodozaduda1", "Text1", Property::AccessibleName},
+    {T::NameTeil1, "vodozaduda1", "List1", Property::AccessibleName},
+    {T::NameTeil2, "vodozaduda1", "List2", Property::AccessibleName},
+    {T::NameTeil3, "vodozaduda1", "List3", Property::AccessibleName},
+    {T::NameTeil4, "vodozaduda1", "List4", Property::AccessibleName},
+    {T::NameWoerterbuecher, "vodozaduda1", "File1", Property::AccessibleName},
+    {T::NameEintrag, "vodozaduda1", "Text5", Property::AccessibleName},
+    {T::NameSchriftEingabe, "vodozaduda1", "Check5", Property::AccessibleName},
+    {T::NameSchriftBrief, "vodozaduda1", "Check6", Property::AccessibleName},
+    {T::NameBrief, "vodozaduda1", "Text6", Property::AccessibleName},
+    {T::NameLaender, "Form2", "File1", Property::AccessibleName},
+    {T::NameGespeichertesLand, "Form2", "List1", Property::AccessibleName},
+    {T::NameVorlesen, "hilfe1", "Picture1S", Property::AccessibleName},
+    {T::NameTestsatz, "Logox4", "Text1", Property::AccessibleName},
 };
 
 constexpr CountryKeys::FontTarget kFontTargets[] = {

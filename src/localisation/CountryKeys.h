@@ -19,6 +19,7 @@ public:
         Text,
         WindowCaption,
         ToolTipThenCaption, // one key read twice: first for the tooltip, then for the caption
+        AccessibleName,     // what a screen reader calls a control that shows no words of its own
     };
 
     struct Row

@@ -110,6 +110,11 @@ bool setValue(QObject *control, Property property, const QString &value)
         return true;
     case Property::ToolTipThenCaption:
         return setToolTip(control, value) && setCaption(control, value);
+    case Property::AccessibleName:
+        if (!control->isWidgetType())
+            return false;
+        static_cast<QWidget *>(control)->setAccessibleName(value);
+        return true;
     }
     return false;
 }
@@ -147,6 +152,9 @@ LocalText ControlText::get(const QObject *control, Property property)
         break;
     case Property::WindowCaption:
         value = control->isWidgetType() ? static_cast<const QWidget *>(control)->windowTitle() : QString();
+        break;
+    case Property::AccessibleName:
+        value = control->isWidgetType() ? static_cast<const QWidget *>(control)->accessibleName() : QString();
         break;
     case Property::ToolTipThenCaption:
         break;

@@ -76,6 +76,8 @@ QString shown(const QObject *c, CountryKeys::Property property)
         return static_cast<const QWidget *>(c)->windowTitle();
     case P::ToolTipThenCaption:
         return toolTip(c) == caption(c) ? caption(c) : toolTip(c) + QStringLiteral(" | ") + caption(c);
+    case P::AccessibleName:
+        return static_cast<const QWidget *>(c)->accessibleName();
     }
     return {};
 }
@@ -183,6 +185,9 @@ QMap<QString, QString> everyText(MainWindowFixture &fixture)
                   std::pair{QStringLiteral(".tooltip"), c->toolTip()}, std::pair{QStringLiteral(".text"), text(c)}})
                 if (!value.startsWith(QStringLiteral("(no ")))
                     texts.insert(name(c) + kind, value);
+            // What a screen reader calls it, where that is words and not its design name.
+            texts.insert(name(c) + QStringLiteral(".name"),
+                         c->accessibleName() == c->objectName() ? QString() : c->accessibleName());
             // What the mouse over it says, if anything.
             const QString before = QStringLiteral("·");
             help.setHelpText(before);

@@ -95,9 +95,9 @@ void Form2::buildControls()
     m_Frame2 = F::make<QGroupBox>(this, "Frame2", 0, 0, 2775, 2895);
     m_Frame2->setTitle(QStringLiteral("Ihr Land wählen"));
     m_File1 = F::make<FileListBox>(m_Frame2, "File1", 120, 240, 2535, 1215);
-    m_File1->setAccessibleName(QStringLiteral("Länder"));
+    ControlText::set(m_File1, ControlText::Property::AccessibleName, m_state.text(CountryTexts::NameLaender));
     m_List1 = F::list(m_Frame2, "List1", 120, 1500, 2535, 285);
-    m_List1->setAccessibleName(QStringLiteral("Gespeichertes Land"));
+    ControlText::set(m_List1, ControlText::Property::AccessibleName, m_state.text(CountryTexts::NameGespeichertesLand));
     m_List1->addItem(QStringLiteral("Germany.txt"));
 
     m_Command7 = F::button(this, "Command7", QStringLiteral("Start >>"), 120, 1860, 1215, 375);

@@ -108,7 +108,7 @@ void Logox4::buildControls()
     // The entry field of the pattern list, at its design place.
     m_Text2 = F::field(this, "Text2", QString(), 120, 3600, 6255, 315);
     m_Text1 = F::field(this, "Text1", QStringLiteral("Test"), 120, 3960, 2655, 315);
-    m_Text1->setAccessibleName(QStringLiteral("Testsatz"));
+    ControlText::set(m_Text1, ControlText::Property::AccessibleName, m_state.text(CountryTexts::NameTestsatz));
     m_Command9 = whiteButton(this, "Command9", QStringLiteral("Stimm -  &Muster uebernehmen"), 2880, 3960, 3495);
     m_Command9->setToolTip(QStringLiteral("Muster übernehmen"));
     m_SpeechFontCombo = F::make<QComboBox>(this, "SpeechFontCombo", 120, 4320, 2655, 315);

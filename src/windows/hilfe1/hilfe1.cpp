@@ -133,7 +133,7 @@ void hilfe1::buildKeys()
 {
     const QColor yellow = Twips::color(VbColor::kYellow);
     m_Picture1S = picture(this, "Picture1S", QStyle::SP_MediaPlay, 120, 1575);
-    m_Picture1S->setAccessibleName(QStringLiteral("Hilfetext vorlesen"));
+    ControlText::set(m_Picture1S, ControlText::Property::AccessibleName, m_state.text(CountryTexts::NameVorlesen));
     m_Image1 = picture(this, "Image1", QStyle::SP_MediaStop, 600, 1560);
     m_Image3 = picture(this, "Image3", QStyle::SP_MediaPause, 1200, 1560);
     m_Image4 = picture(this, "Image4", QStyle::SP_MediaSeekForward, 1920, 1560);

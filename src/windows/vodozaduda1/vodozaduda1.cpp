@@ -70,7 +70,7 @@ void vodozaduda1::buildInputs()
     c.Text3 = F::make<QLineEdit>(this, "Text3", 120, 3480, 4335, 375);
     ControlText::setToolTip(c.Text3, m_state.text(T::EingabeM));
     // The names the help texts give the fields, for screen readers.
-    c.Text3->setAccessibleName(QStringLiteral("Textfeld 1"));
+    ControlText::set(c.Text3, ControlText::Property::AccessibleName, m_state.text(T::NameTextfeld1));
     Twips::setBackColor(c.Text3, Twips::color(VbColor::kYellow));
     c.Check1 = F::make<QCheckBox>(this, "Check1", 4560, 3480, 1215, 375);
     c.Check1->setText(QStringLiteral("< Focus"));
@@ -82,7 +82,7 @@ void vodozaduda1::buildInputs()
     c.Label11 = F::label(this, "Label11", QStringLiteral("2"), 0, 3960, 255, 375);
     c.Text1 = F::make<QLineEdit>(this, "Text1", 120, 3960, 4335, 375);
     ControlText::setToolTip(c.Text1, m_state.text(T::EingabeM));
-    c.Text1->setAccessibleName(QStringLiteral("Textfeld 2"));
+    ControlText::set(c.Text1, ControlText::Property::AccessibleName, m_state.text(T::NameTextfeld2));
     Twips::setBackColor(c.Text1, Twips::color(VbColor::kLightGrey));
 
     c.Label3 = F::label(this, "Label3", QStringLiteral("Land"), 240, 0, 2415, 255);
@@ -122,7 +122,8 @@ void vodozaduda1::buildDictionaryPanel()
     for (int k = 0; k < 4; ++k) {
         c.Lists[k] = F::make<PartList>(this, "", 120, 720, 4335, 2790);
         c.Lists[k]->setObjectName(QStringLiteral("List%1").arg(k + 1));
-        c.Lists[k]->setAccessibleName(QStringLiteral("Wörterbuch, Teil %1").arg(k + 1));
+        ControlText::set(c.Lists[k], ControlText::Property::AccessibleName,
+                         m_state.text(T::Id(T::NameTeil1 + k)));
     }
     c.Frame1 = F::make<QGroupBox>(this, "Frame1", 120, 720, 4335, 2775);
     c.Frame1->setTitle(QStringLiteral("Wörterbuch - Länder Auswahl"));
@@ -131,7 +132,7 @@ void vodozaduda1::buildDictionaryPanel()
     c.Frame1->hide();
     c.File1 = F::make<FileListBox>(c.Frame1, "File1", 120, 240, 2535, 2250);
     c.File1->setPattern(QStringLiteral("*.txt"));
-    c.File1->setAccessibleName(QStringLiteral("Wörterbücher"));
+    ControlText::set(c.File1, ControlText::Property::AccessibleName, m_state.text(T::NameWoerterbuecher));
     c.Label2 = F::label(
         c.Frame1, "Label2",
         QStringLiteral("Worterbuch markieren und  mit Doppelklick laden. Oder nach markieren übernehmen  klicken !"),
@@ -152,7 +153,7 @@ void vodozaduda1::buildButtons()
     c.Command2->setToolTip(QStringLiteral("[EXIT].. Fenster schließen"));
     c.Text5 = F::make<QLineEdit>(this, "Text5", 120, 4440, 4335, 375);
     c.Text5->setReadOnly(true);
-    c.Text5->setAccessibleName(QStringLiteral("Eintrag"));
+    ControlText::set(c.Text5, ControlText::Property::AccessibleName, m_state.text(T::NameEintrag));
     // An entry of any length, so that the whole of it is split and spoken.
     c.Text5->setMaxLength(std::numeric_limits<int>::max());
     c.Command43 = F::button(this, "Command43", QStringLiteral("verstecken"), 4560, 4440, 1215, 375);
@@ -179,8 +180,8 @@ void vodozaduda1::buildButtons()
     c.Check5 = F::button(this, "Check5", QStringLiteral("<"), 10425, 4440, 480, 375);
     c.Check6 = F::button(this, "Check6", QStringLiteral("^"), 10935, 4440, 480, 375);
     // Their captions are arrows; a screen reader says what they point at.
-    c.Check5->setAccessibleName(QStringLiteral("Schrift der Eingabefelder"));
-    c.Check6->setAccessibleName(QStringLiteral("Schrift des Briefs"));
+    ControlText::set(c.Check5, ControlText::Property::AccessibleName, m_state.text(T::NameSchriftEingabe));
+    ControlText::set(c.Check6, ControlText::Property::AccessibleName, m_state.text(T::NameSchriftBrief));
     for (QPushButton *target : {c.Check5, c.Check6}) {
         target->setCheckable(true);
         Twips::setBackColor(target, Twips::color(VbColor::kLightYellow));
@@ -192,7 +193,7 @@ void vodozaduda1::buildLetterSide()
     // The right half of the wide window.
     auto &c = m_c;
     c.Text6 = F::make<QPlainTextEdit>(this, "Text6", 5880, 480, 5535, 3975);
-    c.Text6->setAccessibleName(QStringLiteral("Brief"));
+    ControlText::set(c.Text6, ControlText::Property::AccessibleName, m_state.text(T::NameBrief));
     c.Text6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab leaves the letter for the next control instead of writing a tab into it.
     c.Text6->setTabChangesFocus(true);
