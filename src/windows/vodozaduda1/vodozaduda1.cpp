@@ -210,6 +210,8 @@ void vodozaduda1::buildLetterSide()
     c.Command23 = F::button(this, "Command23", QStringLiteral("< lese"), 8460, 60, 855, 375);
     c.Command23->setToolTip(QStringLiteral("Liest gesamte Auswahl"));
     c.Command33 = F::button(this, "Command33", QString(), 9375, 60, 375, 375);
+    // A picture button: without a picture it would stand empty.
+    c.Command33->setIcon(QIcon::fromTheme(QStringLiteral("edit-clear"), style()->standardIcon(QStyle::SP_TrashIcon)));
     c.Command33->setToolTip(QStringLiteral("Lösche Brief-Textfeld"));
     Twips::setBackColor(c.Command33, Twips::color(VbColor::kRed));
     c.Command36 = F::button(this, "Command36", QString(), 9795, 60, 345, 375);
