@@ -68,6 +68,22 @@ Taken installedState(const QFileInfo &file)
 {
     return {file.size(), file.lastModified().toMSecsSinceEpoch(), {}};
 }
+
+// Every file of the install the copy takes, with its path inside the install; stops at the
+// first visit that returns false.
+template <class Visit>
+bool eachInstalledFile(const QString &installed, const QStringList &leftOut, Visit visit)
+{
+    const QDir source(installed);
+    QDirIterator it(installed, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString relative = source.relativeFilePath(file);
+        if (!leftOut.contains(relative) && !visit(file, relative, it.fileInfo()))
+            return false;
+    }
+    return true;
+}
 }
 
 ProgramCopy::ProgramCopy(const QString &installed, const QString &copy, const QStringList &leftOut)
@@ -82,21 +98,17 @@ bool ProgramCopy::exists() const
 bool ProgramCopy::make()
 {
     Manifest manifest;
-    const QDir source(m_installed);
-    QDirIterator it(m_installed, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString relative = source.relativeFilePath(file);
-        if (m_leftOut.contains(relative))
-            continue;
+    const auto copyOne = [&](const QString &file, const QString &relative, const QFileInfo &info) {
         const QString target = QDir(m_copy).filePath(relative);
         if (!copyFile(file, target))
             return false;
-        Taken taken = installedState(it.fileInfo());
+        Taken taken = installedState(info);
         taken.hash = hashOf(target);
         manifest.insert(relative, taken);
-    }
-    if (!writeManifest(QDir(m_copy).filePath(kManifest), manifest))
+        return true;
+    };
+    const bool copied = eachInstalledFile(m_installed, m_leftOut, copyOne);
+    if (!copied || !writeManifest(QDir(m_copy).filePath(kManifest), manifest))
         return false;
     QSaveFile mark(QDir(m_copy).filePath(kCopyMark));
     return mark.open(QIODevice::WriteOnly) && mark.write(QFile::encodeName(m_installed)) >= 0 && mark.commit();
@@ -108,17 +120,11 @@ int ProgramCopy::update()
     Manifest manifest = readManifest(manifestPath);
     int taken = 0;
     bool changed = false;
-    const QDir source(m_installed);
-    QDirIterator it(m_installed, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString relative = source.relativeFilePath(file);
-        if (m_leftOut.contains(relative))
-            continue;
-        const Taken now = installedState(it.fileInfo());
+    const auto takeOne = [&](const QString &file, const QString &relative, const QFileInfo &info) {
+        const Taken now = installedState(info);
         const auto known = manifest.constFind(relative);
         if (known != manifest.cend() && known->size == now.size && known->time == now.time)
-            continue;
+            return true;
         changed = true;
         const QString target = QDir(m_copy).filePath(relative);
         const bool inCopy = QFileInfo::exists(target);
@@ -129,7 +135,7 @@ int ProgramCopy::update()
         const QByteArray newHash = hashOf(file);
         if (untouched && copyHash != newHash) {
             if (!copyFile(file, target))
-                continue;
+                return true;
             ++taken;
         }
         // Remembered as seen either way, so that an unchanged install is not looked at again;
@@ -138,7 +144,9 @@ int ProgramCopy::update()
         seen.hash =
             untouched || copyHash == newHash ? newHash : (known != manifest.cend() ? known->hash : QByteArray("-"));
         manifest.insert(relative, seen);
-    }
+        return true;
+    };
+    (void)eachInstalledFile(m_installed, m_leftOut, takeOne);
     if (changed)
         (void)writeManifest(manifestPath, manifest); // the next start looks again
     return taken;

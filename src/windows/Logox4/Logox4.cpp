@@ -58,6 +58,14 @@ QPushButton *whiteButton(QWidget *parent, const char *name, const QString &capti
     Twips::setBackColor(b, Twips::color(VbColor::kWhite));
     return b;
 }
+
+// The next button of the grid the presets and operations stand in; cell moves on.
+QPushButton *gridButton(QWidget *parent, int &cell, const char *name, const QString &caption)
+{
+    QPushButton *b = whiteButton(parent, name, caption, cellLeft(cell), cellTop(cell), kCellWidth - 60);
+    ++cell;
+    return b;
+}
 }
 
 Logox4::Logox4(ProgramState &state, QWidget *parent) : Form(parent), m_state(state)
@@ -81,10 +89,8 @@ void Logox4::buildControls()
 
     // First in the tab order, so that the window opens with the focus on "Bill".
     int cell = 0;
-    auto operation = [this, &cell](const char *name, const QString &caption) {
-        QPushButton *b = whiteButton(this, name, caption, cellLeft(cell), cellTop(cell), kCellWidth - 60);
-        ++cell;
-        return b;
+    const auto operation = [this, &cell](const char *name, const QString &caption) {
+        return gridButton(this, cell, name, caption);
     };
     m_bill = operation("bill", QStringLiteral("&Bill"));
     m_silke = operation("silke", QStringLiteral("&Silke"));
@@ -132,10 +138,8 @@ void Logox4::buildOperations()
 {
     // The buttons that are operations, in the grid below the visible area after the presets.
     int cell = 5;
-    auto operation = [this, &cell](const char *name, const QString &caption) {
-        QPushButton *b = whiteButton(this, name, caption, cellLeft(cell), cellTop(cell), kCellWidth - 60);
-        ++cell;
-        return b;
+    const auto operation = [this, &cell](const char *name, const QString &caption) {
+        return gridButton(this, cell, name, caption);
     };
     m_Command6 = operation("Command6", QStringLiteral("Letzter Eintrag"));
     m_hinzu1 = operation("hinzu1", QStringLiteral("hinzu1"));
