@@ -133,7 +133,7 @@ FormTable FormTable::parse(QByteArray bytes)
     return table;
 }
 
-QStringList FormTable::bases(QStringView form) const
+QStringList FormTable::bases(QStringView form, int limit) const
 {
     QStringList result;
     if (m_count == 0 || form.isEmpty() || form.size() > kMaxLineBytes)
@@ -157,7 +157,7 @@ QStringList FormTable::bases(QStringView form) const
         const Span line = lineAt(m_bytes, offset);
         qsizetype from =
             static_cast<const char *>(std::memchr(data + line.begin, ';', size_t(line.end - line.begin))) - data;
-        while (from < line.end && result.size() < kMaxBases) {
+        while (from < line.end && result.size() < limit) {
             const qsizetype start = from + 1; // after the ";"
             const void *semicolon = std::memchr(data + start, ';', size_t(std::max<qsizetype>(0, line.end - start)));
             const qsizetype end = semicolon ? static_cast<const char *>(semicolon) - data : line.end;

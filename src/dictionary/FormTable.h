@@ -6,6 +6,7 @@
 #include <QStringView>
 
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -24,6 +25,8 @@ public:
     static constexpr qsizetype kMaxLineBytes = 1024;
     // Bases of one form after these are not taken.
     static constexpr int kMaxBases = 8;
+    // For a line that is a list rather than a form: every field it holds.
+    static constexpr int kAllBases = std::numeric_limits<int>::max();
 
     // "…/DeEn.forms" for "…/DeEn.txt".
     static QString pathBeside(const QString &dictionaryPath);
@@ -33,7 +36,7 @@ public:
 
     // The bases of form, letter case ignored, in the order of the table; a form given on several
     // lines gets the bases of all of them, each once. Empty for a form the table does not hold.
-    [[nodiscard]] QStringList bases(QStringView form) const;
+    [[nodiscard]] QStringList bases(QStringView form, int limit = kMaxBases) const;
     // Forms the table holds (a form on several lines counts each time).
     [[nodiscard]] int size() const { return m_count; }
 

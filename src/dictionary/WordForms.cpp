@@ -25,7 +25,7 @@ WordForms::WordForms(std::shared_ptr<const FormTable> irregular, std::shared_ptr
     : m_irregular(std::move(irregular)), m_dictionaryForms(std::move(dictionaryForms)), m_stemmer(std::move(stemmer))
 {
     if (m_irregular) {
-        m_prefixes = m_irregular->bases(kPrefixForm);
+        m_prefixes = m_irregular->bases(kPrefixForm, FormTable::kAllBases);
         // "herunter" before "her": the longer prefix is the one that stands there.
         std::stable_sort(m_prefixes.begin(), m_prefixes.end(),
                          [](const QString &a, const QString &b) { return a.size() > b.size(); });

@@ -83,6 +83,10 @@ void TestWordForms::sources_data()
         << "" << QStringList{} << ours;
     QTest::newRow("the longest prefix") << irregular << QByteArray() << QStringList{"zurückgehen"} << "zurückging"
                                         << "zurückgehen" << QStringList{} << ours;
+    QTest::newRow("a prefix far down the line")
+        << QByteArray("*;ab;an;auf;aus;bei;da;dar;durch;ein;zurück\nging;gehen\n") << QByteArray()
+        << QStringList{"zurückgehen"} << "zurückging"
+        << "zurückgehen" << QStringList{} << ours;
     QTest::newRow("the line of prefixes is no form") << irregular << QByteArray() << QStringList{"an", "ver"} << "*"
                                                      << "" << QStringList{} << ours;
     QTest::newRow("a word is never its own base")
