@@ -81,6 +81,7 @@ struct PulseAudioOutput::Connection
     void playOut();
     void cancelPlayOut();
     void cork(bool corked);
+    void cancelTiming();
     // Runs callback at when (on the monotonic clock); event is made the first time.
     void at(pa_usec_t when, pa_time_event *&event, pa_time_event_cb_t callback);
     void disarm(pa_time_event *event);
@@ -277,12 +278,10 @@ void PulseAudioOutput::Connection::setPaused(bool pause)
         return;
     cork(pause);
     if (pause) {
-        // Held: the end comes later.
+        // Held: nothing more is fed, and the end comes later.
+        disarm(poll);
         disarm(playedOut);
-        if (timing) {
-            pa_operation_cancel(timing);
-            release(std::exchange(timing, nullptr));
-        }
+        cancelTiming();
     } else if (playingOut) {
         playOut();
     } else {
@@ -292,7 +291,8 @@ void PulseAudioOutput::Connection::setPaused(bool pause)
 
 void PulseAudioOutput::Connection::feed()
 {
-    if (!playing || !isStreaming())
+    // Paused, the stream is corked: what is fed would only come to its end unheard.
+    if (!playing || paused || !isStreaming())
         return;
     const size_t writable = pa_stream_writable_size(stream);
     if (writable == size_t(-1))
@@ -318,10 +318,7 @@ void PulseAudioOutput::Connection::playOut()
     disarm(playedOut);
     // A last piece shorter than the prebuffer plays too.
     release(pa_stream_trigger(stream, nullptr, nullptr));
-    if (timing) {
-        pa_operation_cancel(timing);
-        release(timing);
-    }
+    cancelTiming();
     // Not pa_stream_drain(): its answer may come seconds late. The stream's latency says when
     // what it holds has been heard.
     timing = pa_stream_update_timing_info(stream, &Connection::onTiming, this);
@@ -334,6 +331,11 @@ void PulseAudioOutput::Connection::cancelPlayOut()
 {
     playingOut = false;
     disarm(playedOut);
+    cancelTiming();
+}
+
+void PulseAudioOutput::Connection::cancelTiming()
+{
     if (timing) {
         pa_operation_cancel(timing);
         release(std::exchange(timing, nullptr));
@@ -342,7 +344,8 @@ void PulseAudioOutput::Connection::cancelPlayOut()
 
 void PulseAudioOutput::Connection::cork(bool cork)
 {
-    if (!stream || corked == cork)
+    // Before the stream is ready the server takes no cork; it is set once the stream is.
+    if (!isStreaming() || corked == cork)
         return;
     corked = cork;
     release(pa_stream_cork(stream, cork ? 1 : 0, nullptr, nullptr));
@@ -402,10 +405,9 @@ void PulseAudioOutput::Connection::onStreamState(pa_stream *stream, void *self)
     auto *d = static_cast<Connection *>(self);
     switch (pa_stream_get_state(stream)) {
     case PA_STREAM_READY:
-        if (d->playing)
-            d->feed();
-        else
-            d->cork(true);
+        // A pause or resume while the stream was being made holds now.
+        d->cork(d->paused || !d->playing);
+        d->feed();
         break;
     case PA_STREAM_FAILED:
     case PA_STREAM_TERMINATED: {

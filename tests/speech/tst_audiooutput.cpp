@@ -108,6 +108,7 @@ private slots:
     void manyShortUtterancesWithStops();
     void oneStreamForTheWholeRun();
     void pauseHoldsTheSound();
+    void aPauseWhileTheStreamIsMadeHolds();
     void followsTheDefaultDevice();
     void comesBackWithTheServer();
 };
@@ -358,6 +359,39 @@ void TestAudioOutput::pauseHoldsTheSound()
     QVERIFY(std::abs(audibleSeconds(paused) - audibleSeconds(straight)) < 0.15);
     QVERIFY(longest / 100.0 > 0.6);
     QVERIFY(longest / 100.0 < 0.9);
+}
+
+void TestAudioOutput::aPauseWhileTheStreamIsMadeHolds()
+{
+    if (!m_server->isRunning())
+        QSKIP(qPrintable(QStringLiteral("needs a PulseAudio server: ") + m_server->error()));
+    const auto recording = m_server->record(QStringLiteral("tolkarin"));
+    QTest::qWait(100);
+    auto output = AudioOutput::createDefault();
+    int finished = 0;
+    connect(output.get(), &AudioOutput::finished, this, [&finished] { ++finished; });
+    const auto utterance = [](int milliseconds) {
+        auto pcm = std::make_shared<PcmBuffer>();
+        pcm->append(tone(milliseconds));
+        pcm->finish();
+        return pcm;
+    };
+    // Paused before the output has even reached the server, and again when a voice of another
+    // rate needs a new stream.
+    for (const int rate : {kRate, kRate / 2}) {
+        const qsizetype before = qsizetype(recording->samples().size());
+        QVERIFY(output->start(utterance(300), rate, 0));
+        output->suspend();
+        QTest::qWait(800);
+        QCOMPARE(finished, 0);
+        const std::vector<qint16> during = recording->samples();
+        QVERIFY(audibleSeconds({during.begin() + std::min(before, qsizetype(during.size())), during.end()}) < 0.05);
+        output->resume();
+        QVERIFY(QTest::qWaitFor([&] { return finished > 0; }, 3000));
+        finished = 0;
+    }
+    QTest::qWait(100);
+    QVERIFY(audibleSeconds(recording->samples()) > 0.4);
 }
 
 void TestAudioOutput::followsTheDefaultDevice()
