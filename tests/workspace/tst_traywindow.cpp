@@ -283,6 +283,8 @@ void TestTrayWindow::soundSwitchSharedWithTheMainWindow()
         ton->trigger();
     QVERIFY(!box->isChecked());
     QVERIFY(translationSpoken(main, m_fixture->speech()));
+    // The tray's entry names what its next click does, wherever the sound was switched.
+    QCOMPARE(ton->text(), QStringLiteral("Ton Aus"));
     // The tray's next click switches the sound off again, wherever it was switched on.
     ton->trigger();
     QVERIFY(box->isChecked());

@@ -16,6 +16,7 @@ TrayMenu::TrayMenu(const TrayMenuControls &controls, ProgramState &state, QObjec
     connect(m_c.sprecherfenster, &QAction::triggered, this, &TrayMenu::sprecherfenster_Click);
     connect(m_c.supert, &QAction::triggered, this, &TrayMenu::supert_Click);
     connect(m_c.ton, &QAction::triggered, this, &TrayMenu::ton_Click);
+    connect(&m_state, &ProgramState::mutedChanged, this, &TrayMenu::nameSoundAction);
     connect(m_c.landeinstellung, &QAction::triggered, this, &TrayMenu::landeinstellung_Click);
     connect(m_c.sm, &QAction::triggered, this, &TrayMenu::sm_Click);
     connect(m_c.mnExit, &QAction::triggered, this, &TrayMenu::exitChosen);
@@ -63,6 +64,15 @@ void TrayMenu::ton_Click()
     const bool muted = !m_state.isMuted();
     ControlText::setCaption(m_c.ton, m_state.text(muted ? CountryTexts::TonEin : CountryTexts::TonAus));
     m_state.setMuted(muted);
+}
+
+void TrayMenu::nameSoundAction(bool muted)
+{
+    // Once the entry names the next click, it follows the sound switched in the main window too;
+    // until then it keeps the neutral caption the country file gives.
+    const QString shown = m_c.ton->text();
+    if (shown == m_state.text(CountryTexts::TonEin).text || shown == m_state.text(CountryTexts::TonAus).text)
+        ControlText::setCaption(m_c.ton, m_state.text(muted ? CountryTexts::TonEin : CountryTexts::TonAus));
 }
 
 void TrayMenu::landeinstellung_Click()

@@ -39,6 +39,7 @@ public:
     void sprecherfenster_Click();
     void supert_Click();
     void ton_Click();
+    void nameSoundAction(bool muted);
     void landeinstellung_Click();
     void sm_Click();
 
