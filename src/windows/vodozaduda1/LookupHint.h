@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/LocalText.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -7,23 +9,15 @@
 #include <array>
 
 class PartList;
+class ProgramState;
 class QLabel;
 class QTimer;
-
-// The words of the hints; a country file may replace them. %1 the typed word, %2 the entry it
-// was found under, %3 the other entries it could belong to; %1 in nearMiss the spellings.
-struct LookupHintTexts
-{
-    QString formFound = QStringLiteral("%1 → %2");
-    QString formFoundOthers = QStringLiteral("%1 → %2 (auch: %3)");
-    QString nearMiss = QStringLiteral("Meinten Sie: %1?");
-    QString separator = QStringLiteral(", ");
-};
 
 // What the description line says about a lookup: under which entry a form of a word was found
 // ("Kinder → Kind"), or, once typing pauses on a word that nothing finds, the entries spelled
 // like it ("Meinten Sie: Haus, Hals?"). The line's own text (the example, a help text) comes
-// back when the hint goes, unless something else was written there meanwhile.
+// back when the hint goes, unless something else was written there meanwhile. The hints are in
+// the words of the country applied when they are shown, and carry its language.
 class LookupHint : public QObject
 {
     Q_OBJECT
@@ -31,10 +25,8 @@ public:
     // How long typing must pause before spellings are looked for.
     static constexpr int kPauseMilliseconds = 300;
 
-    LookupHint(QLabel *description, const std::array<PartList *, 4> &lists, QObject *parent = nullptr);
-
-    void setTexts(const LookupHintTexts &texts) { m_texts = texts; }
-    const LookupHintTexts &texts() const { return m_texts; }
+    LookupHint(QLabel *description, const std::array<PartList *, 4> &lists, const ProgramState &state,
+               QObject *parent = nullptr);
 
     // The word is an entry: no hint.
     void entryFound();
@@ -45,18 +37,18 @@ public:
     // The input field was emptied: a hint shown stays, none is looked for.
     void inputEmptied();
     // The hint on the line now, empty when none is.
-    const QString &shown() const { return m_shown; }
+    const LocalText &shown() const { return m_shown; }
 
 private:
     void offerSpellings();
-    void show(const QString &text);
+    void show(const LocalText &hint);
     void remove();
 
     QLabel *m_description = nullptr;
     std::array<PartList *, 4> m_lists{};
+    const ProgramState &m_state;
     QTimer *m_pause = nullptr;
-    LookupHintTexts m_texts{};
     QString m_missed{};
-    QString m_shown{};      // the hint on the line, empty when none is
-    QString m_lineBefore{}; // what the line said before it
+    LocalText m_shown{};      // the hint on the line, empty when none is
+    LocalText m_lineBefore{}; // what the line said before it
 };

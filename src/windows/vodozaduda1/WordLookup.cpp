@@ -30,7 +30,7 @@ WordLookup::WordLookup(Form &window, const LookupControls &controls, ProgramStat
         connect(m_c.lists[k], &PartList::selected, this, [this, k] { List_Click(k); });
     m_c.text3->installEventFilter(this);
     m_c.text1->installEventFilter(this);
-    m_hint = new LookupHint(m_c.label4, m_c.lists, this);
+    m_hint = new LookupHint(m_c.label4, m_c.lists, m_state, this);
 }
 
 void WordLookup::setWordForms(std::shared_ptr<const WordForms> forms)
@@ -116,10 +116,6 @@ void WordLookup::lookUpForm()
                            [&](const PartList *list) { return list->items().findFirstPrefix(wanted) >= 0; });
     };
     const std::optional<WordForms::Match> match = m_forms ? m_forms->match(word, isEntry) : std::nullopt;
-    // In the words of the country applied now.
-    m_hint->setTexts({.formFound = m_state.text(CountryTexts::FormGefunden).text,
-                      .formFoundOthers = m_state.text(CountryTexts::FormGefundenAuch).text,
-                      .nearMiss = m_state.text(CountryTexts::MeintenSie).text});
     if (!match) {
         m_hint->missed(word);
         return;
@@ -129,7 +125,7 @@ void WordLookup::lookUpForm()
     Twips::setBackColor(m_c.text3, Twips::color(VbColor::kYellow));
     m_hint->formFound(word.trimmed(), m_entry.section(QLatin1Char(';'), 0, 0), match->others);
     // The entry's list covers the description line: the help window shows the hint meanwhile.
-    m_state.showHelpText({m_hint->shown(), m_state.text(CountryTexts::FormGefunden).language});
+    m_state.showHelpText(m_hint->shown());
 }
 
 void WordLookup::List_Click(int part)

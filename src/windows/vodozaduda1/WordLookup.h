@@ -49,7 +49,6 @@ public:
     void setCollector(std::function<void()> collect) { m_collect = std::move(collect); }
     // The word forms of the loaded dictionary; without them only the exact entry is found.
     void setWordForms(std::shared_ptr<const WordForms> forms);
-    LookupHint &hint() { return *m_hint; }
 
     void Text3_Change();
     void Text1_Change();
