@@ -30,11 +30,6 @@ QObject *control(const char *window, const char *name)
 }
 }
 
-bool CountryApply::assign(QObject *control, Property property, const QString &value)
-{
-    return ControlText::set(control, property, {value, LocalText::kGerman});
-}
-
 void CountryApply::apply(const QString &file, const QString &section, ProgramState &state)
 {
     const auto read = [&](QLatin1StringView key) { return IniAccess::IniLesen(file, section, key); };

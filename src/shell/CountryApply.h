@@ -19,8 +19,4 @@ public:
     // Whatever is missing (file, section, key) is applied as an empty text. A row whose
     // window or control cannot be reached, or cannot take the property, is skipped alone.
     static void apply(const QString &file, const QString &section, ProgramState &state);
-
-    // One row's assignment of a German text. Every text is set as plain text. False when the
-    // control has no such property.
-    static bool assign(QObject *control, CountryKeys::Property property, const QString &value);
 };
