@@ -57,8 +57,19 @@ bool copyFile(const QString &from, const QString &to)
 {
     if (!QDir().mkpath(QFileInfo(to).path()))
         return false;
-    QFile::remove(to);
-    if (!QFile::copy(from, to))
+    // Whole or not at all: a copy that fails half way (a full disk) leaves the file that was there.
+    QFile source(from);
+    QSaveFile target(to);
+    if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
+        return false;
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(qint64(1) << 16);
+        if (chunk.isEmpty() || target.write(chunk) != chunk.size()) {
+            target.cancelWriting();
+            return false;
+        }
+    }
+    if (!target.commit())
         return false;
     QFile(to).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     return true;
