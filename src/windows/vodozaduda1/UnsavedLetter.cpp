@@ -53,6 +53,8 @@ void UnsavedLetter::keepNow()
 void UnsavedLetter::keep()
 {
     m_ending = true;
+    // Written whatever the last write answered: a failure may still be on its way here.
+    m_kept.clear();
     keepNow();
     m_keeper->finish();
 }
