@@ -156,7 +156,7 @@ void Program::carryOutRequests()
 void Program::useDesignFont()
 {
     // The windows are laid out in design measures made for a small 8-point face.
-    QFont font = FontList::withFace(QApplication::font(), kDesignFace);
+    QFont font = FontList::withFace(QApplication::font(), FontList::kDesignFace);
     font.setPointSize(kDesignPointSize);
     QApplication::setFont(font);
 }

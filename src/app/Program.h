@@ -24,7 +24,6 @@ public:
 
     // The size of the application's font, which every window's measures were made for.
     static constexpr int kDesignPointSize = 8;
-    static inline const QString kDesignFace = QStringLiteral("MS Sans Serif");
     // Needs the application object.
     static void useDesignFont();
     // Qt's own dialogs (file, print, message buttons) in a language ("de", "en", ...), from

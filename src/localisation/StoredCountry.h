@@ -8,6 +8,9 @@
 class StoredCountry
 {
 public:
+    // The country taken when none is stored, or the stored one names no country file.
+    static inline const QString kDefaultCountry = QStringLiteral("Germany.txt");
+
     static QString path();
     // Every line; none when the file is missing or unreadable.
     static QStringList read();

@@ -9,6 +9,9 @@
 class FontList
 {
 public:
+    // The face every window was designed in.
+    static inline const QString kDesignFace = QStringLiteral("MS Sans Serif");
+
     using Handler = std::function<QStringList()>;
 
     // Every installed family, in the order the desktop reports them.

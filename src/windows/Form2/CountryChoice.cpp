@@ -121,7 +121,7 @@ void CountryChoice::Command16_Click()
     Command23_Click();
     m_c.List1->setCurrentRow(0);
     const QString stored = m_c.List1->count() > 0 ? m_c.List1->item(0)->text().trimmed() : QString();
-    m_c.File1->setPattern(isCountryFile(folder(), stored) ? stored : kDefaultCountry);
+    m_c.File1->setPattern(isCountryFile(folder(), stored) ? stored : StoredCountry::kDefaultCountry);
     // Nothing marked, so that marking the first file below is a click that applies it.
     m_c.File1->setCurrentRow(-1);
 }

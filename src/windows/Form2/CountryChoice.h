@@ -30,9 +30,6 @@ class CountryChoice : public QObject
 {
     Q_OBJECT
 public:
-    // Used when no country is stored, or the stored one names no country file.
-    static inline const QString kDefaultCountry = QStringLiteral("Germany.txt");
-
     CountryChoice(Form &window, const CountryChoiceControls &controls, ProgramState &state, QObject *parent = nullptr);
 
     QString countryFile() const { return m_LandDatei; }

@@ -1,5 +1,6 @@
 #include "windows/Form2/Form2.h"
 
+#include "localisation/StoredCountry.h"
 #include "shell/ControlFactory.h"
 #include "shell/ControlText.h"
 #include "shell/FileListBox.h"
@@ -98,7 +99,7 @@ void Form2::buildControls()
     ControlText::set(m_File1, ControlText::Property::AccessibleName, m_state.text(CountryTexts::NameLaender));
     m_List1 = F::list(m_Frame2, "List1", 120, 1500, 2535, 285);
     ControlText::set(m_List1, ControlText::Property::AccessibleName, m_state.text(CountryTexts::NameGespeichertesLand));
-    m_List1->addItem(QStringLiteral("Germany.txt"));
+    m_List1->addItem(StoredCountry::kDefaultCountry);
 
     m_Command7 = F::button(this, "Command7", QStringLiteral("Start >>"), 120, 1860, 1215, 375);
     Twips::setBackColor(m_Command7, Twips::color(VbColor::kGreen));

@@ -19,7 +19,7 @@ void StartSequence::start()
     if (!FirstStart::isFirst()) {
         // A stored country the user deleted comes back as the default one.
         if (!QFileInfo::exists(StoredCountry::path()))
-            (void)StoredCountry::write({kDefaultCountry});
+            (void)StoredCountry::write({StoredCountry::kDefaultCountry});
         Command13_Click();
         return;
     }
@@ -86,7 +86,7 @@ void StartSequence::Command18_Click()
 void StartSequence::chooseCountry()
 {
     // Stored now, so that a later start has a country even if none is taken over.
-    (void)StoredCountry::write({kDefaultCountry});
+    (void)StoredCountry::write({StoredCountry::kDefaultCountry});
     m_state.openCountryWindow(ProgramState::CountryOpening::FirstRun);
 }
 

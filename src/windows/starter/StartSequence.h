@@ -20,8 +20,6 @@ class StartSequence : public QObject
 {
     Q_OBJECT
 public:
-    // The country the country choice stores when the user takes over none.
-    static inline const QString kDefaultCountry = QStringLiteral("Germany.txt");
     // The voice pattern the first start writes.
     static inline const QString kDefaultVoice = QStringLiteral("#voice=name:lgx.en.bill#");
 

@@ -45,9 +45,9 @@ void FontChoice::Command48_Click()
 {
     // A name that is no installed face (the prompt, a typo) gives the desktop's sans serif.
     const QString chosen = m_c.combo1->currentText();
-    const QString fields = m_c.check5->isChecked() ? chosen : kDesignFace;
+    const QString fields = m_c.check5->isChecked() ? chosen : FontList::kDesignFace;
     m_c.text3->setFont(FontList::withFace(m_c.text3->font(), fields));
     m_c.text1->setFont(FontList::withFace(m_c.text1->font(), fields));
-    const QString letter = m_c.check6->isChecked() ? chosen : kDesignFace;
+    const QString letter = m_c.check6->isChecked() ? chosen : FontList::kDesignFace;
     m_c.text6->setFont(FontList::withFace(m_c.text6->font(), letter));
 }

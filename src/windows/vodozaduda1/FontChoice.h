@@ -26,7 +26,6 @@ class FontChoice : public QObject
 {
     Q_OBJECT
 public:
-    static inline const QString kDesignFace = QStringLiteral("MS Sans Serif");
     static inline const QString kPrompt = QStringLiteral("Schrift wählen >");
 
     FontChoice(const FontChoiceControls &controls, ProgramState &state, QObject *parent = nullptr);

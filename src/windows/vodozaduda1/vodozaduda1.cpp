@@ -197,7 +197,7 @@ void vodozaduda1::buildLetterSide()
     c.Text6->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab leaves the letter for the next control instead of writing a tab into it.
     c.Text6->setTabChangesFocus(true);
-    c.Text6->setFont(FontList::withFace(QFont(QString(), 12), FontChoice::kDesignFace));
+    c.Text6->setFont(FontList::withFace(QFont(QString(), 12), FontList::kDesignFace));
     Twips::setBackColor(c.Text6, Twips::color(VbColor::kYellow));
     c.Command22 = F::button(this, "Command22", QStringLiteral("&1;"), 5880, 60, 495, 375);
     c.Command22->setToolTip(QStringLiteral("Liest erstes Wort der Auswahl. "));
