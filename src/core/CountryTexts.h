@@ -118,11 +118,8 @@ public:
         StimmeFehltIn,
         NichtZuHoeren,
         KeinAudiogeraet,
-        AudiogeraetGeschlossen,
-        AudiogeraetSchreibfehler,
         AudiogeraetWeg,
-        Audiofehler,
-        AudiogeraetMono,
+        AudiogeraetAntwortetNicht,
         // The main window's hints on word forms and near misses: the typed word, its entry, the
         // other entries it could belong to; the spellings offered.
         FormGefunden,

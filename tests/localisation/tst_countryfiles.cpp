@@ -237,6 +237,11 @@ void TestCountryFiles::speechMessagesInEnglish_data()
            "weiter, bis ein Audiogerät bereitsteht."
         << "The speech output cannot be heard: No sound device present. It goes on silently "
            "until a sound device is ready.";
+    QTest::newRow("a server that does not answer")
+        << "Die Sprachausgabe ist nicht zu hören: Das Audiogerät antwortet nicht. Sie läuft stumm "
+           "weiter, bis ein Audiogerät bereitsteht."
+        << "The speech output cannot be heard: The sound device does not answer. It goes on silently "
+           "until a sound device is ready.";
     QTest::newRow("two arguments, one a word")
         << "Die Stimmenliste voices.txt enthält ungültige Einträge (Zeilen 3, 5); "
            "sie werden nicht verwendet."
