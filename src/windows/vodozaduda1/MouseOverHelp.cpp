@@ -15,12 +15,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -190,10 +188,8 @@ void MouseOverHelp::watchClicksAndAreas()
 
     // The form and the dictionary frame answer every move over their own empty area, which
     // no enter event reports when the mouse comes from one of their controls.
-    for (QWidget *area : {&m_window, static_cast<QWidget *>(m_c.Frame1)}) {
-        area->setMouseTracking(true);
-        area->installEventFilter(this);
-    }
+    MouseOver::watchEmptyArea(&m_window, [this] { restore(); });
+    MouseOver::watchEmptyArea(m_c.Frame1, [this] { paint(m_c.Command44, VbColor::kWhite); });
 }
 
 void MouseOverHelp::over(QWidget *w, std::function<void(QWidget *)> action)
@@ -276,20 +272,4 @@ void MouseOverHelp::restore()
     for (QWidget *label : {c.Label6, c.Label5, c.Label9})
         paintText(label, buttonText);
     paint(c.Command46, kHighlight);
-}
-
-bool MouseOverHelp::eventFilter(QObject *watched, QEvent *event)
-{
-    const QEvent::Type type = event->type();
-    if (type != QEvent::Enter && type != QEvent::MouseMove)
-        return false;
-    auto *area = static_cast<QWidget *>(watched);
-    // A move a control passed on to its parent is not one over the empty area.
-    if (type == QEvent::MouseMove && area->childAt(static_cast<QMouseEvent *>(event)->position().toPoint()))
-        return false;
-    if (area == &m_window)
-        restore();
-    else if (area == m_c.Frame1)
-        paint(m_c.Command44, VbColor::kWhite);
-    return false;
 }

@@ -41,9 +41,6 @@ public:
     // The mouse over the empty form area.
     void restore();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     // The rows of the hover table, by kind of control.
     void watchColouredButtons();
