@@ -58,6 +58,11 @@ QColor Twips::backColor(const QWidget *w)
 
 void Twips::setForeColor(QWidget *w, const QColor &color)
 {
+    // Mouse moves set it many times a second: only a change is painted.
+    const QPalette &now = w->palette();
+    if (now.color(QPalette::Text) == color && now.color(QPalette::WindowText) == color
+        && now.color(QPalette::ButtonText) == color)
+        return;
     QPalette p = w->palette();
     p.setColor(QPalette::Text, color);
     p.setColor(QPalette::WindowText, color);

@@ -155,9 +155,9 @@ void MouseOverHelp::watchLabels()
 {
     const auto &c = m_c;
     over(c.Label2, [this](QWidget *) { toBoth(ControlText::caption(m_c.Label2)); });
-    over(c.Label5, [](QWidget *w) { paintText(w, Twips::color(kBlue)); });
+    over(c.Label5, [](QWidget *w) { Twips::setForeColor(w, Twips::color(kBlue)); });
     over(c.Label6, [this](QWidget *w) {
-        paintText(w, Twips::color(kBlue));
+        Twips::setForeColor(w, Twips::color(kBlue));
         toDescription(ControlText::toolTip(w));
         toHelpLine(ControlText::toolTip(w));
     });
@@ -168,7 +168,7 @@ void MouseOverHelp::watchLabels()
         });
     }
     over(c.Label9, [this](QWidget *w) {
-        paintText(w, Twips::color(VbColor::kRed));
+        Twips::setForeColor(w, Twips::color(VbColor::kRed));
         m_concerns.browsing.Label9_Click();
         toBoth(m_state.text(T::AusblendenHilfe));
     });
@@ -239,13 +239,6 @@ void MouseOverHelp::paint(QWidget *w, quint32 colour)
     Twips::setBackColor(w, Twips::color(colour));
 }
 
-void MouseOverHelp::paintText(QWidget *w, const QColor &colour)
-{
-    // Moves over the form repeat this many times a second: only a change is painted.
-    if (w->palette().color(QPalette::WindowText) != colour)
-        Twips::setForeColor(w, colour);
-}
-
 QString MouseOverHelp::fileName() const
 {
     return m_c.File1->fileName();
@@ -270,6 +263,6 @@ void MouseOverHelp::restore()
     paint(c.Command43, VbColor::kLightRed);
     const QColor buttonText = QApplication::palette().color(QPalette::ButtonText);
     for (QWidget *label : {c.Label6, c.Label5, c.Label9})
-        paintText(label, buttonText);
+        Twips::setForeColor(label, buttonText);
     paint(c.Command46, kHighlight);
 }

@@ -58,7 +58,6 @@ private:
     void toDescription(const LocalText &text);
     static void paint(QWidget *w, quint32 colour);
     static void paintAll(std::initializer_list<QWidget *> controls, quint32 colour);
-    static void paintText(QWidget *w, const QColor &colour);
     QString fileName() const;
 
     QWidget &m_window;
