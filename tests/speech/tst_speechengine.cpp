@@ -9,6 +9,7 @@
 #include "SignalAnalysis.h"
 
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -681,6 +682,13 @@ void TestSpeechEngine::withoutSoundServerSpeechGoesOnSilently()
     const bool hadServer = qEnvironmentVariableIsSet("PULSE_SERVER");
     const QByteArray server = qgetenv("PULSE_SERVER");
     qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(m_dir.filePath(QStringLiteral("no-server"))));
+    // Back for the tests after this one, whatever this one finds.
+    const auto serverBack = qScopeGuard([&] {
+        if (hadServer)
+            qputenv("PULSE_SERVER", server);
+        else
+            qunsetenv("PULSE_SERVER");
+    });
     const auto previous = AudioOutput::setFactory({});
     SpeechEngine engine(programDirectory());
     AudioOutput::setFactory(previous);
@@ -696,10 +704,6 @@ void TestSpeechEngine::withoutSoundServerSpeechGoesOnSilently()
     QCOMPARE(finished.count(), 1);
     engine.speakText(kWord);
     QVERIFY(QTest::qWaitFor([&engine] { return !engine.isSpeaking(); }, 10000));
-    if (hadServer)
-        qputenv("PULSE_SERVER", server);
-    else
-        qunsetenv("PULSE_SERVER");
     // At the pace of speech, not at once.
     QVERIFY2(seconds > 0.3, qPrintable(QString::number(seconds)));
     QCOMPARE(failed.count(), 1);
